@@ -1,0 +1,30 @@
+# Common compile settings for every target of the project.
+
+function(hs_settings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /WX)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+  endif()
+  if(HS_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined
+                                             -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# hs_library(name SOURCES...): a static library of one subsystem folder.
+function(hs_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  hs_settings(${name})
+endfunction()
+
+# hs_test(name SOURCES... LIBS ...): a GoogleTest program registered with CTest.
+function(hs_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  hs_settings(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
