@@ -1,0 +1,74 @@
+// The OS layer the elements and windows stand on: folders, ini files, file listing, message box.
+// One interface, two implementations: os_win32.cpp (the native calls) and os_posix.cpp (our
+// own, keeping the Windows behaviour). All texts are byte strings; nothing here throws.
+//
+// Path texts: on Windows "\" separates folders; on POSIX both "/" and "\" count as separators
+// wherever one of them is tested (IsPathSeparator), while the folders returned here end with "/".
+//
+// POSIX meanings of the special folders used by the ini path rule:
+//   %tmpdir%  -> TempFolder(): $TMPDIR if set and non-empty, else "/tmp/".
+//   %windir%  -> WindowsFolder(): "/etc/" (the system-wide configuration folder).
+//   %sysdir%  -> SystemFolder(): "/usr/lib/" (the system's shared libraries).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace os {
+
+// The folder separator this platform writes ('\\' on Windows, '/' on POSIX).
+char PathSeparator();
+// True for a character that separates folders here ('\\' always; '/' too on POSIX).
+bool IsPathSeparator(char c);
+
+// Folder of the running program file, ending with a separator (Windows: at most 260 chars).
+std::string ProgramFolder();
+// Replaces the answer of ProgramFolder() (tests only); an empty text restores the real one.
+void SetProgramFolderForTests(std::string_view folder);
+// Folder for temporary files, ending with a separator.
+std::string TempFolder();
+// Windows folder, ending with a separator (POSIX: see above).
+std::string WindowsFolder();
+// System folder, ending with a separator (POSIX: see above).
+std::string SystemFolder();
+
+// Maximum length of a text read from an ini file (the 2048-byte buffer less the zero byte).
+constexpr size_t kProfileStringMax = 2047;
+
+// The value of key in section of the ini file at path, or deflt when the file, section or key
+// is missing; at most kProfileStringMax bytes (GetPrivateProfileStringA).
+std::string ReadProfileString(std::string_view section, std::string_view key,
+                              std::string_view deflt, const std::string& path);
+// The value of key read as a decimal integer (leading digits after an optional '-'), or deflt
+// when the key is missing (GetPrivateProfileIntA).
+int32_t ReadProfileInt(std::string_view section, std::string_view key, int32_t deflt,
+                       const std::string& path);
+// Sets key in section to value, creating the file and the section when missing. False when
+// the write was refused (read-only file or folder, missing folder, a name or value holding a
+// line break, a section holding ']'); the old file is then intact (WritePrivateProfileStringA).
+bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        const std::string& path);
+
+// True when path exists and is not a folder.
+bool FileExists(const std::string& path);
+// True when path exists and is a folder.
+bool IsFolder(const std::string& path);
+// Reads the whole file into out; false (out empty) when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& out);
+
+// One entry of a folder listing.
+struct DirEntry {
+  std::string Name;  // bare name, no folder part
+  bool IsFolder = false;
+};
+// All entries of folder (including "." and ".." where the platform returns them), in the order
+// the file system returns them. folder may or may not end with a separator. False when the
+// listing cannot be started (missing folder, no permission, not a folder).
+bool ListFolder(const std::string& folder, std::vector<DirEntry>& out);
+
+// Shows a modal message box with an OK button (POSIX: writes "caption: text" to stderr).
+void ShowMessageBox(std::string_view text, std::string_view caption);
+
+}  // namespace os
