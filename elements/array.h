@@ -1,0 +1,98 @@
+// The array interface (Set, Get, Count, Add on 0-based indexes) and TArray, the base of the
+// array elements: an ordered list of (name, 32-bit item) entries with first-match name lookup.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "runtime/element.h"
+
+// Four operations bound to one array object. An Array value (TData of kind Array) carries a
+// pointer to one of these in Ref; it never owns the array.
+struct TArrayIntf {
+  void* Owner = nullptr;
+  void (*SetProc)(void* owner, const TData& index, const TData& value) = nullptr;
+  bool (*GetProc)(void* owner, const TData& index, TData& result) = nullptr;
+  int32_t (*CountProc)(void* owner) = nullptr;
+  void (*AddProc)(void* owner, const TData& value) = nullptr;
+
+  void Set(const TData& index, const TData& value) const { SetProc(Owner, index, value); }
+  // result becomes the item (NULL first); true when an item was found and is not NULL.
+  bool Get(const TData& index, TData& result) const { return GetProc(Owner, index, result); }
+  int32_t Count() const { return CountProc(Owner); }
+  void Add(const TData& value) const { AddProc(Owner, value); }
+};
+
+// Binds the four operations to the methods ArrSet, ArrGet, ArrCount, ArrAdd of obj.
+template <class C>
+TArrayIntf BindArrayIntf(C* obj) {
+  TArrayIntf a;
+  a.Owner = obj;
+  a.SetProc = [](void* o, const TData& i, const TData& v) { static_cast<C*>(o)->ArrSet(i, v); };
+  a.GetProc = [](void* o, const TData& i, TData& r) { return static_cast<C*>(o)->ArrGet(i, r); };
+  a.CountProc = [](void* o) { return static_cast<C*>(o)->ArrCount(); };
+  a.AddProc = [](void* o, const TData& v) { static_cast<C*>(o)->ArrAdd(v); };
+  return a;
+}
+
+// Makes d an Array value referring to a.
+inline void SetArrayValue(TData& d, TArrayIntf* a) {
+  SetArray(d, a);
+}
+// The array a data point answers, or nullptr when unlinked or not an Array value.
+inline TArrayIntf* ReadArrayIntf(const THI_Event& point) {
+  return static_cast<TArrayIntf*>(ReadArray(point));
+}
+
+class TArray : public THIBase {
+ public:
+  TArrayIntf Intf;        // bound to this object by the constructor
+  std::string FileName;   // file read by doLoad
+  bool TextMode = false;  // true: name=value text lines; false: raw 4-byte items
+  bool ByName = false;    // true: Get and Set first take the index as an item name
+  THI_Event FileNamePoint;
+
+  TArray();
+  ~TArray() override;
+
+  // Item conversions of the derived array.
+  virtual int32_t ToItem(const TData& v);
+  virtual void FromItem(int32_t item, TData& v);  // base: NULL
+  virtual void DisposeItem(int32_t item);
+  virtual bool Compare(int32_t a, int32_t b);
+
+  // The array interface.
+  void ArrSet(const TData& index, const TData& value);
+  bool ArrGet(const TData& index, TData& result);
+  int32_t ArrCount() const { return static_cast<int32_t>(Items.size()); }
+  void ArrAdd(const TData& value);
+
+  // Direct access to the entries.
+  size_t Size() const { return Items.size(); }
+  int32_t ItemAt(size_t i) const { return Items[i]; }
+  std::string_view NameAt(size_t i) const;
+  // Position of the first entry named name, or -1.
+  int64_t FindName(std::string_view name) const;
+
+  // Removes every entry (each item through DisposeItem).
+  void ClearItems();
+  // Appends one entry. Names are kept in one buffer; the name index follows every change.
+  void AppendItem(std::string_view name, int32_t item);
+  // Reserves room for about n entries and bytes of names (loading).
+  void Reserve(size_t n, size_t nameBytes);
+
+ private:
+  struct NameRef {
+    size_t Offset = 0;
+    uint32_t Length = 0;
+  };
+  std::vector<int32_t> Items;
+  std::vector<NameRef> Names;  // parallel to Items
+  std::string NameBuf;
+  // name -> first entry of that name. Keys are copies, so the index survives buffer growth.
+  std::unordered_map<std::string, size_t> NameIndex;
+};

@@ -1,0 +1,24 @@
+// TIniFile: one access to a key of one section of an ini file, and the ini path rule.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class TIniFile {
+ public:
+  enum : uint8_t { ReadMode = 0, WriteMode = 1 };
+  uint8_t Mode = ReadMode;
+  std::string FileName;  // full path
+  std::string Section;
+
+  explicit TIniFile(std::string path) : FileName(std::move(path)) {}
+  // Read mode: the key's integer value or v. Write mode: writes v as decimal text; answers v.
+  int32_t ValueInteger(std::string_view key, int32_t v);
+  // Read mode: the key's text (at most 2047 bytes) or v. Write mode: writes v; answers v.
+  std::string ValueString(std::string_view key, std::string_view v);
+};
+
+// The ini path rule: expands %windir%, %tmpdir%, %sysdir%, then puts the program's folder in
+// front of a bare file name (no ':' and no folder separator).
+std::string IniPath(std::string_view name);
