@@ -62,6 +62,7 @@ bool ReadWholeFile(const std::string& path, std::string& out);
 struct DirEntry {
   std::string Name;  // bare name, no folder part
   bool IsFolder = false;
+  bool IsLink = false;  // a symbolic link or other reparse point (do not descend into it)
 };
 // All entries of folder (including "." and ".." where the platform returns them), in the order
 // the file system returns them. folder may or may not end with a separator. False when the

@@ -1,0 +1,267 @@
+// The OS layer on POSIX systems, keeping the behaviour of the Windows calls it stands in for.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "platform/os.h"
+#include "platform/profile_text.h"
+
+namespace os {
+namespace {
+
+std::string& ProgramFolderOverride() {
+  static std::string folder;
+  return folder;
+}
+
+std::string WithSeparator(std::string s) {
+  if (s.empty() || !IsPathSeparator(s.back())) s.push_back('/');
+  return s;
+}
+
+// The folder part of path, ending with '/', or "./" for a bare name.
+std::string FolderOf(const std::string& path) {
+  size_t cut = path.find_last_of('/');
+  if (cut == std::string::npos) return "./";
+  return path.substr(0, cut + 1);
+}
+
+bool WriteAll(int fd, const std::string& data) {
+  size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Refused like a read-only attribute: no permission, or no write bit at all (also for root).
+bool WriteProtected(const std::string& path, const struct stat& st) {
+  return ::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0;
+}
+
+// Replaces the file at path by data: a temporary file beside it is written, flushed and
+// renamed over the original, so the original is never left truncated.
+bool ReplaceFile(const std::string& path, const std::string& data) {
+  std::string target = path;
+  struct stat lst;
+  if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real) return false;  // a dangling link
+    target = real;
+    std::free(real);
+  }
+  struct stat st;
+  bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && (!S_ISREG(st.st_mode) || WriteProtected(target, st))) return false;
+  std::string folder = FolderOf(target);
+  struct stat dst;
+  if (::stat(folder.c_str(), &dst) != 0 || !S_ISDIR(dst.st_mode) || WriteProtected(folder, dst))
+    return false;
+
+  static std::atomic<unsigned> counter{0};
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return false;
+  }
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, data);
+  if (ok && exists) ::fchmod(fd, st.st_mode & 07777);  // best effort
+  if (ok) ok = ::fsync(fd) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd >= 0) {
+    ::fsync(dfd);
+    ::close(dfd);
+  }
+  return true;
+}
+
+}  // namespace
+
+char PathSeparator() {
+  return '/';
+}
+bool IsPathSeparator(char c) {
+  return c == '/' || c == '\\';
+}
+
+std::string ProgramFolder() {
+  if (!ProgramFolderOverride().empty()) return ProgramFolderOverride();
+  static const std::string real = [] {
+    std::string buf(PATH_MAX, '\0');
+    ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
+    if (n > 0 && static_cast<size_t>(n) < buf.size()) {
+      buf.resize(static_cast<size_t>(n));
+      return FolderOf(buf);
+    }
+    // Without /proc: the current folder at first use.
+    char* cwd = ::getcwd(nullptr, 0);
+    std::string folder = cwd ? WithSeparator(cwd) : std::string("./");
+    std::free(cwd);
+    return folder;
+  }();
+  return real;
+}
+
+void SetProgramFolderForTests(std::string_view folder) {
+  ProgramFolderOverride() = folder.empty() ? std::string() : WithSeparator(std::string(folder));
+}
+
+std::string TempFolder() {
+  const char* t = std::getenv("TMPDIR");
+  if (t && *t) return WithSeparator(t);
+  return "/tmp/";
+}
+
+std::string WindowsFolder() {
+  return "/etc/";
+}
+std::string SystemFolder() {
+  return "/usr/lib/";
+}
+
+std::string ReadProfileString(std::string_view section, std::string_view key,
+                              std::string_view deflt, const std::string& path) {
+  std::string text;
+  std::optional<std::string> v;
+  if (ReadWholeFile(path, text)) v = profile::Lookup(text, section, key);
+  std::string out;
+  if (v) {
+    out = std::move(*v);
+  } else {
+    // The default loses its trailing blanks, as the Windows call does.
+    deflt = profile::CutAtZero(deflt);
+    while (!deflt.empty() && (deflt.back() == ' ' || deflt.back() == '\t'))
+      deflt.remove_suffix(1);
+    out.assign(deflt);
+  }
+  if (out.size() > kProfileStringMax) out.resize(kProfileStringMax);
+  return out;
+}
+
+int32_t ReadProfileInt(std::string_view section, std::string_view key, int32_t deflt,
+                       const std::string& path) {
+  std::string text;
+  if (!ReadWholeFile(path, text)) return deflt;
+  std::optional<std::string> v = profile::Lookup(text, section, key);
+  if (!v || v->empty()) return deflt;
+  const std::string& s = *v;
+  size_t i = 0;
+  bool neg = false;
+  if (i < s.size() && (s[i] == '-' || s[i] == '+')) neg = s[i++] == '-';
+  uint32_t acc = 0;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
+    acc = acc * 10u + static_cast<uint32_t>(s[i] - '0');
+  if (neg) acc = 0u - acc;
+  return static_cast<int32_t>(acc);
+}
+
+bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        const std::string& path) {
+  if (path.empty() || !profile::CanWrite(section, key, value)) return false;
+  std::string text;
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode) || !ReadWholeFile(path, text)) return false;
+  } else if (errno != ENOENT) {
+    return false;
+  }
+  std::string updated = profile::Update(text, section, key, value);
+  return ReplaceFile(path, updated);
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st;
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat st;
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out) {
+  out.clear();
+  if (path.empty()) return false;
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  bool ok = true;
+  try {
+    if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+      ssize_t n = ::read(fd, buf, sizeof buf);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        ok = false;
+        break;
+      }
+      if (n == 0) break;
+      out.append(buf, static_cast<size_t>(n));
+    }
+  } catch (...) {  // out of memory
+    ok = false;
+  }
+  ::close(fd);
+  if (!ok) out.clear();
+  return ok;
+}
+
+bool ListFolder(const std::string& folder, std::vector<DirEntry>& out) {
+  out.clear();
+  std::string f = folder.empty() ? std::string("./") : WithSeparator(folder);
+  DIR* d = ::opendir(f.c_str());
+  if (!d) return false;
+  while (struct dirent* e = ::readdir(d)) {
+    DirEntry entry;
+    entry.Name = e->d_name;
+    unsigned char type = e->d_type;
+    if (type == DT_LNK) entry.IsLink = true;
+    if (type == DT_UNKNOWN || type == DT_LNK) {
+      struct stat st;
+      if (::stat((f + entry.Name).c_str(), &st) == 0) entry.IsFolder = S_ISDIR(st.st_mode);
+      if (type == DT_UNKNOWN) {
+        struct stat lst;
+        if (::lstat((f + entry.Name).c_str(), &lst) == 0) entry.IsLink = S_ISLNK(lst.st_mode);
+      }
+    } else {
+      entry.IsFolder = type == DT_DIR;
+    }
+    out.push_back(std::move(entry));
+  }
+  ::closedir(d);
+  return true;
+}
+
+void ShowMessageBox(std::string_view text, std::string_view caption) {
+  std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
+               static_cast<int>(text.size()), text.data());
+}
+
+}  // namespace os

@@ -1,0 +1,39 @@
+// The private-profile ini format on text in memory: lookup of a key and in-place update.
+// Used by the POSIX implementation of the profile calls; free of any file access.
+//
+// Format: a line whose first non-blank is '[' opens a section named by the text up to the last
+// ']' (blanks around the name trimmed). In a section, a line "key=value" holds a key; a line
+// without '=' is a key with an empty value; a line whose first non-blank is ';' is a comment.
+// Names match case-insensitively (ASCII letters), keys and values are trimmed of blanks (space
+// and tab), and a value enclosed in matching single or double quotes is read without them.
+// Duplicates: sections of the same name are searched in file order; the first key found wins.
+// Lines end with LF, CR LF or a lone CR.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace os::profile {
+
+// The raw (trimmed, unquoted) value of key in section, or nothing when the key is missing.
+std::optional<std::string> Lookup(std::string_view text, std::string_view section,
+                                  std::string_view key);
+
+// True when section, key and value can be written: key not empty and without '=', neither
+// starting with '[' or ';'; section without ']'; no CR or LF in any of them.
+bool CanWrite(std::string_view section, std::string_view key, std::string_view value);
+
+// The text with key in section set to value: an existing key's line is replaced in place
+// (keeping its line end), a new key goes after the last non-blank line of the first section of
+// that name, a new section goes at the end. Every other byte is kept. newLine is used for
+// lines added where the text does not show its own line end style.
+std::string Update(std::string_view text, std::string_view section, std::string_view key,
+                   std::string_view value, std::string_view newLine = "\r\n");
+
+// Names compare like this: ASCII letters without case, every other byte exactly.
+bool EqualNoCase(std::string_view a, std::string_view b);
+// Cuts s at its first zero byte (the API takes C strings).
+std::string_view CutAtZero(std::string_view s);
+
+}  // namespace os::profile
