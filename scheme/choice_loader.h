@@ -1,0 +1,40 @@
+// The choice loader: reads "array.ini" (name=code lines) and "choice.ini" (answer lines in blocks)
+// from the current folder and hands every block's lines on as line commands.
+//
+// Work point 0: load and distribute (the incoming value is not used).
+// Event point 0: one line command per stored answer line, the chain [3 + b, "W code V"], b being
+// the number of the block (0 .. 6, counted by its end line, wrapping after 6).
+#pragma once
+
+#include "scheme/build.h"
+
+class TClassMultiElement_39C8CB0 : public TSubScheme {
+ public:
+  TClassMultiElement_39C8CB0(TControl* parentWindow, TScheme* parentScheme,
+                             THIMultiElement* container);
+
+  THIEditMulti* Edit;
+  THIHub* StartHub;
+  THIIntegerArray* CodeTable;
+  THIStrList* ChoiceFile;
+  THIArrayEnum* LineEnum;
+  THIHub* LineHub;
+  THIPosition* EndMark;
+  THIPosition* ChoiceMark;
+  THIMemory* InBlock;
+  THIHub* EndHub;
+  THIIf_else* NotHeader;
+  THIIf_else* InBlockTest;
+  THILength* LineLength;
+  THIIf_else* NonEmpty;
+  THIStrPart* AnswerSplit;
+  THIIf_else* SkipDash;
+  THIStrPart* NameSplit;
+  THIArrayRW* CodeRead;
+  THIFormatStr* LineFormat;
+  THIStrList* Block;
+  THIArrayEnum* BlockEnum;
+  THICounter* BlockNo;
+  THIIndexToChanel* ToCommand;
+  THIMT_ChanelToIndex* Command;
+};

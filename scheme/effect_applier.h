@@ -1,0 +1,27 @@
+// The effect applier: one per totals table, chained attributes -> skills -> proficiencies ->
+// other values. A code K in 100 .. 199 belongs to this applier's table, item K - 100; larger codes
+// go on to the next applier reduced by 100.
+//
+// Work point 0: a code (text or number).
+// Data point 0: the factor (Integer 1 applies, anything else previews); data point 1: the table
+// (an Array value); data point 2: the amount.
+// Event point 0 (preview only): the label index (K - 100) - 1 of the touched item.
+// Event point 1: K - 100, when that is 100 or more.
+#pragma once
+
+#include "scheme/build.h"
+
+class TClassMultiElement_27F74F4 : public TSubScheme {
+ public:
+  TClassMultiElement_27F74F4(TControl* parentWindow, TScheme* parentScheme,
+                             THIMultiElement* container);
+
+  THIEditMulti* Edit;
+  THIArrayRW* ReadItem;
+  THIMath* AddAmount;
+  THIArrayRW* WriteItem;
+  THIIf_else* InThisArray;
+  THIMath* Offset;
+  THIMath* LabelIndex;
+  THIIf_else* IsPreview;
+};
