@@ -1,14 +1,13 @@
 #include "runtime/data.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
 const char* const kKindNames[DataKindCount] = {
-    "NULL",    "Integer", "String", "Data",   "Combo",  "StrList", "Icon",   "Real",
-    "Color",   "Script",  "Stream", "Bitmap", "Wave",   "Array",   "ComboEx", "Font",
-    "Matrix",  "Jpeg",    "Menu",   "Code",   "Object", "Break"};
+    "NULL",   "Integer", "String", "Data",   "Combo",  "StrList", "Icon",    "Real",
+    "Color",  "Script",  "Stream", "Bitmap", "Wave",   "Array",   "ComboEx", "Font",
+    "Matrix", "Jpeg",    "Menu",   "Code",   "Object", "Break"};
 
 }  // namespace
 
@@ -175,33 +174,32 @@ std::string FormatReal(double v) {
   if (std::isnan(v)) return "NAN";
   if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
   bool neg = v < 0;
-  double x = neg ? -v : v;
+  // Extended precision where the platform has it, so that the scaling steps lose nothing.
+  long double x = neg ? -static_cast<long double>(v) : v;
   int p = 15;
   bool stepped = false;
-  while (x < 5e12) {
-    x *= 10.0;
+  while (x < 5e12L) {
+    x *= 10;
     --p;
     stepped = true;
   }
   if (!stepped) {
-    while (x >= 1e13) {
-      x /= 10.0;
+    while (x >= 1e13L) {
+      x /= 10;
       ++p;
     }
   }
-  double r = std::nearbyint(x);
-  while (r < 1e14) {
-    x *= 10.0;
+  long double r = std::nearbyint(x);
+  while (r < 1e14L) {
+    x *= 10;
     --p;
     r = std::nearbyint(x);
   }
-  if (r >= 1e15) {  // rounding carried into a sixteenth digit
-    r = std::nearbyint(r / 10.0);
+  if (r >= 1e15L) {  // rounding carried into a sixteenth digit
+    r = std::nearbyint(r / 10);
     ++p;
   }
-  char digits[32];
-  std::snprintf(digits, sizeof digits, "%.0f", r);
-  std::string d(digits);
+  std::string d = std::to_string(static_cast<long long>(r));
   std::string out;
   if (p <= 0) {
     out = "0.";
@@ -217,7 +215,8 @@ std::string FormatReal(double v) {
   }
   if (p < 15) {
     size_t end = out.size();
-    while (end > 0 && out[end - 1] == '0') --end;
+    while (end > 0 && out[end - 1] == '0')
+      --end;
     if (end > 0 && out[end - 1] == '.') --end;
     out.resize(end);
   }
@@ -282,7 +281,9 @@ int32_t ToIndex(const TData& d) {
   }
 }
 
-bool ToBool(const TData& d) { return !((d.Kind & ~RedirectFlag) == data_int && d.IntValue == 0); }
+bool ToBool(const TData& d) {
+  return !((d.Kind & ~RedirectFlag) == data_int && d.IntValue == 0);
+}
 
 bool ValuesEqual(const TData& a, const TData& b) {
   if (a.Kind != b.Kind) return false;
@@ -309,7 +310,8 @@ void AppendChain(TData& head, const TData* source) {
     source = source->Next;
   }
   TData* last = &head;
-  while (last->Next) last = last->Next;
+  while (last->Next)
+    last = last->Next;
   while (source && source->Kind != data_null) {
     TData* node = new TData;
     CopyValue(*node, *source);

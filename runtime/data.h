@@ -56,14 +56,21 @@ void SetNull(TData& d);
 void SetInteger(TData& d, int32_t v);
 void SetString(TData& d, std::string_view v);
 void SetString(TData& d, std::string&& v);
+inline void SetString(TData& d, const char* v) {
+  SetString(d, std::string_view(v));
+}
 void SetReal(TData& d, double v);
 void SetArray(TData& d, void* array);
 void SetFont(TData& d, void* font);
 // Whole-record copy of one value: RedirectTo and Next are cleared.
 void CopyValue(TData& dst, const TData& src);
-inline int KindOf(const TData& d) { return d.Kind; }
+inline int KindOf(const TData& d) {
+  return d.Kind;
+}
 
-inline TData MakeNull() { return TData{}; }
+inline TData MakeNull() {
+  return TData{};
+}
 TData MakeInteger(int32_t v);
 TData MakeString(std::string_view v);
 TData MakeReal(double v);

@@ -19,7 +19,9 @@ void ResetDispatchers() {
   PointDispatcher = &DoNothing;
 }
 
-bool DispatchersInstalled() { return EventDispatcher == &FireEventLoop; }
+bool DispatchersInstalled() {
+  return EventDispatcher == &FireEventLoop;
+}
 
 void FireEventLoop(const THI_Event& e, TData& data) {
   const THI_Event* ev = &e;

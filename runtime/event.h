@@ -64,8 +64,12 @@ void CallPointOnce(const THI_Event& e, TData& data);
 
 // ---- firing ----
 
-inline void FireEvent(const THI_Event& e, TData& data) { EventDispatcher(e, data); }
-inline void CallPoint(const THI_Event& e, TData& data) { PointDispatcher(e, data); }
+inline void FireEvent(const THI_Event& e, TData& data) {
+  EventDispatcher(e, data);
+}
+inline void CallPoint(const THI_Event& e, TData& data) {
+  PointDispatcher(e, data);
+}
 void FireNull(const THI_Event& e);
 void FireInteger(const THI_Event& e, int32_t v);
 void FireString(const THI_Event& e, std::string_view v);

@@ -37,7 +37,9 @@ TData* GlobalVarEntry(std::string_view name) {
   return entry;
 }
 
-std::size_t GlobalVarCount() { return table().values.size(); }
+std::size_t GlobalVarCount() {
+  return table().values.size();
+}
 
 void ClearGlobalVars() {
   Table& t = table();

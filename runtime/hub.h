@@ -13,6 +13,7 @@ class THIHub : public THIBase {
     onEvent.assign(n, THI_Event{});
   }
   void doEvent(TData& data, uint16_t) {
-    for (uint8_t k = 0; k < OutCount; ++k) FireData(onEvent[k], data);
+    for (uint8_t k = 0; k < OutCount; ++k)
+      FireData(onEvent[k], data);
   }
 };

@@ -3,7 +3,9 @@
 std::vector<TInitProc> InitProcs;
 bool InitDone = false;
 
-void AddInitProc(TInitProc proc) { InitProcs.push_back(proc); }
+void AddInitProc(TInitProc proc) {
+  InitProcs.push_back(proc);
+}
 
 void RunInitProcs() {
   // The length is read again before every call: entries may add entries.

@@ -1,7 +1,10 @@
 #include "runtime/scheme.h"
 
-TScheme::~TScheme() { DestroyElements(); }
+TScheme::~TScheme() {
+  DestroyElements();
+}
 
 void TScheme::DestroyElements() {
-  while (!elements_.empty()) elements_.pop_back();
+  while (!elements_.empty())
+    elements_.pop_back();
 }
