@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "runtime/element.h"
@@ -93,6 +92,10 @@ class TArray : public THIBase {
   std::vector<int32_t> Items;
   std::vector<NameRef> Names;  // parallel to Items
   std::string NameBuf;
-  // name -> first entry of that name. Keys are copies, so the index survives buffer growth.
-  std::unordered_map<std::string, size_t> NameIndex;
+  // Open-addressing hash table over the names: slot value = entry position + 1, 0 = empty.
+  // Holds the first entry of every name, so a lookup costs one probe run, not a scan.
+  std::vector<uint32_t> NameSlots;
+  size_t NameCount = 0;  // distinct names in NameSlots
+  void IndexEntry(size_t pos);
+  void GrowIndex();
 };

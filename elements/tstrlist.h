@@ -41,7 +41,9 @@ class TStrList {
 // TStrList with one extra object reference per line.
 class TStrListEx : public TStrList {
  public:
-  void* Object(size_t i) const { return i < Objects.size() ? Objects[i] : nullptr; }
+  void* Object(size_t i) const { return i < Count() && i < Objects.size() ? Objects[i] : nullptr; }
+  void Clear();
+  void SetText(std::string_view text);
   void SetObject(size_t i, void* obj);
   void AddObject(std::string_view s, void* obj);
 

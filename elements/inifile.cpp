@@ -1,0 +1,48 @@
+#include "elements/inifile.h"
+
+#include "platform/os.h"
+#include "runtime/data.h"
+
+int32_t TIniFile::ValueInteger(std::string_view key, int32_t v) {
+  if (Mode == WriteMode) {
+    os::WriteProfileString(Section, key, FormatInt(v), FileName);
+    return v;
+  }
+  return os::ReadProfileInt(Section, key, v, FileName);
+}
+
+std::string TIniFile::ValueString(std::string_view key, std::string_view v) {
+  if (Mode == WriteMode) {
+    os::WriteProfileString(Section, key, v, FileName);
+    return std::string(v);
+  }
+  return os::ReadProfileString(Section, key, v, FileName);
+}
+
+namespace {
+void ReplaceAll(std::string& s, std::string_view what, const std::string& with) {
+  std::string out;
+  size_t p = 0;
+  for (;;) {
+    size_t at = s.find(what, p);
+    if (at == std::string::npos) break;
+    out.append(s, p, at - p);
+    out.append(with);
+    p = at + what.size();
+  }
+  if (p == 0) return;
+  out.append(s, p, std::string::npos);
+  s.swap(out);
+}
+}  // namespace
+
+std::string IniPath(std::string_view name) {
+  std::string path(name);
+  ReplaceAll(path, "%windir%", os::WindowsFolder());
+  ReplaceAll(path, "%tmpdir%", os::TempFolder());
+  ReplaceAll(path, "%sysdir%", os::SystemFolder());
+  bool bare = path.find(':') == std::string::npos;
+  for (char c : path)
+    if (os::IsPathSeparator(c)) bare = false;
+  return bare ? os::ProgramFolder() + path : path;
+}

@@ -1,0 +1,62 @@
+#include "elements/integerarray.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "elements/tstrlist.h"
+#include "platform/os.h"
+
+int32_t THIIntegerArray::ToItem(const TData& v) {
+  return ToInteger(v);
+}
+void THIIntegerArray::FromItem(int32_t item, TData& v) {
+  SetInteger(v, item);
+}
+
+void THIIntegerArray::LoadText(std::string_view text) {
+  size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) + 1;
+  Reserve(lines, text.size());
+  ForEachLine(text, [this](std::string_view line) {
+    size_t eq = line.find('=');
+    if (eq == std::string_view::npos)
+      AppendItem(line, ParseInt(line));
+    else
+      AppendItem(line.substr(0, eq), ParseInt(line.substr(eq + 1)));
+  });
+}
+
+void THIIntegerArray::LoadRaw(std::string_view bytes) {
+  size_t n = bytes.size() / 4;  // trailing bytes short of a whole item are ignored
+  Reserve(n, 0);
+  for (size_t i = 0; i < n; ++i) {
+    int32_t v;
+    std::memcpy(&v, bytes.data() + i * 4, 4);
+    AppendItem({}, v);
+  }
+}
+
+void THIIntegerArray::doLoad(TData& data, uint16_t) {
+  std::string name = ReadString(data, FileNamePoint, FileName);
+  if (!os::FileExists(name)) return;
+  ClearItems();
+  try {
+    std::string bytes;
+    if (!os::ReadWholeFile(name, bytes)) return;
+    if (TextMode)
+      LoadText(bytes);
+    else
+      LoadRaw(bytes);
+  } catch (const std::bad_alloc&) {
+    ClearItems();  // a file too big for memory loads as nothing
+  }
+}
+
+void THIIntegerArray::doClear(TData&, uint16_t) {
+  ClearItems();
+}
+
+void THIIntegerArray::GetArray(TData& data, uint16_t) {
+  SetArrayValue(data, &Intf);
+}

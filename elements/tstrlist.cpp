@@ -1,0 +1,115 @@
+#include "elements/tstrlist.h"
+
+#include "platform/os.h"
+
+namespace {
+std::string_view CutAtZero(std::string_view s) {
+  size_t z = s.find('\0');
+  return z == std::string_view::npos ? s : s.substr(0, z);
+}
+}  // namespace
+
+std::string_view TStrList::Line(size_t i) const {
+  if (i >= Lines.size()) return {};
+  return std::string_view(Buf).substr(Lines[i].Offset, Lines[i].Length);
+}
+
+void TStrList::Append(std::string_view s) {
+  if (!Buf.empty() && s.data() >= Buf.data() && s.data() < Buf.data() + Buf.size()) {
+    std::string copy(s);  // a line of this list: Buf may move while it grows
+    Append(copy);
+    return;
+  }
+  LineRef r;
+  r.Offset = Buf.size();
+  r.Length = s.size();
+  Buf.append(s);
+  Lines.push_back(r);
+}
+
+void TStrList::Add(std::string_view s) {
+  Append(CutAtZero(s));
+}
+
+void TStrList::Set(size_t i, std::string_view s) {
+  if (i >= Lines.size()) return;
+  s = CutAtZero(s);
+  LineRef& r = Lines[i];
+  if (s.size() <= r.Length) {
+    // Fits in place; the bytes left over are waste. s may point into Buf itself.
+    Buf.replace(r.Offset, s.size(), s.data(), s.size());
+    Waste += r.Length - s.size();
+    r.Length = s.size();
+  } else {
+    std::string copy(s);  // s may point into Buf, which can move while it grows
+    Waste += r.Length;
+    r.Offset = Buf.size();
+    r.Length = copy.size();
+    Buf.append(copy);
+    CompactIfWasteful();
+  }
+}
+
+void TStrList::CompactIfWasteful() {
+  if (Waste < 4096 || Waste < Buf.size() / 2) return;
+  std::string fresh;
+  fresh.reserve(Buf.size() - Waste);
+  for (LineRef& r : Lines) {
+    size_t at = fresh.size();
+    fresh.append(Buf, r.Offset, r.Length);
+    r.Offset = at;
+  }
+  Buf.swap(fresh);
+  Waste = 0;
+}
+
+void TStrList::Clear() {
+  Buf.clear();
+  Lines.clear();
+  Waste = 0;
+}
+
+void TStrList::SetText(std::string_view text) {
+  Clear();
+  text = CutAtZero(text);
+  Buf.reserve(text.size());
+  ForEachLine(text, [this](std::string_view line) { Append(line); });
+}
+
+std::string TStrList::Text() const {
+  std::string out;
+  for (size_t i = 0; i < Lines.size(); ++i) {
+    out.append(Line(i));
+    out.append("\r\n");
+  }
+  return out;
+}
+
+bool TStrList::LoadFromFile(const std::string& path) {
+  std::string text;
+  if (!os::ReadWholeFile(path, text)) return false;
+  SetText(text);
+  return true;
+}
+
+void TStrListEx::Clear() {
+  TStrList::Clear();
+  Objects.clear();
+}
+
+void TStrListEx::SetText(std::string_view text) {
+  TStrList::SetText(text);
+  Objects.assign(Count(), nullptr);
+}
+
+void TStrListEx::SetObject(size_t i, void* obj) {
+  if (i >= Count()) return;
+  if (Objects.size() < Count()) Objects.resize(Count(), nullptr);
+  Objects[i] = obj;
+}
+
+void TStrListEx::AddObject(std::string_view s, void* obj) {
+  if (Objects.size() < Count()) Objects.resize(Count(), nullptr);
+  Add(s);
+  Objects.push_back(obj);
+}
