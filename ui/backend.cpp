@@ -1,0 +1,15 @@
+#include "ui/backend.h"
+
+#include "ui/backend_headless.h"
+
+namespace {
+TBackend* g_backend = nullptr;
+}
+
+TBackend& Backend() {
+  return g_backend ? *g_backend : HeadlessBackend();
+}
+
+void SetBackend(TBackend* b) {
+  g_backend = b;
+}

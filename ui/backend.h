@@ -1,0 +1,74 @@
+// TBackend: presents the TControl tree as native windows and feeds input back.
+//
+// The operations follow Win32 one to one: CreateNative is CreateWindowExA with every stored
+// property, Apply is the matching SetWindowPos / SetWindowTextA / WM_SETFONT / ShowWindow /
+// EnableWindow / BM_SETCHECK / CB_* / TTM_* call, ProcessMessages is the WaitMessage +
+// PeekMessageA loop body. Backends never decide behaviour: input goes to TControl::Notify*.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "ui/control.h"
+
+// What changed on a control (Apply's mask).
+enum : uint32_t {
+  chBounds = 1u << 0,
+  chText = 1u << 1,
+  chFont = 1u << 2,
+  chColor = 1u << 3,
+  chVisible = 1u << 4,
+  chEnabled = 1u << 5,
+  chCursor = 1u << 6,
+  chStyle = 1u << 7,       // Style/ExStyle (border styles, tab stop, flat, edge)
+  chCheck = 1u << 8,       // radio check state
+  chItems = 1u << 9,       // combo items: the whole list again
+  chSelection = 1u << 10,  // combo selection
+  chTip = 1u << 11,        // tool-tip settings and text (on the ToolTip control)
+  chAlpha = 1u << 12,      // form opacity
+  chAlignment = 1u << 13,
+  chWindowState = 1u << 14,  // minimise / maximise
+  chAll = 0xFFFFFFFFu,
+};
+
+class TBackend {
+ public:
+  virtual ~TBackend() = default;
+  virtual const char* Name() const = 0;
+
+  // Creates the native window of c; its parent's native window exists. All stored
+  // properties are applied (visible only when c.Visible()). Sets c.SetNative(...).
+  virtual void CreateNative(TControl& c) = 0;
+  // Destroys the native window of c (its children's are gone already); clears c's native.
+  // No notification may reach c afterwards.
+  virtual void DestroyNative(TControl& c) = 0;
+  // Applies the stored properties named by the mask to the native window.
+  virtual void Apply(TControl& c, uint32_t changes) = 0;
+  // Re-stacks c among its siblings after the layer changed the order (toFront: it is first).
+  virtual void Restack(TControl& c, bool toFront) = 0;
+
+  virtual void SetFocus(TControl& c) = 0;
+  virtual TControl* FocusedControl() = 0;
+  virtual void SetCapture(TControl* c) = 0;  // nullptr releases
+  virtual void BeginSystemMove(TControl& form) = 0;
+
+  // Single-line text extent in c's font.
+  virtual TSize MeasureText(const TControl& c, std::string_view text) = 0;
+  // Logical pixels per inch of the screen (96 at normal scaling).
+  virtual int PixelsPerInch() = 0;
+  // Width and height the frame adds to a form's client area.
+  virtual TSize FrameExtra(const TControl& form) = 0;
+
+  // One turn of the message loop: wait for input when asked, then handle everything pending.
+  // False once a quit was posted (the loop ends).
+  virtual bool ProcessMessages(bool wait) = 0;
+  virtual void PostQuit() = 0;
+  // Forgets a posted quit (a new Run may start).
+  virtual void ResetQuit() = 0;
+};
+
+// The backend in use; the headless one until another is installed.
+TBackend& Backend();
+// Installs b (not owned; nullptr returns to the headless backend). Only while no native
+// window exists.
+void SetBackend(TBackend* b);

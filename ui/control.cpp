@@ -1,0 +1,514 @@
+#include "ui/control.h"
+
+#include <algorithm>
+
+#include "ui/backend.h"
+
+namespace {
+
+int g_live = 0;
+
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  return true;
+}
+
+}  // namespace
+
+uint32_t ResolveColor(uint32_t c) {
+  if (!IsSystemColor(c)) return c & 0x00FFFFFFu;
+  // The classic scheme's defaults (GetSysColor on a standard desktop).
+  static const uint32_t table[31] = {
+      0xC8D0D4, 0x000000, 0x6A240A, 0x808080, 0xC8D0D4, 0xFFFFFF, 0x000000, 0x000000,
+      0x000000, 0xFFFFFF, 0xC8D0D4, 0xC8D0D4, 0x808080, 0x6A240A, 0xFFFFFF, 0xF0F0F0,
+      0x808080, 0x808080, 0x000000, 0xC8D0D4, 0xFFFFFF, 0x404040, 0xC8D0D4, 0x000000,
+      0xE1FFFF, 0xB5B5B5, 0x800000, 0xF0CAA6, 0xC0C0C0, 0xC56A31, 0xF0F0F0};
+  uint32_t i = c & 0xFF;
+  return i < 31 ? table[i] : 0;
+}
+
+int TControl::LiveCount() {
+  return g_live;
+}
+
+TControl::TControl(TControlKind kind, TControl* parent) : kind_(kind), parent_(parent) {
+  ++g_live;
+  if (kind_ == TControlKind::Form) visible_ = false;
+  if (kind_ == TControlKind::ComboBox) color_ = clWindow;
+  if (kind_ == TControlKind::ToolTip) color_ = clInfoBk;
+  if (parent_) {
+    id_ = parent_->nextId_++;
+    parent_->children_.push_back(this);  // new windows go to the back
+    if (kind_ != TControlKind::Form && kind_ != TControlKind::ToolTip) visible_ = true;
+    if (kind_ == TControlKind::RadioButton) {
+      if (parent_->firstRadio_ == 0) {
+        parent_->firstRadio_ = id_;
+        checked_ = true;
+      }
+      parent_->lastRadio_ = id_;
+    }
+  }
+}
+
+TControl::~TControl() {
+  --g_live;
+  listener_ = nullptr;
+  if (tip_) {
+    TControl* t = tip_;
+    tip_ = nullptr;
+    delete t;
+  }
+  DestroyWindow();
+  // Children outlive a destroyed parent as orphans; their owners delete them.
+  for (TControl* c : children_)
+    c->parent_ = nullptr;
+  children_.clear();
+  Detach();
+}
+
+void TControl::Detach() {
+  if (!parent_) return;
+  auto& sib = parent_->children_;
+  sib.erase(std::remove(sib.begin(), sib.end(), this), sib.end());
+  if (parent_->tip_ == this) parent_->tip_ = nullptr;
+  parent_ = nullptr;
+}
+
+TControl* TControl::TopWindow() {
+  TControl* c = this;
+  while (c && !c->IsTopLevel())
+    c = c->parent_;
+  return c ? c : this;
+}
+
+// ---- native window ----
+
+void TControl::CreateWindow() {
+  if (native_) return;
+  if (parent_ && !parent_->native_) parent_->CreateWindow();
+  if (parent_ && !parent_->native_) return;
+  Backend().CreateNative(*this);
+}
+
+void TControl::CreateWindowTree() {
+  CreateWindow();
+  // Copy: creating a window may not change the list, but stay safe.
+  std::vector<TControl*> kids = children_;
+  for (TControl* c : kids)
+    c->CreateWindowTree();
+}
+
+void TControl::DestroyWindow() {
+  std::vector<TControl*> kids = children_;
+  for (TControl* c : kids)
+    c->DestroyWindow();
+  if (native_) Backend().DestroyNative(*this);
+  native_ = nullptr;
+}
+
+void TControl::Changed(uint32_t what) {
+  if (native_) Backend().Apply(*this, what);
+}
+
+// ---- geometry ----
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  if (width < 0) width = 0;
+  if (height < 0) height = 0;
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  Changed(chBounds);
+}
+
+TSize TControl::ClientSize() const {
+  if (kind_ != TControlKind::Form) return TSize{width_, height_};
+  TSize extra = Backend().FrameExtra(*this);
+  return TSize{std::max(0, width_ - extra.Width), std::max(0, height_ - extra.Height)};
+}
+
+void TControl::SetClientSize(int width, int height) {
+  TSize extra = kind_ == TControlKind::Form ? Backend().FrameExtra(*this) : TSize{};
+  SetSize(width + extra.Width, height + extra.Height);
+}
+
+// ---- appearance ----
+
+void TControl::SetText(std::string_view t) {
+  if (t == text_) return;
+  text_.assign(t.data(), t.size());
+  Changed(chText);
+}
+
+void TControl::SetFont(const TFontRec& f) {
+  if (f == font_) return;
+  font_ = f;
+  Changed(chFont);
+}
+
+void TControl::SetFontColor(uint32_t c) {
+  TFontRec f = font_;
+  f.Color = c;
+  SetFont(f);
+}
+
+void TControl::SetFontStyle(uint8_t style) {
+  TFontRec f = font_;
+  f.Style = style;
+  SetFont(f);
+}
+
+void TControl::SetColor(uint32_t c) {
+  if (c == color_) return;
+  color_ = c;
+  Changed(chColor);
+}
+
+void TControl::SetVisible(bool v) {
+  if (v == visible_) return;
+  visible_ = v;
+  Changed(chVisible);
+}
+
+void TControl::SetEnabled(bool e) {
+  if (e == enabled_) return;
+  enabled_ = e;
+  Changed(chEnabled);
+}
+
+void TControl::SetCursor(int32_t c) {
+  if (c == cursor_) return;
+  cursor_ = c;
+  Changed(chCursor);
+}
+
+void TControl::SetStyle(uint32_t style, uint32_t exStyle) {
+  if (style == style_ && exStyle == exStyle_) return;
+  style_ = style;
+  exStyle_ = exStyle;
+  Changed(chStyle);
+}
+
+void TControl::SetAlignment(uint8_t a) {
+  if (a > taCenter) a = taLeft;
+  if (a == alignment_) return;
+  alignment_ = a;
+  Changed(chAlignment);
+}
+
+void TControl::SetTabOrder(int order) {
+  tabOrder_ = order;
+  uint32_t s = order > 0 ? (style_ | ws::TabStop) : (style_ & ~ws::TabStop);
+  if (IsTopLevel()) s = style_;  // the bit means the maximise box there
+  SetStyle(s, exStyle_);
+}
+
+void TControl::SetAlpha(uint8_t a) {
+  if (a == alpha_) return;
+  alpha_ = a;
+  Changed(chAlpha);
+}
+
+void TControl::SetWindowState(uint8_t s) {
+  if (s > wsMaximized || s == windowState_) return;
+  windowState_ = s;
+  Changed(chWindowState);
+}
+
+void TControl::SetEdgeStyle(uint8_t e) {
+  if (e == edgeStyle_) return;
+  edgeStyle_ = e;
+  Changed(chStyle);
+}
+
+bool TControl::Showing() const {
+  for (const TControl* c = this; c; c = c->parent_) {
+    if (c->kind_ == TControlKind::Application) return true;
+    if (!c->visible_) return false;
+  }
+  return true;
+}
+
+// ---- z-order ----
+
+void TControl::BringToFront() {
+  if (parent_) {
+    auto& sib = parent_->children_;
+    sib.erase(std::remove(sib.begin(), sib.end(), this), sib.end());
+    sib.insert(sib.begin(), this);
+    if (native_) Backend().Restack(*this, true);
+  }
+  SetVisible(true);
+}
+
+void TControl::SendToBack() {
+  if (!parent_) return;
+  auto& sib = parent_->children_;
+  sib.erase(std::remove(sib.begin(), sib.end(), this), sib.end());
+  sib.push_back(this);
+  if (native_) Backend().Restack(*this, false);
+}
+
+TControl* TControl::ChildAt(int x, int y) {
+  for (TControl* c : children_) {
+    if (c->kind_ == TControlKind::ToolTip || c->kind_ == TControlKind::Form) continue;
+    if (!c->visible_ || !c->enabled_) continue;
+    int cx = x - c->left_, cy = y - c->top_;
+    if (c->ContainsPoint(cx, cy)) return c->ChildAt(cx, cy);
+  }
+  return this;
+}
+
+// ---- radio buttons ----
+
+void TControl::SetChecked(bool c) {
+  if (c == checked_) return;
+  checked_ = c;
+  Changed(chCheck);
+}
+
+void TControl::CheckRadioButton(int first, int last, int check) {
+  std::vector<TControl*> kids = children_;
+  for (TControl* c : kids) {
+    if (c->kind_ != TControlKind::RadioButton) continue;
+    if (c->id_ == check)
+      c->SetChecked(true);
+    else if (c->id_ >= first && c->id_ <= last)
+      c->SetChecked(false);
+  }
+}
+
+// ---- combo box ----
+
+std::string TControl::Item(int i) const {
+  return (i >= 0 && i < ItemCount()) ? items_[static_cast<size_t>(i)] : std::string();
+}
+
+int32_t TControl::ItemData(int i) const {
+  return (i >= 0 && i < ItemCount()) ? itemData_[static_cast<size_t>(i)] : -1;
+}
+
+int TControl::AddItem(std::string_view text, int32_t data) {
+  size_t pos = items_.size();
+  if (sorted_) {
+    // Sorted lists insert before the first item that compares greater, letter case ignored.
+    pos = 0;
+    while (pos < items_.size()) {
+      const std::string& s = items_[pos];
+      bool greater = std::lexicographical_compare(
+          text.begin(), text.end(), s.begin(), s.end(),
+          [](char a, char b) { return LowerAscii(a) < LowerAscii(b); });
+      if (greater) break;
+      ++pos;
+    }
+  }
+  items_.insert(items_.begin() + static_cast<long>(pos), std::string(text));
+  itemData_.insert(itemData_.begin() + static_cast<long>(pos), data);
+  if (itemIndex_ >= static_cast<int>(pos)) ++itemIndex_;
+  Changed(chItems | chSelection);
+  return static_cast<int>(pos);
+}
+
+void TControl::SetItem(int i, std::string_view text) {
+  if (i < 0 || i >= ItemCount()) return;
+  items_[static_cast<size_t>(i)] = std::string(text);
+  Changed(chItems | chSelection);
+}
+
+void TControl::ClearItems() {
+  if (items_.empty() && itemIndex_ == -1) return;
+  items_.clear();
+  itemData_.clear();
+  itemIndex_ = -1;
+  Changed(chItems | chSelection);
+}
+
+void TControl::SetItemIndex(int i) {
+  if (i < 0 || i >= ItemCount()) i = -1;
+  if (i == itemIndex_) return;
+  itemIndex_ = i;
+  Changed(chSelection);
+}
+
+int TControl::FindItem(std::string_view text, bool prefix) const {
+  for (int i = 0; i < ItemCount(); ++i) {
+    std::string_view s = items_[static_cast<size_t>(i)];
+    if (prefix) {
+      if (s.size() >= text.size() && EqualNoCase(s.substr(0, text.size()), text)) return i;
+    } else if (EqualNoCase(s, text)) {
+      return i;
+    }
+  }
+  return -1;
+}
+
+// ---- tool tip ----
+
+TControl* TControl::ToolTip() {
+  if (kind_ == TControlKind::ToolTip) return this;
+  if (!tip_) {
+    tip_ = new TControl(TControlKind::ToolTip, this);
+    tip_->exStyle_ = wsex::TopMost;
+    if (native_) tip_->CreateWindow();
+  }
+  return tip_;
+}
+
+void TControl::RemoveToolTip() {
+  if (!tip_) return;
+  TControl* t = tip_;
+  tip_ = nullptr;
+  delete t;
+}
+
+void TControl::SetTipInfo(const TToolTipInfo& info) {
+  tipInfo_ = info;
+  Changed(chTip);
+}
+
+// ---- focus and services ----
+
+void TControl::SetFocus() {
+  CreateWindow();
+  if (native_) Backend().SetFocus(*this);
+}
+
+bool TControl::Focused() const {
+  return native_ && Backend().FocusedControl() == this;
+}
+
+void TControl::SetCapture() {
+  if (native_) Backend().SetCapture(this);
+}
+
+void TControl::ReleaseCapture() {
+  Backend().SetCapture(nullptr);
+}
+
+TSize TControl::MeasureText(std::string_view text) const {
+  return Backend().MeasureText(*this, text);
+}
+
+void TControl::BeginSystemMove() {
+  if (native_) Backend().BeginSystemMove(*this);
+}
+
+// ---- notifications ----
+
+void TControl::NotifyMouseDown(const TMouseInfo& m) {
+  if (listener_) listener_->CtlMouseDown(*this, m);
+}
+
+void TControl::NotifyMouseMove(const TMouseInfo& m) {
+  if (listener_) listener_->CtlMouseMove(*this, m);
+}
+
+void TControl::NotifyMouseUp(const TMouseInfo& m) {
+  if (listener_) listener_->CtlMouseUp(*this, m);
+}
+
+void TControl::NotifyMouseWheel(const TMouseInfo& m) {
+  if (listener_) listener_->CtlMouseWheel(*this, m);
+}
+
+void TControl::NotifyMouseHover() {
+  if (listener_) listener_->CtlMouseHover(*this);
+}
+
+void TControl::NotifyMouseLeave() {
+  if (listener_) listener_->CtlMouseLeave(*this);
+}
+
+TControl* TControl::TabTarget(bool backwards) {
+  // Every visible, enabled tab stop under this window, ordered by tab position.
+  std::vector<TControl*> stops;
+  std::vector<TControl*> todo{this};
+  while (!todo.empty()) {
+    TControl* c = todo.back();
+    todo.pop_back();
+    for (TControl* k : c->children_) {
+      if (k->kind_ == TControlKind::ToolTip || k->kind_ == TControlKind::Form) continue;
+      if (!k->visible_ || !k->enabled_) continue;
+      if (k->tabOrder_ > 0) stops.push_back(k);
+      todo.push_back(k);
+    }
+  }
+  if (stops.empty()) return nullptr;
+  std::stable_sort(stops.begin(), stops.end(),
+                   [](TControl* a, TControl* b) { return a->tabOrder_ < b->tabOrder_; });
+  TControl* focused = Backend().FocusedControl();
+  auto it = std::find(stops.begin(), stops.end(), focused);
+  if (it == stops.end()) return backwards ? stops.back() : stops.front();
+  size_t i = static_cast<size_t>(it - stops.begin());
+  size_t n = stops.size();
+  return stops[backwards ? (i + n - 1) % n : (i + 1) % n];
+}
+
+void TControl::NotifyKeyDown(int key, bool shift) {
+  if (key == 9) {
+    for (TControl* c = this; c; c = c->parent_) {
+      if (!c->tabNavigation_) continue;
+      if (TControl* t = c->TabTarget(shift)) t->SetFocus();
+      return;  // the top window takes Tab itself
+    }
+  }
+  if (listener_) listener_->CtlKeyDown(*this, key);
+}
+
+void TControl::NotifyKeyUp(int key) {
+  if (listener_) listener_->CtlKeyUp(*this, key);
+}
+
+void TControl::NotifyChar(std::string_view text) {
+  if (listener_) listener_->CtlChar(*this, text);
+}
+
+void TControl::NotifyFocus(bool gained) {
+  if (listener_) listener_->CtlFocus(*this, gained);
+}
+
+void TControl::NotifyMoved(int left, int top) {
+  left_ = left;
+  top_ = top;
+  if (listener_) listener_->CtlMoved(*this);
+}
+
+void TControl::NotifyResized(int width, int height) {
+  width_ = std::max(0, width);
+  height_ = std::max(0, height);
+  if (listener_) listener_->CtlResized(*this);
+}
+
+void TControl::NotifyActivate(bool active) {
+  if (listener_) listener_->CtlActivate(*this, active);
+}
+
+void TControl::NotifyShow(bool shown) {
+  if (listener_) listener_->CtlShow(*this, shown);
+}
+
+bool TControl::NotifyClose(bool asked) {
+  if (listener_ && !listener_->CtlClose(*this, asked)) return false;
+  // Default handling: the window goes away (the object stays with its owner).
+  visible_ = false;
+  DestroyWindow();
+  return true;
+}
+
+void TControl::NotifyClick() {
+  if (listener_) listener_->CtlClick(*this);
+}
+
+void TControl::NotifySelChange(int index) {
+  if (index < 0 || index >= ItemCount()) index = -1;
+  itemIndex_ = index;  // the native list shows it already
+  if (listener_) listener_->CtlSelChange(*this);
+}

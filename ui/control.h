@@ -1,0 +1,328 @@
+// TControl: one window of the window layer. Elements own them; a backend presents them.
+//
+// The tree mirrors Win32 windows: a parent with its children, the children kept in z-order
+// (front first; a new child goes to the back, as CreateWindowEx puts it). Positions are in the
+// parent's client area. Every setter stores the value and, when the native window exists,
+// passes the change to the backend. Backends report input through the Notify* entry points,
+// which hand it to the listener (the element) after the layer's own bookkeeping.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/fontrec.h"
+
+enum class TControlKind : uint8_t {
+  Application,  // the hidden window that stands for the program
+  Form,         // a top-level window
+  Label,        // "STATIC" text
+  RadioButton,  // "BUTTON", plain radio button
+  GroupBox,     // "BUTTON", group box; parent of the controls inside it
+  Panel,        // "STATIC" container
+  ComboBox,     // "COMBOBOX", drop-down list
+  ToolTip,      // "tooltips_class32", owned by the control it describes
+};
+
+// Win32 style bits the layer and the backends use.
+namespace ws {
+constexpr uint32_t Caption = 0x00C00000;  // title bar (border + dialog frame)
+constexpr uint32_t SysMenu = 0x00080000;
+constexpr uint32_t SizeBox = 0x00040000;  // sizing frame
+constexpr uint32_t MinimizeBox = 0x00020000;
+constexpr uint32_t MaximizeBox = 0x00010000;
+constexpr uint32_t TabStop = 0x00010000;  // on child windows
+constexpr uint32_t Flat = 0x00008000;     // BS_FLAT on buttons
+constexpr uint32_t Border = 0x00800000;
+}  // namespace ws
+namespace wsex {
+constexpr uint32_t DlgModalFrame = 0x00000001;
+constexpr uint32_t TopMost = 0x00000008;
+constexpr uint32_t ToolWindow = 0x00000080;
+constexpr uint32_t WindowEdge = 0x00000100;
+constexpr uint32_t ClientEdge = 0x00000200;
+constexpr uint32_t ControlParent = 0x00010000;
+constexpr uint32_t Layered = 0x00080000;
+}  // namespace wsex
+
+// Key-state flags of a mouse notification (MK_*).
+enum : uint32_t {
+  mkLButton = 0x0001,
+  mkRButton = 0x0002,
+  mkShift = 0x0004,
+  mkControl = 0x0008,
+  mkMButton = 0x0010,
+};
+
+// Text alignment of labels and panels.
+enum : uint8_t { taLeft = 0, taRight = 1, taCenter = 2 };
+
+// Show state of a form (SW_*-like).
+enum : uint8_t { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
+
+// Cursor ids (IDC_*); 0 is the class default.
+enum : int32_t {
+  crDefault = 0,
+  crArrow = 32512,
+  crIBeam = 32513,
+  crWait = 32514,
+  crCross = 32515,
+  crSizeAll = 32646,
+  crNo = 32648,
+  crHand = 32649,
+};
+
+struct TMouseInfo {
+  int Button = 0;     // 1 left, 2 right, 3 middle; 0 for moves
+  uint32_t Keys = 0;  // mk* flags as the message reports them
+  int X = 0, Y = 0;   // in the control's client area
+  int Wheel = 0;      // signed wheel delta (WM_MOUSEWHEEL)
+};
+
+struct TSize {
+  int Width = 0, Height = 0;
+};
+
+// Tool-tip settings of a ToolTip control (one tool: the owning control).
+struct TToolTipInfo {
+  std::string Text;
+  std::string Title;
+  int Icon = 0;  // 0 none, 1 information, 2 warning, 3 error
+  bool Balloon = false;
+  uint32_t TextColor = clInfoText;
+  uint32_t BackColor = clInfoBk;
+  int InitialDelay = 500;   // ms
+  int AutoPopDelay = 5000;  // ms
+  int Margin = 0;           // px, all four sides
+  bool Tracking = false;
+  TFontRec Font;
+};
+
+class TControl;
+
+// The element side of a control: what it does with each notification.
+class TControlListener {
+ public:
+  virtual ~TControlListener() = default;
+  virtual void CtlMouseDown(TControl&, const TMouseInfo&) {}
+  virtual void CtlMouseMove(TControl&, const TMouseInfo&) {}
+  virtual void CtlMouseUp(TControl&, const TMouseInfo&) {}
+  virtual void CtlMouseWheel(TControl&, const TMouseInfo&) {}
+  virtual void CtlMouseHover(TControl&) {}
+  virtual void CtlMouseLeave(TControl&) {}
+  virtual void CtlKeyDown(TControl&, int /*key*/) {}
+  virtual void CtlKeyUp(TControl&, int /*key*/) {}
+  virtual void CtlChar(TControl&, std::string_view /*text*/) {}
+  virtual void CtlFocus(TControl&, bool /*gained*/) {}
+  virtual void CtlMoved(TControl&) {}
+  virtual void CtlResized(TControl&) {}
+  virtual void CtlActivate(TControl&, bool /*active*/) {}
+  virtual void CtlShow(TControl&, bool /*shown*/) {}
+  // asked: closed by the user (WM_CLOSE with lParam 0). False keeps the window open.
+  virtual bool CtlClose(TControl&, bool /*asked*/) { return true; }
+  virtual void CtlClick(TControl&) {}
+  virtual void CtlSelChange(TControl&) {}  // the user picked a combo item
+};
+
+class TControl {
+ public:
+  TControl(TControlKind kind, TControl* parent);
+  ~TControl();
+  TControl(const TControl&) = delete;
+  TControl& operator=(const TControl&) = delete;
+
+  // ---- tree ----
+  TControlKind Kind() const { return kind_; }
+  TControl* Parent() const { return parent_; }
+  // Children in z-order, front first.
+  const std::vector<TControl*>& Children() const { return children_; }
+  // Identifier among the parent's children (creation order, from 1).
+  int Id() const { return id_; }
+  // The nearest Form or Application ancestor (or this).
+  TControl* TopWindow();
+  bool IsTopLevel() const {
+    return kind_ == TControlKind::Form || kind_ == TControlKind::Application;
+  }
+
+  // ---- native window ----
+  // Creates the native window (the parent's first) when it does not exist yet.
+  void CreateWindow();
+  // Creates the native windows of this control and every descendant.
+  void CreateWindowTree();
+  // Destroys the native windows of the descendants and of this control; the object stays.
+  void DestroyWindow();
+  bool HasWindow() const { return native_ != nullptr; }
+  void* Native() const { return native_; }
+  void SetNative(void* n) { native_ = n; }  // backends only
+
+  TControlListener* Listener() const { return listener_; }
+  void SetListener(TControlListener* l) { listener_ = l; }
+
+  // ---- geometry ----
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetBounds(int left, int top, int width, int height);
+  void SetPosition(int left, int top) { SetBounds(left, top, width_, height_); }
+  void SetSize(int width, int height) { SetBounds(left_, top_, width, height); }
+  // Client size of a form: the frame is the backend's business; others: the whole size.
+  TSize ClientSize() const;
+  void SetClientSize(int width, int height);
+  // Origin of the client area in screen coordinates (forms: their Left/Top plus the frame).
+  bool ContainsPoint(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+
+  // ---- appearance ----
+  const std::string& Text() const { return text_; }
+  void SetText(std::string_view t);
+  const TFontRec& Font() const { return font_; }
+  void SetFont(const TFontRec& f);
+  void SetFontColor(uint32_t c);
+  void SetFontStyle(uint8_t style);
+  uint32_t Color() const { return color_; }
+  void SetColor(uint32_t c);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool v);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool e);
+  int32_t Cursor() const { return cursor_; }
+  void SetCursor(int32_t c);
+  uint32_t Style() const { return style_; }
+  uint32_t ExStyle() const { return exStyle_; }
+  void SetStyle(uint32_t style, uint32_t exStyle);
+  uint8_t Alignment() const { return alignment_; }
+  void SetAlignment(uint8_t a);
+  int TabOrder() const { return tabOrder_; }
+  void SetTabOrder(int order);
+  uint8_t Alpha() const { return alpha_; }
+  void SetAlpha(uint8_t a);
+  uint8_t WindowState() const { return windowState_; }
+  void SetWindowState(uint8_t s);
+  uint8_t EdgeStyle() const { return edgeStyle_; }  // panels: 1 thin sunken border
+  void SetEdgeStyle(uint8_t e);
+  // True while the visible state is really on screen: this and every ancestor visible.
+  bool Showing() const;
+
+  // ---- z-order ----
+  void BringToFront();  // front of the siblings; shown
+  void SendToBack();
+  // The deepest visible, enabled child at (x, y) of this client area, or this.
+  TControl* ChildAt(int x, int y);
+
+  // ---- radio buttons ----
+  bool Checked() const { return checked_; }
+  void SetChecked(bool c);
+  // Checks the radio button with id check and unchecks every other radio child whose id lies
+  // in [first, last] (CheckRadioButton).
+  void CheckRadioButton(int first, int last, int check);
+  int FirstRadioId() const { return firstRadio_; }
+  int LastRadioId() const { return lastRadio_; }
+
+  // ---- combo box ----
+  const std::vector<std::string>& Items() const { return items_; }
+  int ItemCount() const { return static_cast<int>(items_.size()); }
+  std::string Item(int i) const;
+  int32_t ItemData(int i) const;
+  int AddItem(std::string_view text, int32_t data = 0);  // index of the new item
+  void SetItem(int i, std::string_view text);
+  void ClearItems();
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool s) { sorted_ = s; }
+  int ItemIndex() const { return itemIndex_; }  // -1: none
+  void SetItemIndex(int i);                     // out of range: none
+  // First item (from 0) equal to text, or starting with it when prefix; ASCII letter case
+  // ignored. -1 when none.
+  int FindItem(std::string_view text, bool prefix) const;
+
+  // ---- tool tip ----
+  // The tool tip of this control, created on first use and owned by it.
+  TControl* ToolTip();
+  TControl* ToolTipIfAny() const { return tip_; }
+  void RemoveToolTip();
+  const TToolTipInfo& TipInfo() const { return tipInfo_; }
+  void SetTipInfo(const TToolTipInfo& info);  // on a ToolTip control
+  bool TipShown() const { return tipShown_; }
+  void SetTipShown(bool s) { tipShown_ = s; }  // backends report what they show
+
+  // ---- focus and input services ----
+  void SetFocus();
+  bool Focused() const;
+  void SetCapture();
+  void ReleaseCapture();
+  // Tab handling on a top window: Tab moves the focus among tab stops, Shift+Tab backwards.
+  bool TabNavigation() const { return tabNavigation_; }
+  void SetTabNavigation(bool on) { tabNavigation_ = on; }
+  // Text extent in this control's font (single line).
+  TSize MeasureText(std::string_view text) const;
+  // Moves a form with the mouse as if its caption were dragged (WM_SYSCOMMAND SC_MOVE|2).
+  void BeginSystemMove();
+
+  // Sends a click to this control (BM_CLICK): the same path as a user click.
+  void Click() { NotifyClick(); }
+  // Asks a top window to close (WM_CLOSE). asked: the user's request; false: no questions.
+  // True when the window closed.
+  bool Close(bool asked = true) { return NotifyClose(asked); }
+
+  // ---- notification entry points, called by backends ----
+  void NotifyMouseDown(const TMouseInfo& m);
+  void NotifyMouseMove(const TMouseInfo& m);
+  void NotifyMouseUp(const TMouseInfo& m);
+  void NotifyMouseWheel(const TMouseInfo& m);
+  void NotifyMouseHover();
+  void NotifyMouseLeave();
+  void NotifyKeyDown(int key, bool shift = false);
+  void NotifyKeyUp(int key);
+  void NotifyChar(std::string_view text);
+  void NotifyFocus(bool gained);
+  void NotifyMoved(int left, int top);
+  void NotifyResized(int width, int height);
+  void NotifyActivate(bool active);
+  void NotifyShow(bool shown);
+  bool NotifyClose(bool asked);
+  void NotifyClick();
+  void NotifySelChange(int index);
+
+  // Number of TControl objects alive (leak checks in tests).
+  static int LiveCount();
+
+ private:
+  void Changed(uint32_t what);
+  void Detach();
+  TControl* TabTarget(bool backwards);
+
+  TControlKind kind_;
+  TControl* parent_ = nullptr;
+  std::vector<TControl*> children_;
+  int id_ = 0;
+  int nextId_ = 1;
+  void* native_ = nullptr;
+  TControlListener* listener_ = nullptr;
+
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  std::string text_;
+  TFontRec font_;
+  uint32_t color_ = clBtnFace;
+  bool visible_ = false;
+  bool enabled_ = true;
+  int32_t cursor_ = 0;
+  uint32_t style_ = 0, exStyle_ = 0;
+  uint8_t alignment_ = taLeft;
+  int tabOrder_ = 0;
+  uint8_t alpha_ = 255;
+  uint8_t windowState_ = wsNormal;
+  uint8_t edgeStyle_ = 0;
+  bool tabNavigation_ = false;
+
+  bool checked_ = false;
+  int firstRadio_ = 0, lastRadio_ = 0;
+
+  std::vector<std::string> items_;
+  std::vector<int32_t> itemData_;
+  int itemIndex_ = -1;
+  bool sorted_ = false;
+
+  TControl* tip_ = nullptr;  // owned
+  TToolTipInfo tipInfo_;
+  bool tipShown_ = false;
+};
