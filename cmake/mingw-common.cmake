@@ -4,7 +4,9 @@ set(CMAKE_SYSTEM_NAME Windows)
 
 # The posix thread variant gives std::thread and std::mutex; it is linked in statically below.
 find_program(HS_MINGW_CXX NAMES ${HS_MINGW_TRIPLE}-g++-posix ${HS_MINGW_TRIPLE}-g++ REQUIRED)
+find_program(HS_MINGW_CC NAMES ${HS_MINGW_TRIPLE}-gcc-posix ${HS_MINGW_TRIPLE}-gcc REQUIRED)
 set(CMAKE_CXX_COMPILER ${HS_MINGW_CXX})
+set(CMAKE_C_COMPILER ${HS_MINGW_CC})
 find_program(CMAKE_RC_COMPILER NAMES ${HS_MINGW_TRIPLE}-windres)
 
 # Headers and libraries of the target only; programs (moc, code generators) of the build host.
