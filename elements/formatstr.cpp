@@ -19,7 +19,8 @@ std::string FormatMask(std::string_view mask, const std::vector<std::string>& ar
     }
   }
   for (size_t n = 0; n < args.size(); ++n) {
-    std::string place = "%" + std::to_string(n + 1);
+    std::string place(1, '%');
+    place.append(std::to_string(n + 1));
     const std::string& arg = args[n];
     // One left-to-right pass into a fresh text keeps this linear in the text's size.
     std::string out;
