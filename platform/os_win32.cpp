@@ -2,6 +2,8 @@
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+// windows.h maps this name onto its own ANSI call.
+#undef WriteProfileString
 
 #include <string>
 
@@ -137,8 +139,13 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
   // The same refusals as on every platform: a line break or a bracket in the wrong place would
   // write a line that reads back as another key or section.
   if (path.empty() || !profile::CanWrite(section, key, value)) return false;
+  std::string p = ProfilePath(path);
+  // A read-only file is refused here too: an administrator's process could write it anyway.
+  DWORD a = GetFileAttributesA(p.c_str());
+  if (a != INVALID_FILE_ATTRIBUTES && (a & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    return false;
   return WritePrivateProfileStringA(Z(section).c_str(), Z(key).c_str(), Z(value).c_str(),
-                                    ProfilePath(path).c_str()) != FALSE;
+                                    p.c_str()) != FALSE;
 }
 
 bool FileExists(const std::string& path) {
