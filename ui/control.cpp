@@ -127,6 +127,50 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   width_ = width;
   height_ = height;
   Changed(chBounds);
+  Realign();
+  if (parent_ && align_) parent_->Realign();
+}
+
+void TControl::SetAlign(uint8_t a) {
+  if (a > 5) a = 0;
+  align_ = a;
+  if (parent_) parent_->Realign();
+}
+
+void TControl::Realign() {
+  if (aligning_) return;
+  aligning_ = true;
+  TSize cs = ClientSize();
+  int l = 0, t = 0, r = cs.Width, b = cs.Height;
+  // Docked children take their strips in creation order; the fill one takes what is left.
+  std::vector<TControl*> kids = children_;
+  std::sort(kids.begin(), kids.end(), [](TControl* x, TControl* y) { return x->id_ < y->id_; });
+  for (TControl* c : kids) {
+    if (!c->visible_) continue;
+    switch (c->align_) {
+      case 1:
+        c->SetBounds(l, t, r - l, c->height_);
+        t += c->height_;
+        break;
+      case 2:
+        c->SetBounds(l, b - c->height_, r - l, c->height_);
+        b -= c->height_;
+        break;
+      case 3:
+        c->SetBounds(l, t, c->width_, b - t);
+        l += c->width_;
+        break;
+      case 4:
+        c->SetBounds(r - c->width_, t, c->width_, b - t);
+        r -= c->width_;
+        break;
+      default:
+        break;
+    }
+  }
+  for (TControl* c : kids)
+    if (c->align_ == 5) c->SetBounds(l, t, std::max(0, r - l), std::max(0, b - t));
+  aligning_ = false;
 }
 
 TSize TControl::ClientSize() const {
@@ -176,6 +220,7 @@ void TControl::SetVisible(bool v) {
   if (v == visible_) return;
   visible_ = v;
   Changed(chVisible);
+  if (align_ && parent_) parent_->Realign();
 }
 
 void TControl::SetEnabled(bool e) {
@@ -257,14 +302,30 @@ void TControl::SendToBack() {
   if (native_) Backend().Restack(*this, false);
 }
 
-TControl* TControl::ChildAt(int x, int y) {
+TControl* TControl::HitTest(int x, int y) {
   for (TControl* c : children_) {
     if (c->kind_ == TControlKind::ToolTip || c->kind_ == TControlKind::Form) continue;
     if (!c->visible_ || !c->enabled_) continue;
     int cx = x - c->left_, cy = y - c->top_;
-    if (c->ContainsPoint(cx, cy)) return c->ChildAt(cx, cy);
+    if (!c->ContainsPoint(cx, cy)) continue;
+    if (TControl* h = c->HitTest(cx, cy)) return h;
   }
-  return this;
+  // A group box lets the mouse through to what lies beneath it (HTTRANSPARENT).
+  return kind_ == TControlKind::GroupBox ? nullptr : this;
+}
+
+TControl* TControl::ChildAt(int x, int y) {
+  TControl* h = HitTest(x, y);
+  return h ? h : this;
+}
+
+void TControl::OriginIn(const TControl* top, int& x, int& y) const {
+  x = 0;
+  y = 0;
+  for (const TControl* c = this; c && c != top && !c->IsTopLevel(); c = c->parent_) {
+    x += c->left_;
+    y += c->top_;
+  }
 }
 
 // ---- radio buttons ----
@@ -484,6 +545,7 @@ void TControl::NotifyMoved(int left, int top) {
 void TControl::NotifyResized(int width, int height) {
   width_ = std::max(0, width);
   height_ = std::max(0, height);
+  Realign();
   if (listener_) listener_->CtlResized(*this);
 }
 

@@ -199,6 +199,11 @@ class TControl {
   void SetAlpha(uint8_t a);
   uint8_t WindowState() const { return windowState_; }
   void SetWindowState(uint8_t s);
+  // Docking in the parent's client area: 0 none, 1 top, 2 bottom, 3 left, 4 right, 5 fill.
+  uint8_t Align() const { return align_; }
+  void SetAlign(uint8_t a);
+  // Lays out the docked children again (after a size change).
+  void Realign();
   uint8_t EdgeStyle() const { return edgeStyle_; }  // panels: 1 thin sunken border
   void SetEdgeStyle(uint8_t e);
   // True while the visible state is really on screen: this and every ancestor visible.
@@ -207,8 +212,14 @@ class TControl {
   // ---- z-order ----
   void BringToFront();  // front of the siblings; shown
   void SendToBack();
-  // The deepest visible, enabled child at (x, y) of this client area, or this.
+  // The deepest visible, enabled child at (x, y) of this client area, or this. Group boxes
+  // let the mouse through to what lies beneath them.
   TControl* ChildAt(int x, int y);
+  // Like ChildAt, but nullptr when the point falls through (group box area).
+  TControl* HitTest(int x, int y);
+  // Position of this control's top-left corner in the client area of top (or of its top
+  // window when top is nullptr).
+  void OriginIn(const TControl* top, int& x, int& y) const;
 
   // ---- radio buttons ----
   bool Checked() const { return checked_; }
@@ -312,6 +323,8 @@ class TControl {
   uint8_t alpha_ = 255;
   uint8_t windowState_ = wsNormal;
   uint8_t edgeStyle_ = 0;
+  uint8_t align_ = 0;
+  bool aligning_ = false;
   bool tabNavigation_ = false;
 
   bool checked_ = false;

@@ -1,0 +1,23 @@
+// The Win32 backend: every TControl is a real window of the class its kind names ("STATIC",
+// "BUTTON", "COMBOBOX", "tooltips_class32", and the layer's own form and application classes).
+// Native() of a control is its HWND.
+//
+// Test runs can ask for two extra services through the environment:
+//   HS_WIN32_TRACE=<file>   appends one line per input notification and per visible change
+//                           (click, select, hover, leave, text, font, check, show, close);
+//   HS_WIN32_CLOSE=<file>   once that file exists, the first visible form is sent WM_CLOSE as
+//                           if its close box had been clicked.
+#pragma once
+
+#include <string>
+
+#include "ui/backend.h"
+
+// The process's Win32 backend (installed with SetBackend by the program's entry).
+TBackend& Win32Backend();
+
+// The trace line prefix of a control: its kind and the ids from its top window down, such as
+// "radio F1.4.2" (the form is F plus its id among the application's windows).
+std::string Win32TraceName(const TControl& c);
+// Starts (or, with an empty path, stops) the trace; the environment variable does the same.
+void SetWin32Trace(const std::string& path);

@@ -1,0 +1,32 @@
+// THITranslator: the record that says where the language comes from, and the process-wide
+// table that turns caption keys into texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "elements/tstrlist.h"
+
+struct THITranslator {
+  std::string Language;  // a built-in language; empty: the table comes from a language file
+  TStrListEx BuiltIn;    // key|text lines of the built-in language
+  uint8_t Storage = 1;   // 1 ini file, 0 registry (not available here: no language is chosen)
+  std::string IniFile = "config.ini";
+  std::string Section = "main";
+  std::string Key = "language";
+  std::string Folder = ".";
+
+  // Fills the table from the chosen language file of the program's folder.
+  void Load();
+};
+
+// The text of key, or key itself when there is no table or no entry.
+std::string Translate(std::string_view key);
+// True when a table exists (a language file was found).
+bool TranslationLoaded();
+// Number of entries of the table (0 without one).
+size_t TranslationCount();
+// Forgets the table (tests).
+void ClearTranslation();
+// True when name, lower-cased, matches mask, lower-cased ('*' any run, '?' any one character).
+bool MatchesMask(std::string_view name, std::string_view mask);
