@@ -68,6 +68,12 @@ TEST(OsFiles, ReadWholeFileIsByteExact) {
   EXPECT_TRUE(out.empty());
   t.MakeFolder("dir");
   EXPECT_FALSE(os::ReadWholeFile(t.Path("dir"), out));
+  // A named pipe without a writer neither hangs nor reads as a file.
+  ASSERT_EQ(::mkfifo(t.Path("pipe").c_str(), 0600), 0);
+  EXPECT_TRUE(os::FileExists(t.Path("pipe")));
+  EXPECT_FALSE(os::ReadWholeFile(t.Path("pipe"), out));
+  EXPECT_EQ(os::ReadProfileString("s", "k", "d", t.Path("pipe")), "d");
+  EXPECT_FALSE(os::WriteProfileString("s", "k", "v", t.Path("pipe")));
 }
 
 TEST(OsListing, PlatformOrderAndKinds) {
