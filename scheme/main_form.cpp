@@ -1,0 +1,180 @@
+#include "scheme/main_form.h"
+
+#include "scheme/choice_loader.h"
+#include "scheme/derived_values.h"
+#include "scheme/governed_skills.h"
+#include "scheme/governing_attribute.h"
+#include "scheme/question_groups.h"
+#include "scheme/related_labels.h"
+#include "scheme/result_boxes.h"
+#include "scheme/result_tables.h"
+#include "scheme/settings_panel.h"
+
+using build::ContainerWork;
+
+TClassMainForm_27BA6A4* MainScheme = nullptr;
+
+namespace {
+
+void NoAfterInit(THIMainForm*) {}
+
+THI_Event Channel(THIMT_ChanelToIndex* c, uint16_t k) {
+  return MakeEvent<&THIMT_ChanelToIndex::doEvent>(c, k);
+}
+
+THILabel* CommandLabel(TScheme& s, TControl* parent, int32_t left, std::string_view key) {
+  auto* e = s.Add<THILabel>(parent);
+  e->Left = left;
+  e->Top = 160;
+  e->Width = 115;
+  e->Height = 20;
+  e->Color = build::SheetColor;
+  e->Font = build::SansSerif(10, fsBold, 0, 1);
+  e->Caption = build::Tr(key);
+  e->SetAutoSize(false);
+  e->SetAlignment(taCenter);
+  e->HoverColor = 0x008000;
+  e->HoverCursor = 0;
+  e->HoverUnderline = 1;
+  e->Init();
+  return e;
+}
+
+}  // namespace
+
+TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
+  // 1. The language, before any caption is made.
+  Localization.Language = "";
+  Localization.BuiltIn.SetText("btn_clear");
+  Localization.Storage = 1;
+  Localization.IniFile = "config.ini";
+  Localization.Section = "main";
+  Localization.Key = "language";
+  Localization.Folder = ".";
+  Localization.Load();
+
+  // 2. The form, hidden until start-up.
+  mainForm = Add<THIMainForm>(nullptr);
+  mainForm->Left = 0;
+  mainForm->Top = 0;
+  mainForm->Width = 555;
+  mainForm->Height = 445;
+  mainForm->Color = build::SheetColor;
+  mainForm->Font = build::SansSerif(8, 0, 0, 204);
+  mainForm->ParentFont = 0;
+  mainForm->Visible = 1;
+  mainForm->Enabled = 1;
+  mainForm->Cursor = 0;
+  mainForm->TabOrder = 0;
+  mainForm->Ctl3D = 1;
+  mainForm->AlphaBlend = 255;
+  mainForm->SetCaption("Quorvant");
+  mainForm->SetBorderStyle(1);
+  mainForm->WindowState = 0;
+  mainForm->SetIcon("ICON0");
+  mainForm->SetToolWindow(false);
+  mainForm->DragByClient = 0;
+  mainForm->Place = "config.ini\\main";
+  mainForm->ClientSize = 0;
+  mainForm->AfterInit = &NoAfterInit;
+  mainForm->Init();
+  TControl* form = mainForm->Control;
+
+  // 3. The other elements.
+  settingsScheme = build::Container(*this, form, 0, 0);
+  proficiencyBox = build::Container(*this, form, 2, 0);
+  attributesBox = build::Container(*this, form, 2, 0);
+  skillsBox = build::Container(*this, form, 2, 0);
+  otherBox = build::Container(*this, form, 2, 0);
+  hoverHub = build::Hub(*this, 2);
+  skillStage = build::Container(*this, form, 2, 0);
+  attributeStage = build::Container(*this, form, 2, 0);
+  question1 = build::Container(*this, form, 2, 0);
+  question2 = build::Container(*this, form, 2, 0);
+  question3 = build::Container(*this, form, 2, 0);
+  question4 = build::Container(*this, form, 2, 0);
+  question5 = build::Container(*this, form, 2, 0);
+  resultTables = build::Container(*this, form, 0, 0);
+  commitHub = build::Hub(*this, 3);
+  hoverFilter = Add<THIChangeMon>();
+  startHub = build::Hub(*this, 2);
+  choiceLoader = build::Container(*this, form, 1, 0);
+  scoreStore = build::Container(*this, form, 0, 0);
+  reportSwitch = build::MTIndexToChanel(*this, 6);
+  scoreRouter = build::Container(*this, form, 1, 0);
+  questionCommand = build::MTChanelToIndex(*this, 3);
+  boxCommand = build::MTChanelToIndex(*this, 6);
+
+  // 4. The two command labels.
+  clearLabel = CommandLabel(*this, form, 125, "btn_clear");
+  settingsLabel = CommandLabel(*this, form, 265, "btn_settings");
+
+  // 5. Links.
+  mainForm->onCreate = MakeEvent<&THIHub::doEvent>(startHub);  // 1
+  startHub->onEvent[0] = ContainerWork(choiceLoader, 0);       // 2
+  startHub->onEvent[1] = Channel(questionCommand, 1);          // 3
+  choiceLoader->onEvent[0] = ContainerWork(question1, 0);      // 4
+  question1->onEvent[1] = ContainerWork(question2, 0);         // 5
+  question2->onEvent[1] = ContainerWork(question3, 0);         // 6
+  question3->onEvent[1] = ContainerWork(question4, 0);         // 7
+  question4->onEvent[1] = ContainerWork(question5, 0);         // 8
+  question5->onEvent[1] = ContainerWork(scoreStore, 0);        // 9
+  for (THIMultiElement* q : {question1, question2, question3, question4, question5})
+    q->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(reportSwitch);          // 10
+  scoreRouter->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(reportSwitch);  // 11
+  reportSwitch->onEvent[0] = MakeEvent<&THIHub::doEvent>(commitHub);                 // 12
+  reportSwitch->onEvent[1] = MakeEvent<&THIChangeMon::doData>(hoverFilter);          // 13
+  for (uint16_t k = 2; k <= 5; ++k)
+    reportSwitch->onEvent[k] = Channel(boxCommand, k);                    // 14
+  mainForm->onMouseMove = MakeEvent<&THIChangeMon::doData>(hoverFilter);  // 15
+  hoverFilter->onData = MakeEvent<&THIHub::doEvent>(hoverHub);            // 16
+  hoverHub->onEvent[0] = Channel(boxCommand, 0);                          // 17
+  hoverHub->onEvent[1] = Channel(questionCommand, 0);                     // 18
+  commitHub->onEvent[0] = ContainerWork(resultTables, 0);                 // 19
+  commitHub->onEvent[1] = Channel(questionCommand, 2);                    // 20
+  commitHub->onEvent[2] = Channel(boxCommand, 1);                         // 21
+  questionCommand->onIndex = ContainerWork(question1, 0);                 // 22
+  boxCommand->onIndex = ContainerWork(attributesBox, 0);                  // 23
+  attributesBox->onEvent[0] = ContainerWork(attributeStage, 0);           // 24
+  attributesBox->onEvent[1] = ContainerWork(skillsBox, 0);                // 25
+  skillsBox->onEvent[0] = ContainerWork(skillStage, 0);                   // 26
+  skillsBox->onEvent[1] = ContainerWork(proficiencyBox, 0);               // 27
+  proficiencyBox->onEvent[0] = ContainerWork(scoreRouter, 4);             // 28
+  proficiencyBox->onEvent[1] = ContainerWork(otherBox, 0);                // 29
+  otherBox->onEvent[0] = ContainerWork(scoreRouter, 5);                   // 30
+  attributeStage->onEvent[0] = ContainerWork(scoreRouter, 0);             // 31
+  attributeStage->onEvent[1] = ContainerWork(scoreRouter, 1);
+  skillStage->onEvent[0] = ContainerWork(scoreRouter, 2);  // 32
+  skillStage->onEvent[1] = ContainerWork(scoreRouter, 3);
+  clearLabel->onClick = Channel(questionCommand, 1);          // 33
+  settingsLabel->onClick = ContainerWork(settingsScheme, 0);  // 34
+
+  // 6. The sub-schemes, built at once in this order.
+  settingsScheme->SetMake(&MakeSubScheme<TClassChildPanel_2777C8C>);
+  proficiencyBox->SetMake(&MakeSubScheme<TClassChildGroupBox_2784D64>);
+  mainForm->AttachHints(nullptr);
+  attributesBox->SetMake(&MakeSubScheme<TClassChildGroupBox_27C031C>);
+  skillsBox->SetMake(&MakeSubScheme<TClassChildGroupBox_27B86D0>);
+  otherBox->SetMake(&MakeSubScheme<TClassChildGroupBox_27E5554>);
+  skillStage->SetMake(&MakeSubScheme<TClassMultiElement_27EBE84>);
+  attributeStage->SetMake(&MakeSubScheme<TClassMultiElement_27DDB04>);
+  question1->SetMake(&MakeSubScheme<TClassChildGroupBox_27ED204>);
+  question2->SetMake(&MakeSubScheme<TClassChildGroupBox_28009CC>);
+  question3->SetMake(&MakeSubScheme<TClassChildGroupBox_28096C8>);
+  question4->SetMake(&MakeSubScheme<TClassChildGroupBox_27FE3AC>);
+  question5->SetMake(&MakeSubScheme<TClassChildGroupBox_281907C>);
+  resultTables->SetMake(&MakeSubScheme<TClassMultiElement_39C3B9C>);
+  choiceLoader->SetMake(&MakeSubScheme<TClassMultiElement_39C8CB0>);
+  scoreStore->SetMake(&MakeSubScheme<TClassMultiElement_39D20EC>);
+  scoreRouter->SetMake(&MakeSubScheme<TClassMultiElement_39D98BC>);
+
+  // 7. No tool tips on the labels; Tab moves between controls.
+  clearLabel->AttachHints(nullptr);
+  settingsLabel->AttachHints(nullptr);
+  form->SetTabNavigation(true);
+}
+
+TClassMainForm_27BA6A4::~TClassMainForm_27BA6A4() {
+  // Everything else first; the form and its windows last.
+  DestroyElements();
+}

@@ -1,0 +1,52 @@
+// The main form scheme: the window with the five question groups, the four result boxes, the
+// clear and settings labels and the settings panel, and the wiring between them.
+//
+// Commands to the questions travel from questionCommand (0 regular captions, 1 back to answer 0,
+// 2 re-apply) or from the choice loader (line commands) through question1 .. question5 into the
+// score store. Commands to the boxes travel from boxCommand through attributes, skills,
+// proficiencies and other values. Reports [channel, values...] of the questions and of the score
+// router are split by reportSwitch: 0 a commit, 1 a hover, 2 .. 5 box highlights.
+#pragma once
+
+#include "runtime/changemon.h"
+#include "scheme/build.h"
+#include "scheme/build_ui.h"
+#include "ui/mainform.h"
+#include "ui/translator.h"
+
+class TClassMainForm_27BA6A4 : public TScheme {
+ public:
+  TClassMainForm_27BA6A4();
+  ~TClassMainForm_27BA6A4() override;
+
+  THITranslator Localization;
+  THIMainForm* mainForm;
+  THIMultiElement* settingsScheme;
+  THIMultiElement* proficiencyBox;
+  THIMultiElement* attributesBox;
+  THIMultiElement* skillsBox;
+  THIMultiElement* otherBox;
+  THIHub* hoverHub;
+  THIMultiElement* skillStage;
+  THIMultiElement* attributeStage;
+  THIMultiElement* question1;
+  THIMultiElement* question2;
+  THIMultiElement* question3;
+  THIMultiElement* question4;
+  THIMultiElement* question5;
+  THIMultiElement* resultTables;
+  THIHub* commitHub;
+  THIChangeMon* hoverFilter;
+  THIHub* startHub;
+  THIMultiElement* choiceLoader;
+  THIMultiElement* scoreStore;
+  THIMT_IndexToChanel* reportSwitch;
+  THIMultiElement* scoreRouter;
+  THIMT_ChanelToIndex* questionCommand;
+  THIMT_ChanelToIndex* boxCommand;
+  THILabel* clearLabel;
+  THILabel* settingsLabel;
+};
+
+// The scheme of the running program, or nullptr.
+extern TClassMainForm_27BA6A4* MainScheme;

@@ -1,0 +1,233 @@
+#include "scheme/question_groups.h"
+
+#include "scheme/answer_effects.h"
+#include "scheme/highlight.h"
+
+using build::ContainerWork;
+using build::ParentEvent;
+
+namespace {
+
+THI_Event ReportChannel(THIMT_ChanelToIndex* report, uint16_t channel) {
+  return MakeEvent<&THIMT_ChanelToIndex::doEvent>(report, channel);
+}
+
+}  // namespace
+
+TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
+                               THIMultiElement* container, const TQuestionSpec& spec)
+    : TSubScheme(parentScheme) {
+  const bool gender = spec.Kind == TQuestionSpec::Gender;
+  const bool bySex = spec.Kind == TQuestionSpec::BySex;
+  const TFontRec font = build::SansSerif(8, 0, 0, 1);
+  const int buttons = static_cast<int>(spec.Answers.size()) + 1;
+
+  // The frame first; the answers live in its window.
+  Frame = build::GroupBox(*this, parentWindow, spec.Frame, font, build::Tr(spec.Caption));
+  Edit = MakeBoundary(container, 1);
+
+  for (int k = 0; k < buttons; ++k) {
+    std::string_view key = k == 0 ? "ch_unknown" : spec.Answers[static_cast<size_t>(k - 1)];
+    Answers.push_back(build::RadioButton(*this, Frame->Control,
+                                         {5, 15 + 15 * k, spec.ButtonWidth, 16}, font,
+                                         build::Tr(key), k == 0 ? 0 : 1));
+  }
+  HoverIndex = build::ChanelToIndex(*this, buttons);
+  PickIndex = build::ChanelToIndex(*this, buttons);
+  if (!gender) Chosen = build::Memory(*this);
+  if (bySex) {
+    MaleLines = build::StrList(*this, spec.File);
+    FemaleLines = build::StrList(*this, spec.FemaleFile);
+  } else {
+    Lines = build::StrList(*this, spec.File);
+  }
+  Effects = build::Container(*this, parentWindow, 4, 1);
+  Highlight = build::Container(*this, parentWindow, TClassMultiElement_27CA968::Items, 1);
+  Report = build::MTChanelToIndex(*this, 6);
+  Commands = build::MTIndexToChanel(*this, spec.CommandCount);
+  InHub = build::Hub(*this, 2);
+  Resend = build::DoData(*this);
+  if (gender) {
+    HoverHub = build::Hub(*this, 3);
+    PickHub = build::Hub(*this, 2);
+    Gender = build::GlobalVar(*this, "gender");
+    Gender->SetValue(MakeInteger(0));
+    UnknownTest = build::IfElse(*this, THIIf_else::Equal, MakeInteger(1));
+    SendZero = build::DoData(*this, MakeInteger(0));
+    ApplyHub = build::Hub(*this, 2);
+  } else {
+    PreviewHub = build::Hub(*this, 2);
+    HoverHub = build::Hub(*this, 2);
+  }
+  if (bySex) {
+    Gender = build::GlobalVar(*this, "gender");
+    SexToList = build::Math(*this, 1, 0, 1, 0);
+    ListBySex = build::GetIndexData(*this, 2);
+    ApplyHub = build::Hub(*this, 2);
+  }
+
+  // Data points.
+  if (bySex) {
+    SexToList->Op1Point = MakeEvent<&THIGlobalVar::GetValue>(Gender);
+    ListBySex->DataPoint[0] = MakeEvent<&THIStrList::GetArray>(MaleLines);
+    ListBySex->DataPoint[1] = MakeEvent<&THIStrList::GetArray>(FemaleLines);
+    Effects->Data[0] = MakeEvent<&THIGetIndexData::GetValue>(ListBySex);
+  } else {
+    Effects->Data[0] = MakeEvent<&THIStrList::GetArray>(Lines);
+  }
+  if (gender) {
+    Resend->DataPoint = MakeEvent<&THIGlobalVar::GetValue>(Gender);
+    UnknownTest->Op1Point = MakeEvent<&THIRadioButton::GetChecked>(Answers[0]);
+  } else {
+    Resend->DataPoint = MakeEvent<&THIMemory::GetValue>(Chosen);
+  }
+
+  // 1. Hover over answer k: report channel 1, bold caption, preview.
+  for (int k = 0; k < buttons; ++k) {
+    Answers[static_cast<size_t>(k)]->onMouseMove =
+        MakeEvent<&THIChanelToIndex::doEvent>(HoverIndex, static_cast<uint16_t>(k));
+    Answers[static_cast<size_t>(k)]->onSelect =
+        MakeEvent<&THIChanelToIndex::doEvent>(PickIndex, static_cast<uint16_t>(k));
+  }
+  if (gender) {
+    HoverIndex->onIndex = MakeEvent<&THIHub::doEvent>(HoverHub);
+    HoverHub->onEvent[2] = ContainerWork(Effects, 0);
+  } else {
+    HoverIndex->onIndex = MakeEvent<&THIHub::doEvent>(PreviewHub);
+    PreviewHub->onEvent[0] = MakeEvent<&THIHub::doEvent>(HoverHub);
+    PreviewHub->onEvent[1] = ContainerWork(Effects, 0);
+  }
+  HoverHub->onEvent[0] = ReportChannel(Report, 1);
+  HoverHub->onEvent[1] = ContainerWork(Highlight, 0);
+
+  // 2. Commit answer k.
+  if (gender) {
+    PickIndex->onIndex = MakeEvent<&THIHub::doEvent>(PickHub);
+    PickHub->onEvent[0] = MakeEvent<&THIGlobalVar::doValue>(Gender);
+    PickHub->onEvent[1] = ReportChannel(Report, 0);
+  } else {
+    PickIndex->onIndex = MakeEvent<&THIMemory::doValue>(Chosen);
+    Chosen->onData = ReportChannel(Report, 0);
+  }
+
+  // 3-4. Reports leave on event point 0; previews become channels 2 .. 5.
+  Report->onIndex = ParentEvent(Edit, 0);
+  for (uint16_t t = 0; t < 4; ++t)
+    Effects->onEvent[t] = ReportChannel(Report, static_cast<uint16_t>(2 + t));
+
+  // 5. Commands, then pass the chain on.
+  Edit->onWork[0] = MakeEvent<&THIHub::doEvent>(InHub);
+  InHub->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(Commands);
+  InHub->onEvent[1] = ParentEvent(Edit, 1);
+
+  // 6. Command outputs.
+  Commands->onEvent[0] = ContainerWork(Highlight, 1);
+  Commands->onEvent[1] = MakeEvent<&THIRadioButton::doSelect>(Answers[0]);
+  if (gender) {
+    // The gender, then answer 0 when a gender is chosen.
+    Commands->onEvent[2] = MakeEvent<&THIHub::doEvent>(ApplyHub);
+    ApplyHub->onEvent[0] = MakeEvent<&THIDoData::doData>(Resend);
+    ApplyHub->onEvent[1] = MakeEvent<&THIIf_else::doCompare>(UnknownTest);
+    UnknownTest->onFalse = MakeEvent<&THIDoData::doData>(SendZero);
+    SendZero->onData = ContainerWork(Effects, 2);
+  } else if (bySex) {
+    // The list of the gender, then the remembered answer.
+    Commands->onEvent[2] = MakeEvent<&THIHub::doEvent>(ApplyHub);
+    ApplyHub->onEvent[0] = MakeEvent<&THIMath::doOperation>(SexToList);
+    ApplyHub->onEvent[1] = MakeEvent<&THIDoData::doData>(Resend);
+    SexToList->onResult = MakeEvent<&THIGetIndexData::doIndex>(ListBySex);
+  } else {
+    Commands->onEvent[2] = MakeEvent<&THIDoData::doData>(Resend);
+  }
+  Resend->onData = ContainerWork(Effects, 2);
+  if (bySex) {
+    Commands->onEvent[static_cast<size_t>(spec.LineCommand)] =
+        MakeEvent<&THIStrList::doAdd>(MaleLines);
+    Commands->onEvent[static_cast<size_t>(spec.LineCommand + 1)] =
+        MakeEvent<&THIStrList::doAdd>(FemaleLines);
+  } else {
+    Commands->onEvent[static_cast<size_t>(spec.LineCommand)] = MakeEvent<&THIStrList::doAdd>(Lines);
+  }
+
+  // 7. Fonts of the answer captions.
+  for (int k = 0; k < buttons; ++k)
+    Highlight->onEvent[static_cast<size_t>(k)] =
+        MakeEvent<&THIWin::doFont>(Answers[static_cast<size_t>(k)]);
+
+  // Nested sub-schemes.
+  Effects->SetMake(&MakeSubScheme<TClassMultiElement_27F3954>);
+  Highlight->SetMake(&MakeSubScheme<TClassMultiElement_27CA968>);
+}
+
+TClassChildGroupBox_27ED204::TClassChildGroupBox_27ED204(TControl* parentWindow,
+                                                         TScheme* parentScheme,
+                                                         THIMultiElement* container)
+    : TQuestionGroup(parentWindow, parentScheme, container,
+                     {TQuestionSpec::Gender,
+                      {5, 115, 115, 65},
+                      "ch1_caption",
+                      {"tf_male", "tf_female"},
+                      100,
+                      4,
+                      3,
+                      "choice-1.txt",
+                      {}}) {}
+
+TClassChildGroupBox_28009CC::TClassChildGroupBox_28009CC(TControl* parentWindow,
+                                                         TScheme* parentScheme,
+                                                         THIMultiElement* container)
+    : TQuestionGroup(
+          parentWindow, parentScheme, container,
+          {TQuestionSpec::BySex,
+           {5, 180, 185, 125},
+           "ch2_caption",
+           {"ch2_noble", "ch2_merchant", "ch2_veteran", "ch2_hunter", "ch2_nomad", "ch2_thief"},
+           175,
+           6,
+           4,
+           "choice-2-male.txt",
+           "choice-2-female.txt"}) {}
+
+TClassChildGroupBox_28096C8::TClassChildGroupBox_28096C8(TControl* parentWindow,
+                                                         TScheme* parentScheme,
+                                                         THIMultiElement* container)
+    : TQuestionGroup(
+          parentWindow, parentScheme, container,
+          {TQuestionSpec::Single,
+           {5, 305, 185, 110},
+           "ch3_caption",
+           {"ch3_page", "ch3_apprentice", "ch3_helper", "ch3_urchin", "ch3_steppe_child"},
+           175,
+           7,
+           6,
+           "choice-3.txt",
+           {}}) {}
+
+TClassChildGroupBox_27FE3AC::TClassChildGroupBox_27FE3AC(TControl* parentWindow,
+                                                         TScheme* parentScheme,
+                                                         THIMultiElement* container)
+    : TQuestionGroup(parentWindow, parentScheme, container,
+                     {TQuestionSpec::BySex,
+                      {195, 180, 185, 125},
+                      "ch4_caption",
+                      {"ch4_squire", "ch4_troubadour", "ch4_student", "ch4_peddler",
+                       "ch4_craftsman", "ch4_poacher"},
+                      175,
+                      9,
+                      7,
+                      "choice-4-male.txt",
+                      "choice-4-female.txt"}) {}
+
+TClassChildGroupBox_281907C::TClassChildGroupBox_281907C(TControl* parentWindow,
+                                                         TScheme* parentScheme,
+                                                         THIMultiElement* container)
+    : TQuestionGroup(parentWindow, parentScheme, container,
+                     {TQuestionSpec::Single,
+                      {195, 305, 185, 110},
+                      "ch5_caption",
+                      {"ch5_revenge", "ch5_loss", "ch5_wanderlust", "ch5_disown", "ch5_greed"},
+                      175,
+                      10,
+                      9,
+                      "choice-5.txt",
+                      {}}) {}

@@ -1,0 +1,96 @@
+// The four result boxes: a titled frame with a name label and a value label per row. The value
+// labels show the items of the box's shared table; the name labels are highlighted on command or
+// under the mouse.
+//
+// Work point 0: a command chain: 0 regular names, 1 refresh the values from the table, the box's
+// own number (2 attributes, 3 skills, 4 proficiencies, 5 other values) bold name k.
+// Event point 0: the index of the name label under the mouse.
+// Event point 1: the command chain, passed on after the box handled it.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "scheme/build.h"
+#include "scheme/build_ui.h"
+#include "ui/hintmanager.h"
+
+// One row: the name's caption key and place, and the value label's numeric id (box digit x 100
+// + item index), which is also its first caption.
+struct TResultRow {
+  std::string_view Key;
+  int32_t Top;
+  int32_t NameWidth;
+  int32_t NameHeight;
+  int32_t Id;
+};
+
+struct TResultBoxSpec {
+  build::TRect Frame;
+  std::string_view Caption;
+  std::string_view Table;
+  int32_t OwnCommand;
+  TData HighlightColor;
+  int32_t Items;  // ToLabel outputs: items of the table that can have a label
+  int32_t ValueLeft;
+  int32_t ValueHeight;
+  bool ValueAutoSize;
+  std::vector<TResultRow> Rows;
+};
+
+class TResultBox : public TSubScheme {
+ public:
+  THIGroupBox* Frame = nullptr;
+  THIEditMulti* Edit = nullptr;
+  std::vector<THILabel*> Names;   // by name index
+  std::vector<THILabel*> Values;  // by row, like Names
+  THILabel* Warning = nullptr;    // proficiencies only
+  THIHintManager* Hints = nullptr;
+  THIChanelToIndex* HoverIndex = nullptr;
+  THIHub* HoverHub = nullptr;
+  THIMultiElement* Highlight = nullptr;
+  THIMemory* HighlightColor = nullptr;
+  THIGlobalVar* Table = nullptr;
+  THIArrayEnum* Enum = nullptr;
+  THIIndexToChanel* ToLabel = nullptr;
+  THIMT_IndexToChanel* Commands = nullptr;
+  THIHub* InHub = nullptr;
+
+  // The value label that shows item i of the table, or nullptr.
+  THILabel* ValueOfItem(int32_t item) const;
+
+ protected:
+  TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
+             const TResultBoxSpec& spec, bool warning);
+
+ private:
+  int32_t digit_ = 0;
+};
+
+// Attributes ("attrib").
+class TClassChildGroupBox_27C031C : public TResultBox {
+ public:
+  TClassChildGroupBox_27C031C(TControl* parentWindow, TScheme* parentScheme,
+                              THIMultiElement* container);
+};
+
+// Skills ("skills").
+class TClassChildGroupBox_27B86D0 : public TResultBox {
+ public:
+  TClassChildGroupBox_27B86D0(TControl* parentWindow, TScheme* parentScheme,
+                              THIMultiElement* container);
+};
+
+// Weapon proficiencies ("profic"), with the warning label and its tool tip.
+class TClassChildGroupBox_2784D64 : public TResultBox {
+ public:
+  TClassChildGroupBox_2784D64(TControl* parentWindow, TScheme* parentScheme,
+                              THIMultiElement* container);
+};
+
+// Other values ("other"): item 0 has no label.
+class TClassChildGroupBox_27E5554 : public TResultBox {
+ public:
+  TClassChildGroupBox_27E5554(TControl* parentWindow, TScheme* parentScheme,
+                              THIMultiElement* container);
+};

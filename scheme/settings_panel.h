@@ -1,0 +1,35 @@
+// The settings panel: covers the main form's client area; lists the language files of the
+// current folder with the saved language selected, saves a pick to config.ini and shows the
+// restart note. Hidden until opened.
+//
+// Work point 0: open the panel (the incoming value is not used).
+#pragma once
+
+#include "elements/filesearch.h"
+#include "elements/ini.h"
+#include "scheme/build.h"
+#include "scheme/build_ui.h"
+#include "ui/panel.h"
+#include "ui/winlist.h"
+
+class TClassChildPanel_2777C8C : public TSubScheme {
+ public:
+  TClassChildPanel_2777C8C(TControl* parentWindow, TScheme* parentScheme,
+                           THIMultiElement* container);
+
+  THIPanel* SettingsPanel;
+  THIEditMulti* Edit;
+  THILabel* CloseLabel;
+  THILabel* LanguageLabel;
+  THIComboBox* LanguageBox;
+  THILabel* RestartNote;
+  THIFileSearch* LangSearch;
+  THIStrPart* NameCut;
+  THIini* ReadLang;
+  THIini* WriteLang;
+  THIChanelToIndex* PanelShow;
+  THIChanelToIndex* NoteShow;
+  THIHub* OpenHub;
+  THIHub* PickHub;
+  THIHub* CloseHub;
+};

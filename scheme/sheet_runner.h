@@ -1,0 +1,56 @@
+// TSheetRunner: the main scheme on the headless backend, driven by text commands. Controls are
+// named by role ("q2.3", "attrib.value.1", "panel.language" ...); see Names().
+//
+//   hover NAME            the mouse moves onto NAME, no button held
+//   click NAME            a left click on NAME
+//   pick panel.language T the user picks the item T of the language box
+//   close                 the user closes the main form (the runner then ends)
+//   dump                  one line per window in creation order, then "."
+//   quit                  ends the runner
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "ui/control.h"
+
+class TClassMainForm_27BA6A4;
+class TSimulator;
+
+class TSheetRunner {
+ public:
+  // Builds the main scheme and runs start-up.
+  TSheetRunner();
+  ~TSheetRunner();
+  TSheetRunner(const TSheetRunner&) = delete;
+  TSheetRunner& operator=(const TSheetRunner&) = delete;
+
+  // Runs one command line and returns what it prints. Sets *more to false when the runner ends.
+  std::string Execute(std::string_view line, bool* more = nullptr);
+
+  // The control of a role name, or nullptr.
+  TControl* Find(std::string_view name) const;
+  // Every role name with its control, in creation order.
+  const std::vector<std::pair<std::string, TControl*>>& Names() const { return names_; }
+  // The dump line of one control (without the line break).
+  static std::string DumpLine(const std::string& name, const TControl& c);
+
+  TClassMainForm_27BA6A4* Scheme() const { return scheme_; }
+  TSimulator& Mouse() { return *mouse_; }
+  bool Closed() const { return closed_; }
+
+ private:
+  void Name(std::string name, TControl* c);
+  void Register();
+  void Hover(TControl& c);
+  std::string Dump() const;
+  void Shutdown();
+
+  TClassMainForm_27BA6A4* scheme_ = nullptr;
+  std::unique_ptr<TSimulator> mouse_;
+  std::vector<std::pair<std::string, TControl*>> names_;
+  bool closed_ = false;
+};
