@@ -161,7 +161,9 @@ double ParseReal(std::string_view s) {
       if (fraction) break;
       fraction = true;
     } else if (c == 'E' || c == 'e') {
-      value *= std::pow(10.0, ParseInt(s.substr(i + 1)));
+      // Zero stays zero and an underflowing scale gives zero: never inf * 0 = NaN.
+      double scale = std::pow(10.0, ParseInt(s.substr(i + 1)));
+      value = (value == 0.0 || scale == 0.0) ? 0.0 : value * scale;
       break;
     }
     // every other character is skipped

@@ -89,6 +89,15 @@ TEST(ParseReal, HugeExponentDoesNotHang) {
   EXPECT_NEAR(ParseReal(longFraction), 1.0 / 3, 1e-12);
 }
 
+TEST(ParseReal, NeverNaN) {
+  // Zero times an overflowing power, and an overflowed mantissa times an underflowing one.
+  EXPECT_EQ(ParseReal("E1121"), 0.0);
+  EXPECT_EQ(ParseReal("0e400"), 0.0);
+  EXPECT_EQ(ParseReal("-0.0e99999"), 0.0);
+  EXPECT_EQ(ParseReal(std::string(400, '9') + "e-400"), 0.0);
+  EXPECT_TRUE(std::isinf(ParseReal(std::string(400, '9') + "e5")));
+}
+
 TEST(FormatReal, Examples) {
   EXPECT_EQ(FormatReal(0.0), "0");
   EXPECT_EQ(FormatReal(2.5), "2.5");
