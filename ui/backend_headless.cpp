@@ -71,11 +71,15 @@ bool THeadlessBackend::ProcessMessages(bool wait) {
   if (quit_) return false;
   if (wait && queue_.empty()) return false;
   while (!queue_.empty() && !quit_) {
-    std::function<void()> m = std::move(queue_.front());
+    std::function<void()> m = std::move(queue_.front().Run);
     queue_.pop_front();
     m();
   }
   return !quit_;
+}
+
+void THeadlessBackend::DropPosted(const void* owner) {
+  std::erase_if(queue_, [owner](const TMessage& m) { return m.Owner == owner; });
 }
 
 unsigned THeadlessBackend::ApplyCount(uint32_t bit) const {

@@ -30,7 +30,11 @@ class THeadlessBackend : public TBackend {
   void ResetQuit() override { quit_ = false; }
 
   // ---- for the simulator ----
-  void Post(std::function<void()> message) { queue_.push_back(std::move(message)); }
+  // Queues a message; owner tags it so that DropPosted can take it back.
+  void Post(const void* owner, std::function<void()> message) {
+    queue_.push_back(TMessage{owner, std::move(message)});
+  }
+  void DropPosted(const void* owner);
   size_t Pending() const { return queue_.size(); }
   bool Exists(const TControl* c) const { return windows_.count(const_cast<TControl*>(c)) != 0; }
   TControl* Capture() const { return capture_; }
@@ -42,7 +46,11 @@ class THeadlessBackend : public TBackend {
 
  private:
   std::set<TControl*> windows_;
-  std::deque<std::function<void()>> queue_;
+  struct TMessage {
+    const void* Owner;
+    std::function<void()> Run;
+  };
+  std::deque<TMessage> queue_;
   TControl* focus_ = nullptr;
   TControl* capture_ = nullptr;
   bool quit_ = false;

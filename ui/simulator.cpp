@@ -19,6 +19,7 @@ TSimulator::TSimulator(THeadlessBackend& backend) : b_(backend) {
 
 TSimulator::~TSimulator() {
   b_.OnDestroyed = nullptr;
+  b_.DropPosted(this);
 }
 
 bool TSimulator::Deliverable(const TControl* c) const {
@@ -137,25 +138,25 @@ void TSimulator::PressKey(int key, bool shift) {
 }
 
 void TSimulator::PostMoveTo(TControl& c, int x, int y) {
-  b_.Post([this, &c, x, y] {
+  b_.Post(this, [this, &c, x, y] {
     if (b_.Exists(&c)) MoveTo(c, x, y);
   });
 }
 
 void TSimulator::PostClick(TControl& c, int button) {
-  b_.Post([this, &c, button] {
+  b_.Post(this, [this, &c, button] {
     if (b_.Exists(&c)) Click(c, button);
   });
 }
 
 void TSimulator::PostPickItem(TControl& combo, int index) {
-  b_.Post([this, &combo, index] {
+  b_.Post(this, [this, &combo, index] {
     if (b_.Exists(&combo)) PickItem(combo, index);
   });
 }
 
 void TSimulator::PostCloseForm(TControl& form) {
-  b_.Post([this, &form] {
+  b_.Post(this, [this, &form] {
     if (b_.Exists(&form)) CloseForm(form);
   });
 }
