@@ -34,37 +34,76 @@ std::string_view TArray::NameAt(size_t i) const {
 int64_t TArray::FindName(std::string_view name) const {
   if (NameSlots.empty()) return -1;
   size_t mask = NameSlots.size() - 1;
-  for (size_t h = HashName(name) & mask;; h = (h + 1) & mask) {
-    uint32_t slot = NameSlots[h];
-    if (slot == 0) return -1;
-    if (NameAt(slot - 1) == name) return static_cast<int64_t>(slot - 1);
+  size_t hash = HashName(name);
+  uint32_t tag = static_cast<uint32_t>(hash);
+  for (size_t h = hash & mask;; h = (h + 1) & mask) {
+    const NameSlot& slot = NameSlots[h];
+    if (slot.Pos == 0) return -1;
+    if (slot.Hash == tag && NameAt(slot.Pos - 1) == name) return static_cast<int64_t>(slot.Pos - 1);
   }
 }
 
 void TArray::IndexEntry(size_t pos) {
-  if ((NameCount + 1) * 2 > NameSlots.size()) GrowIndex();
+  if ((NameCount + 1) * 2 > NameSlots.size())
+    RehashIndex(NameSlots.empty() ? 16 : NameSlots.size() * 2);
+  PlaceEntry(pos, HashName(NameAt(pos)));
+}
+
+void TArray::PlaceEntry(size_t pos, size_t hash) {
   std::string_view name = NameAt(pos);
   size_t mask = NameSlots.size() - 1;
-  for (size_t h = HashName(name) & mask;; h = (h + 1) & mask) {
-    uint32_t slot = NameSlots[h];
-    if (slot == 0) {
-      NameSlots[h] = static_cast<uint32_t>(pos + 1);
+  uint32_t tag = static_cast<uint32_t>(hash);
+  for (size_t h = hash & mask;; h = (h + 1) & mask) {
+    NameSlot& slot = NameSlots[h];
+    if (slot.Pos == 0) {
+      slot.Hash = tag;
+      slot.Pos = static_cast<uint32_t>(pos + 1);
       ++NameCount;
       return;
     }
-    if (NameAt(slot - 1) == name) return;  // the first entry of a name stays
+    if (slot.Hash == tag && NameAt(slot.Pos - 1) == name) return;  // the first entry stays
   }
 }
 
-void TArray::GrowIndex() {
-  std::vector<uint32_t> old;
-  old.swap(NameSlots);
-  NameSlots.assign(old.empty() ? 16 : old.size() * 2, 0);
+void TArray::IndexFrom(size_t first) {
+  size_t n = Items.size();
+  if (first >= n) return;
+  size_t slots = NameSlots.empty() ? 16 : NameSlots.size();
+  while (slots < 2 * (NameCount + n - first))
+    slots *= 2;
+  if (slots != NameSlots.size()) RehashIndex(slots);
+  // Entries go in in order (the first of a name wins). The hashes of the next few entries are
+  // computed ahead and their slots fetched into the cache while the current one is placed.
+  constexpr size_t kAhead = 16;
   size_t mask = NameSlots.size() - 1;
-  for (uint32_t slot : old) {
-    if (slot == 0) continue;
-    size_t h = HashName(NameAt(slot - 1)) & mask;
-    while (NameSlots[h] != 0)
+  size_t ahead[kAhead];
+  auto prepare = [&](size_t i) {
+    size_t h = HashName(NameAt(i));
+    ahead[i % kAhead] = h;
+#if defined(__GNUC__)
+    __builtin_prefetch(&NameSlots[h & mask], 1);
+#endif
+  };
+  for (size_t i = first; i < n && i < first + kAhead; ++i)
+    prepare(i);
+  for (size_t i = first; i < n; ++i) {
+    size_t h = ahead[i % kAhead];
+    if (i + kAhead < n) prepare(i + kAhead);
+    PlaceEntry(i, h);
+  }
+}
+
+void TArray::RehashIndex(size_t slots) {
+  std::vector<NameSlot> old;
+  old.swap(NameSlots);
+  NameSlots.assign(slots, NameSlot{});
+  size_t mask = NameSlots.size() - 1;
+  for (const NameSlot& slot : old) {
+    if (slot.Pos == 0) continue;
+    // The stored tag is the low 32 bits of the hash: enough to place the name again only when
+    // the table is no bigger than 2^32 slots; otherwise hash the name once more.
+    size_t h = (mask >> 32) == 0 ? slot.Hash & mask : HashName(NameAt(slot.Pos - 1)) & mask;
+    while (NameSlots[h].Pos != 0)
       h = (h + 1) & mask;
     NameSlots[h] = slot;
   }
@@ -86,7 +125,7 @@ void TArray::Reserve(size_t n, size_t nameBytes) {
   NameBuf.reserve(nameBytes);
 }
 
-void TArray::AppendItem(std::string_view name, int32_t item) {
+void TArray::AppendItem(std::string_view name, int32_t item, bool index) {
   if (Items.size() >= static_cast<size_t>(INT32_MAX)) return;  // Count is a signed 32-bit number
   NameRef r;
   r.Offset = NameBuf.size();
@@ -94,7 +133,7 @@ void TArray::AppendItem(std::string_view name, int32_t item) {
   NameBuf.append(name);
   Items.push_back(item);
   Names.push_back(r);
-  IndexEntry(Items.size() - 1);
+  if (index) IndexEntry(Items.size() - 1);
 }
 
 void TArray::ArrSet(const TData& index, const TData& value) {

@@ -80,7 +80,9 @@ class TArray : public THIBase {
   // Removes every entry (each item through DisposeItem).
   void ClearItems();
   // Appends one entry. Names are kept in one buffer; the name index follows every change.
-  void AppendItem(std::string_view name, int32_t item);
+  // Bulk loading passes index = false and calls IndexFrom(first entry appended) at the end.
+  void AppendItem(std::string_view name, int32_t item, bool index = true);
+  void IndexFrom(size_t first);
   // Reserves room for about n entries and bytes of names (loading).
   void Reserve(size_t n, size_t nameBytes);
 
@@ -92,10 +94,15 @@ class TArray : public THIBase {
   std::vector<int32_t> Items;
   std::vector<NameRef> Names;  // parallel to Items
   std::string NameBuf;
-  // Open-addressing hash table over the names: slot value = entry position + 1, 0 = empty.
-  // Holds the first entry of every name, so a lookup costs one probe run, not a scan.
-  std::vector<uint32_t> NameSlots;
+  // Open-addressing hash table over the names, holding the first entry of every name, so that
+  // a lookup costs one short probe run, not a scan.
+  struct NameSlot {
+    uint32_t Hash = 0;  // low 32 bits of the name's hash
+    uint32_t Pos = 0;   // entry position + 1; 0 = empty slot
+  };
+  std::vector<NameSlot> NameSlots;
   size_t NameCount = 0;  // distinct names in NameSlots
   void IndexEntry(size_t pos);
-  void GrowIndex();
+  void PlaceEntry(size_t pos, size_t hash);
+  void RehashIndex(size_t slots);  // slots: a power of two
 };

@@ -18,6 +18,13 @@ std::string FormatMask(std::string_view mask, const std::vector<std::string>& ar
       r.push_back(mask[i]);
     }
   }
+  // Placeholders inside inserted arguments are filled too, which can multiply the text with
+  // every argument. The result is held to a few times the size of mask and arguments: a
+  // placeholder whose text would pass that bound stays as it is.
+  size_t limit = mask.size() + 4096;
+  for (const std::string& a : args)
+    limit += a.size();
+  limit *= 4;
   for (size_t n = 0; n < args.size(); ++n) {
     std::string place(1, '%');
     place.append(std::to_string(n + 1));
@@ -31,6 +38,11 @@ std::string FormatMask(std::string_view mask, const std::vector<std::string>& ar
       if (at == std::string::npos) break;
       size_t after = at + place.size();
       if (after < r.size() && IsDigit(r[after])) {
+        out.append(r, p, after - p);
+        p = after;
+        continue;
+      }
+      if (out.size() + (at - p) + 1 + arg.size() + (r.size() - after) > limit) {
         out.append(r, p, after - p);
         p = after;
         continue;

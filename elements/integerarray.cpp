@@ -18,23 +18,27 @@ void THIIntegerArray::FromItem(int32_t item, TData& v) {
 void THIIntegerArray::LoadText(std::string_view text) {
   size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) + 1;
   Reserve(lines, text.size());
+  size_t first = Size();
   ForEachLine(text, [this](std::string_view line) {
     size_t eq = line.find('=');
     if (eq == std::string_view::npos)
-      AppendItem(line, ParseInt(line));
+      AppendItem(line, ParseInt(line), false);
     else
-      AppendItem(line.substr(0, eq), ParseInt(line.substr(eq + 1)));
+      AppendItem(line.substr(0, eq), ParseInt(line.substr(eq + 1)), false);
   });
+  IndexFrom(first);
 }
 
 void THIIntegerArray::LoadRaw(std::string_view bytes) {
   size_t n = bytes.size() / 4;  // trailing bytes short of a whole item are ignored
   Reserve(n, 0);
+  size_t first = Size();
   for (size_t i = 0; i < n; ++i) {
     int32_t v;
     std::memcpy(&v, bytes.data() + i * 4, 4);
-    AppendItem({}, v);
+    AppendItem({}, v, false);
   }
+  IndexFrom(first);
 }
 
 void THIIntegerArray::doLoad(TData& data, uint16_t) {

@@ -1,5 +1,7 @@
 #include "elements/tstrlist.h"
 
+#include <algorithm>
+
 #include "platform/os.h"
 
 namespace {
@@ -73,6 +75,7 @@ void TStrList::SetText(std::string_view text) {
   Clear();
   text = CutAtZero(text);
   Buf.reserve(text.size());
+  Lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) + 1);
   ForEachLine(text, [this](std::string_view line) { Append(line); });
 }
 

@@ -17,7 +17,7 @@ fi
 
 jobs=$(( $(nproc) < 2 ? $(nproc) : 2 ))
 for arch in i686 x86_64; do
-  dir=build/mingw-$arch
+  dir=build/ci-mingw-$arch
   cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DHS_BUILD_TESTS=OFF -DHS_BUILD_BENCH=OFF -DHS_WITH_QT=OFF
   cmake --build "$dir" -j"$jobs" --target hs_runtime hs_platform hs_elements
