@@ -25,9 +25,11 @@ constexpr char kAppClass[] = "HsApplication";
 constexpr int kComboDropHeight = 150;
 
 // SetWindowPos flags used by the layer.
-constexpr UINT kHideNoActivate = 0x293;   // no size, move, z-order, activation; hide
-constexpr UINT kFrontNoActivate = 0x253;  // no size, move, activation; show
-constexpr UINT kBackNoActivate = 0x213;   // no size, move, activation
+// The hide at creation keeps the z-order: the layer's sibling order (new windows at the back)
+// stays the native one.
+constexpr UINT kHideNoActivate = 0x293 | SWP_NOZORDER;  // no size, move, activation; hide
+constexpr UINT kFrontNoActivate = 0x253;                // no size, move, activation; show
+constexpr UINT kBackNoActivate = 0x213;                 // no size, move, activation
 
 LRESULT CALLBACK WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
 VOID CALLBACK CloseTimerProc(HWND, UINT, UINT_PTR, DWORD);
@@ -869,8 +871,10 @@ std::string Win32TraceName(const TControl& c) {
     path.insert(0, "." + std::to_string(p->Id()));
     p = p->Parent();
   }
-  if (p)
-    path.insert(0, (p->Kind() == TControlKind::Application ? "A" : "F") + std::to_string(p->Id()));
+  if (p && p->Kind() == TControlKind::Application)
+    path.insert(0, "A");
+  else if (p)
+    path.insert(0, "F" + std::to_string(p->Id()));
   return std::string(KindWord(c.Kind())) + " " + path;
 }
 
