@@ -81,6 +81,24 @@ TEST(FormatMaskRule, PlaceholdersPercentsAndMarkers) {
   EXPECT_EQ(FormatMask("%12%1%10", twelve), "laj");
 }
 
+TEST(FormatMaskRule, NestedPlaceholdersStayWithinBounds) {
+  // Each argument full of the next placeholder: by the plain rule 2000^3 * 4000 bytes.
+  std::string mask, a1, a2, a3(4000, 'x');
+  for (int i = 0; i < 2000; ++i) {
+    mask += "%1";
+    a1 += "%2";
+    a2 += "%3";
+  }
+  std::string r = FormatMask(mask, {a1, a2, a3});
+  size_t inputs = mask.size() + a1.size() + a2.size() + a3.size();
+  EXPECT_LE(r.size(), 4 * (inputs + 4096));
+  // Every placeholder left unfilled is still there as text; nothing else was lost.
+  EXPECT_NE(r.find("%2"), std::string::npos);
+  EXPECT_EQ(r.find('\1'), std::string::npos);
+  // Small nestings are still filled in full.
+  EXPECT_EQ(FormatMask("%1%1", {"%2%2", "ab"}), "abababab");
+}
+
 TEST_F(ElementTest, FormatStrReadsArgumentsInOrder) {
   THIFormatStr f;
   Probe out;
