@@ -67,6 +67,17 @@ class TBackend {
   virtual void ResetQuit() = 0;
 };
 
+// The frame a window of these styles adds to its client area, in the classic metrics
+// (3 px fixed border, 4 px sizing border, 19 px caption, 15 px tool-window caption).
+inline TSize ClassicFrameExtra(uint32_t style, uint32_t exStyle) {
+  TSize s;
+  bool caption = (style & ws::Caption) == ws::Caption;
+  int border = (style & ws::SizeBox) ? 4 : (caption || (exStyle & wsex::DlgModalFrame)) ? 3 : 0;
+  s.Width = 2 * border;
+  s.Height = 2 * border + (caption ? ((exStyle & wsex::ToolWindow) ? 15 : 19) : 0);
+  return s;
+}
+
 // The backend in use; the headless one until another is installed.
 TBackend& Backend();
 // Installs b (not owned; nullptr returns to the headless backend). Only while no native

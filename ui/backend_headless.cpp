@@ -58,13 +58,7 @@ TSize THeadlessBackend::MeasureText(const TControl& c, std::string_view text) {
 }
 
 TSize THeadlessBackend::FrameExtra(const TControl& form) {
-  TSize s;
-  if ((form.Style() & ws::Caption) == ws::Caption) s = TSize{6, 25};
-  if (form.Style() & ws::SizeBox) {
-    s.Width += 2;
-    s.Height += 2;
-  }
-  return s;
+  return ClassicFrameExtra(form.Style(), form.ExStyle());
 }
 
 bool THeadlessBackend::ProcessMessages(bool wait) {
