@@ -1,0 +1,126 @@
+#include "sheet_fixture.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "platform/os.h"
+
+const TWindowState& TDump::operator[](const std::string& name) const {
+  static const TWindowState none{"<missing>", {}};
+  auto it = Windows.find(name);
+  return it == Windows.end() ? none : it->second;
+}
+
+std::vector<std::string> TDump::BoldNames(std::string_view prefix) const {
+  std::vector<std::string> out;
+  for (const std::string& n : Order)
+    if (n.rfind(prefix, 0) == 0 && Windows.at(n).Bold()) out.push_back(n);
+  return out;
+}
+
+TDump ParseDump(const std::string& text) {
+  TDump d;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line == ".") break;
+    size_t t1 = line.find('\t');
+    size_t t2 = line.find('\t', t1 + 1);
+    if (t1 == std::string::npos || t2 == std::string::npos) continue;
+    std::string name = line.substr(0, t1);
+    TWindowState w;
+    w.Text = line.substr(t1 + 1, t2 - t1 - 1);
+    std::istringstream flags(line.substr(t2 + 1));
+    std::string f;
+    while (flags >> f) {
+      size_t eq = f.find('=');
+      if (eq != std::string::npos) w.Flags[f.substr(0, eq)] = f.substr(eq + 1);
+    }
+    d.Order.push_back(name);
+    d.Windows[name] = w;
+  }
+  return d;
+}
+
+void SheetTest::SetUp() {
+  std::random_device rd;
+  OldDir = std::filesystem::current_path();
+  auto base = std::filesystem::temp_directory_path() / ("hs_sheet_" + std::to_string(rd()));
+  DataDir = base / "data";
+  ProgramDir = base / "program";
+  std::filesystem::create_directories(DataDir);
+  std::filesystem::create_directories(ProgramDir);
+  std::filesystem::current_path(DataDir);
+  os::SetProgramFolderForTests(ProgramDir.string() + "/");
+}
+
+void SheetTest::TearDown() {
+  Sheet.reset();
+  os::SetProgramFolderForTests("");
+  std::filesystem::current_path(OldDir);
+  std::error_code ec;
+  std::filesystem::remove_all(DataDir.parent_path(), ec);
+}
+
+static void WriteFile(const std::filesystem::path& p, std::string_view bytes) {
+  std::ofstream f(p, std::ios::binary);
+  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void SheetTest::WriteData(const std::string& name, std::string_view bytes) {
+  WriteFile(DataDir / name, bytes);
+}
+
+void SheetTest::WriteProgram(const std::string& name, std::string_view bytes) {
+  WriteFile(ProgramDir / name, bytes);
+}
+
+std::string SheetTest::ReadProgram(const std::string& name) const {
+  std::ifstream f(ProgramDir / name, std::ios::binary);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+void SheetTest::CopySampleData() {
+  for (const char* n : {"choice.ini", "array.ini"})
+    std::filesystem::copy_file(std::filesystem::path(HS_SAMPLE_DATA_DIR) / n, DataDir / n,
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
+void SheetTest::Start() {
+  Sheet = std::make_unique<TSheetRunner>();
+}
+
+std::string SheetTest::Do(std::string_view line) {
+  return Sheet->Execute(line);
+}
+
+TDump SheetTest::Dump() {
+  return ParseDump(Do("dump"));
+}
+
+std::string SheetTest::Text(const std::string& name) {
+  TControl* c = Sheet->Find(name);
+  return c ? c->Text() : std::string("<missing>");
+}
+
+std::vector<std::string> SheetTest::Values(const std::string& box, int items) {
+  std::vector<std::string> out;
+  for (int i = 0; i < items; ++i)
+    out.push_back(Text(box + ".value." + std::to_string(i)));
+  return out;
+}
+
+void TSpy::doEvent(TData& data, uint16_t) {
+  Log->push_back(Note ? Name + ":" + Note() : Name);
+  FireData(Forward, data);
+}
+
+TSpy* Spy(std::vector<std::unique_ptr<TSpy>>& spies, std::vector<std::string>* log,
+          const std::string& name, THI_Event& slot) {
+  spies.push_back(std::make_unique<TSpy>(log, name, slot));
+  slot = MakeEvent<&TSpy::doEvent>(spies.back().get());
+  return spies.back().get();
+}

@@ -1,0 +1,107 @@
+// The herosheet-sim program: options, the line protocol over pipes, program and data folders.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SimProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device rd;
+    Base = fs::temp_directory_path() / ("hs_sim_" + std::to_string(rd()));
+    fs::create_directories(Base / "data");
+    fs::create_directories(Base / "program");
+    for (const char* n : {"choice.ini", "array.ini"})
+      fs::copy_file(fs::path(HS_SAMPLE_DATA_DIR) / n, Base / "data" / n);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(Base, ec);
+  }
+  static void Write(const fs::path& p, const std::string& s) {
+    std::ofstream f(p, std::ios::binary);
+    f << s;
+  }
+  static std::string Read(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+  }
+  // Runs the program in the data folder with the commands on its input; its output.
+  std::string Run(const std::string& commands, const std::string& options, int* code = nullptr) {
+    Write(Base / "input.txt", commands);
+    std::string cmd = "cd '" + (Base / "data").string() + "' && '" HS_SIM_PROGRAM "' " + options +
+                      " < '" + (Base / "input.txt").string() + "' 2>&1";
+    FILE* p = popen(cmd.c_str(), "r");
+    std::string out;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+      out.append(buf, n);
+    int status = pclose(p);
+    if (code) *code = WEXITSTATUS(status);
+    return out;
+  }
+  std::string ProgramOption() const {
+    return "--program-dir '" + (Base / "program").string() + "'";
+  }
+
+  fs::path Base;
+};
+
+TEST_F(SimProgramTest, DumpListsEveryWindowThenADot) {
+  std::string out = Run("dump\nquit\n", ProgramOption());
+  EXPECT_EQ(out.rfind("form\tQuorvant\tvisible=1 bold=0 color=000000\n", 0), 0u) << out;
+  EXPECT_NE(out.find("\nq1.0\tch_unknown\tvisible=1 checked=1 bold=0 color=000000\n"),
+            std::string::npos);
+  EXPECT_NE(out.find("\nattrib.value.1\t4\t"), std::string::npos);
+  EXPECT_NE(
+      out.find("\npanel.language\tComboBox\tvisible=1 bold=0 color=000000 selected= items=\n"),
+      std::string::npos);
+  EXPECT_EQ(out.substr(out.size() - 3), "\n.\n");
+}
+
+TEST_F(SimProgramTest, CommandsChangeTheSheetAndErrorsGoOn) {
+  std::string out = Run("click q1.2\nfly\nhover nowhere\nclick q3.1\ndump\n", ProgramOption());
+  EXPECT_NE(out.find("error: unknown command fly\n"), std::string::npos);
+  EXPECT_NE(out.find("error: unknown name nowhere\n"), std::string::npos);
+  EXPECT_NE(out.find("\nq1.2\ttf_female\tvisible=1 checked=1"), std::string::npos) << out;
+  EXPECT_NE(out.find("\nattrib.value.2\t5\t"), std::string::npos);  // agility 4 + 1
+  EXPECT_NE(out.find("\nattrib.value.4\t5\t"), std::string::npos);  // charisma 4 + 1
+}
+
+TEST_F(SimProgramTest, ProgramDirHoldsConfigAndLanguages) {
+  Write(Base / "program" / "config.ini", "[main]\r\nlanguage=t\r\n");
+  Write(Base / "program" / "t.lng", "btn_settings|Options\r\n");
+  std::string out = Run("close\ndump\n", ProgramOption());
+  EXPECT_EQ(out, "");  // close ends the runner: the dump is never read
+  std::string ini = Read(Base / "program" / "config.ini");
+  EXPECT_NE(ini.find("Width=555"), std::string::npos) << ini;
+  out = Run("dump\n", ProgramOption());
+  EXPECT_NE(out.find("\nsettings\tOptions\t"), std::string::npos);
+}
+
+TEST_F(SimProgramTest, BadOptionsAreRefused) {
+  int code = 0;
+  std::string out = Run("", "--frobnicate", &code);
+  EXPECT_EQ(code, 2);
+  EXPECT_NE(out.find("usage"), std::string::npos);
+}
+
+TEST_F(SimProgramTest, EndOfInputEndsTheRunner) {
+  int code = -1;
+  std::string out = Run("click q2.1\n", ProgramOption(), &code);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(out, "");
+}
+
+}  // namespace
