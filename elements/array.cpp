@@ -102,7 +102,7 @@ void TArray::RehashIndex(size_t slots) {
     if (slot.Pos == 0) continue;
     // The stored tag is the low 32 bits of the hash: enough to place the name again only when
     // the table is no bigger than 2^32 slots; otherwise hash the name once more.
-    size_t h = (mask >> 32) == 0 ? slot.Hash & mask : HashName(NameAt(slot.Pos - 1)) & mask;
+    size_t h = (mask >> 16 >> 16) == 0 ? slot.Hash & mask : HashName(NameAt(slot.Pos - 1)) & mask;
     while (NameSlots[h].Pos != 0)
       h = (h + 1) & mask;
     NameSlots[h] = slot;

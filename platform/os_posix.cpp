@@ -81,7 +81,11 @@ bool ReplaceFile(const std::string& path, const std::string& data) {
   }
   if (fd < 0) return false;
   bool ok = WriteAll(fd, data);
-  if (ok && exists) ::fchmod(fd, st.st_mode & 07777);  // best effort
+  if (ok && exists) {
+    // Best effort: the new file takes the old one's owner and permissions.
+    [[maybe_unused]] int owned = ::fchown(fd, st.st_uid, st.st_gid);
+    ::fchmod(fd, st.st_mode & 07777);
+  }
   if (ok) ok = ::fsync(fd) == 0;
   if (::close(fd) != 0) ok = false;
   if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
