@@ -35,3 +35,21 @@ add_executable(herosheet-sim ${CMAKE_CURRENT_LIST_DIR}/herosheet_sim_main.cpp)
 target_link_libraries(herosheet-sim PRIVATE hs_scheme)
 hs_settings(herosheet-sim)
 add_dependencies(herosheet-sim hs_sample_data)
+
+# The desktop program: the Qt backend on Linux; a Windows build supplies its own
+# native_backend implementation.
+if(TARGET hs_ui_qt)
+  add_executable(herosheet
+    ${CMAKE_CURRENT_LIST_DIR}/herosheet_main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/native_backend_qt.cpp)
+  target_link_libraries(herosheet PRIVATE hs_scheme hs_ui_qt)
+  hs_settings(herosheet)
+  add_dependencies(herosheet hs_sample_data)
+
+  # The same program ending at its first painted frame (start-up measurements).
+  add_executable(herosheet-first-frame EXCLUDE_FROM_ALL
+    ${CMAKE_CURRENT_LIST_DIR}/first_frame_main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/native_backend_qt.cpp)
+  target_link_libraries(herosheet-first-frame PRIVATE hs_scheme hs_ui_qt)
+  hs_settings(herosheet-first-frame)
+endif()
