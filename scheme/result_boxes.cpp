@@ -18,6 +18,7 @@ TResultBox::TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiEl
   Edit = MakeBoundary(container, 1);
 
   for (const TResultRow& row : spec.Rows) {
+    ids_.push_back(row.Id);
     Names.push_back(build::Label(*this, Frame->Control, {5, row.Top, row.NameWidth, row.NameHeight},
                                  font, build::Tr(row.Key), false, taRight));
     Values.push_back(build::Label(*this, Frame->Control,
@@ -64,7 +65,7 @@ TResultBox::TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiEl
     tip.CharSet = 1;
     Hints->Font = tip;
   }
-  HoverIndex = build::ChanelToIndex(*this, rows);
+  HoverIndex = build::ChanelToIndex(*this, spec.HoverCount);
   HoverHub = build::Hub(*this, 2);
   Highlight = build::Container(*this, parentWindow, TClassMultiElement_27CA968::Items, 1);
   HighlightColor = build::Memory(*this, spec.HighlightColor);
@@ -114,9 +115,8 @@ TResultBox::TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiEl
 }
 
 THILabel* TResultBox::ValueOfItem(int32_t item) const {
-  const std::string id = std::to_string(digit_ * 100 + item);
-  for (THILabel* v : Values)
-    if (v->Caption == id) return v;
+  for (size_t r = 0; r < ids_.size() && r < Values.size(); ++r)
+    if (ids_[r] == digit_ * 100 + item) return Values[r];
   return nullptr;
 }
 
@@ -129,6 +129,7 @@ TClassChildGroupBox_27C031C::TClassChildGroupBox_27C031C(TControl* parentWindow,
                   "attrib",
                   2,
                   MakeString("16711680"),
+                  5,
                   5,
                   100,
                   17,
@@ -149,6 +150,7 @@ TClassChildGroupBox_27B86D0::TClassChildGroupBox_27B86D0(TControl* parentWindow,
                   "skills",
                   3,
                   MakeInteger(65025),
+                  25,
                   25,
                   135,
                   18,
@@ -190,6 +192,7 @@ TClassChildGroupBox_2784D64::TClassChildGroupBox_2784D64(TControl* parentWindow,
                   4,
                   MakeInteger(255),
                   7,
+                  7,
                   100,
                   18,
                   false,
@@ -211,6 +214,7 @@ TClassChildGroupBox_27E5554::TClassChildGroupBox_27E5554(TControl* parentWindow,
                   "other",
                   5,
                   MakeInteger(16321023),
+                  6,
                   5,
                   90,
                   18,

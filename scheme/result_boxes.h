@@ -31,7 +31,8 @@ struct TResultBoxSpec {
   std::string_view Table;
   int32_t OwnCommand;
   TData HighlightColor;
-  int32_t Items;  // ToLabel outputs: items of the table that can have a label
+  int32_t HoverCount;  // HoverIndex inputs
+  int32_t Items;       // ToLabel outputs: items of the table that can have a label
   int32_t ValueLeft;
   int32_t ValueHeight;
   bool ValueAutoSize;
@@ -65,6 +66,7 @@ class TResultBox : public TSubScheme {
 
  private:
   int32_t digit_ = 0;
+  std::vector<int32_t> ids_;  // value label ids, by row
 };
 
 // Attributes ("attrib").
