@@ -297,6 +297,16 @@ class THs : public Base {
       c->NotifyMouseUp(Info(e, pos, ButtonOf(e->button())));
     Base::mouseReleaseEvent(e);
   }
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    // A second click within the double-click time is a double-click message for static
+    // windows and plain radio buttons: it neither presses nor clicks them again.
+    TControl* c = Ctl();
+    if (c && c->Kind() != TControlKind::ComboBox) {
+      e->accept();
+      return;
+    }
+    Base::mouseDoubleClickEvent(e);
+  }
   void wheelEvent(QWheelEvent* e) override {
     QPoint pos = e->position().toPoint();
     if (TControl* c = Ctl() ? d_->Route(this, pos) : nullptr) {

@@ -95,18 +95,17 @@ void TSimulator::Release(int button) {
 void TSimulator::Click(TControl& c, int button) {
   MoveTo(c);
   TControl* target = under_;
+  bool left = button == 1 && Deliverable(target);
   Press(button);
+  // Static windows (labels, panels) report the click as the button goes down ...
+  if (left && Deliverable(target) &&
+      (target->Kind() == TControlKind::Label || target->Kind() == TControlKind::Panel))
+    target->NotifyClick();
+  // ... buttons when it comes up over them.
   Release(button);
-  if (button != 1 || target != under_ || !Deliverable(target)) return;
-  switch (target->Kind()) {
-    case TControlKind::Label:
-    case TControlKind::RadioButton:
-    case TControlKind::Panel:
-      target->NotifyClick();
-      break;
-    default:
-      break;
-  }
+  if (left && target == under_ && Deliverable(target) &&
+      target->Kind() == TControlKind::RadioButton)
+    target->NotifyClick();
 }
 
 void TSimulator::Wheel(int delta) {

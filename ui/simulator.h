@@ -1,7 +1,7 @@
 // TSimulator: a user with a mouse and a keyboard for the headless backend. Input reaches the
 // controls through the same Notify* entry points a real backend calls: the window under the
-// mouse gets the moves (enter/leave tracked), a click is button down, button up, then the
-// control's click notification.
+// mouse gets the moves (enter/leave tracked); a click is button down and up, with the click
+// notification after the down for static windows and after the up for radio buttons.
 #pragma once
 
 #include "ui/backend_headless.h"
@@ -21,7 +21,7 @@ class TSimulator {
   void Leave();
   // The mouse rests: hover notification; a tool tip of that window shows.
   void Hover();
-  // Left click (or button 2 right, 3 middle) on c: moves there, down, up, click.
+  // Left click (or button 2 right, 3 middle) on c: moves there, down, up and the click.
   void Click(TControl& c, int button = 1);
   void Press(int button = 1);    // button down where the mouse is
   void Release(int button = 1);  // button up where the mouse is

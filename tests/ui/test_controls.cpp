@@ -494,3 +494,30 @@ TEST_F(ControlsTest, TabMovesAmongTabStops) {
   sim.PressKey(65);
   EXPECT_EQ(keys.got, (std::vector<std::string>{"65"}));
 }
+
+TEST_F(ControlsTest, StaticsClickOnButtonDownRadioButtonsOnButtonUp) {
+  THIMainForm form;
+  form.Width = 300;
+  form.Height = 100;
+  form.Init();
+  THILabel label(form.Control);
+  THIRadioButton radio(form.Control);
+  label.Width = radio.Width = 60;
+  label.Height = radio.Height = 16;
+  radio.Top = 40;
+  Probe labelLog, radioLog;
+  label.onMouseDown = label.onMouseUp = label.onClick = labelLog.work();
+  radio.onMouseDown = radio.onMouseUp = radio.onSelect = radioLog.work();
+  label.Init();
+  radio.Init();
+  form.Control->SetVisible(true);
+  TSimulator sim;
+  sim.Click(*label.Control);
+  sim.Click(*radio.Control);
+  EXPECT_EQ(labelLog.kinds, (std::vector<int>{data_int, data_null, data_int}));
+  EXPECT_EQ(radioLog.kinds, (std::vector<int>{data_int, data_int, data_null}));
+  // A right click presses and releases but clicks nothing.
+  sim.Click(*radio.Control, 2);
+  EXPECT_EQ(radioLog.got.size(), 5u);
+  EXPECT_EQ(radioLog.got[3], "1");
+}
