@@ -153,6 +153,9 @@ TEST_F(ChoiceLoaderTest, MissingEmptyOrLfOnlyChoiceFileSendsNothing) {
   EXPECT_TRUE(Commands().empty());
   Write("choice.ini", "-- choice\n1 strength=1\n-- end\n");
   EXPECT_TRUE(Commands().empty());
+  std::filesystem::remove(Dir / "choice.ini");
+  std::filesystem::create_directory(Dir / "choice.ini");
+  EXPECT_TRUE(Commands().empty());
 }
 
 TEST_F(ChoiceLoaderTest, CrOnlyLineEndsWork) {

@@ -80,7 +80,8 @@ std::string FolderTest::CrLf(std::initializer_list<std::string_view> lines) {
 }
 
 void Work(THIMultiElement* c, uint16_t k, TData value) {
-  FireEvent(build::ContainerWork(c, k), value);
+  TData d = value;  // the receivers may rewrite their record; value keeps the chain's nodes
+  FireEvent(build::ContainerWork(c, k), d);
   FreeChain(value);
 }
 

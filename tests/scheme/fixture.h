@@ -61,7 +61,7 @@ class FolderTest : public RuntimeTest {
   std::filesystem::path OldDir;
 };
 
-// Fires a container's work point k with a value.
+// Fires a container's work point k with a value, then frees the value's chain nodes.
 void Work(THIMultiElement* c, uint16_t k, TData value = TData{});
 // The items of a shared table ("attrib" ...); empty when it is not published.
 std::vector<int32_t> Table(std::string_view name);

@@ -45,14 +45,4 @@ TEST_F(ResultTablesTest, SecondRunKeepsTheTablesAndResetsTheirValues) {
   EXPECT_EQ(Table("skills"), Ints(25, 0));
 }
 
-TEST_F(ResultTablesTest, TablesIgnoreFilesOfTheSameName) {
-  // The tables carry file names, but nothing loads them.
-  Build();
-  auto* owner = static_cast<TClassMultiElement_39C3B9C*>(tables->Boundary->Owner);
-  EXPECT_EQ(owner->AttribTable->FileName, "attrib.txt");
-  EXPECT_FALSE(owner->AttribTable->ByName);
-  Work(tables, 0);
-  EXPECT_EQ(Table("attrib"), Ints(5, 0));
-}
-
 }  // namespace
