@@ -21,6 +21,11 @@
 #include "ui/winlist.h"
 #include "ui_fixture.h"
 
+// fontconfig keeps its pattern cache for the life of the process.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\n";
+}
+
 namespace {
 
 TQtBackend* g_qt = nullptr;
@@ -136,6 +141,10 @@ class QtTest : public UiTest {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("QT_FONT_DPI", "96", 1);
     if (!g_qt) g_qt = new TQtBackend();
+  }
+  static void TearDownTestSuite() {
+    delete g_qt;
+    g_qt = nullptr;
   }
   void SetUp() override {
     UiTest::SetUp();
