@@ -114,7 +114,10 @@ std::vector<std::string> SheetTest::Values(const std::string& box, int items) {
 }
 
 void TSpy::doEvent(TData& data, uint16_t) {
-  Log->push_back(Note ? Name + ":" + Note() : Name);
+  std::string entry = Name;
+  if (WithValue) entry += "=" + ToString(data);
+  if (Note) entry += ":" + Note();
+  Log->push_back(entry);
   FireData(Forward, data);
 }
 

@@ -76,6 +76,8 @@ class TSpy : public THIBase {
   THI_Event Forward;
   // When set, its answer is logged after the name ("name:answer").
   std::function<std::string()> Note;
+  // When set, the first value received is logged after the name ("name=value").
+  bool WithValue = false;
   void doEvent(TData& data, uint16_t);
 };
 
