@@ -51,7 +51,7 @@ TEST_F(GroupsTest, UnknownCommandsArePassedOnUntouched) {
   Spy(spies, &log, "report", s.question1->onEvent[0]);
   TDump before = Dump();
   int32_t lines = Group(s.question5)->Lines->ArrCount();
-  Send(s.question1, {MakeInteger(9), MakeString("1 gold=5")});  // question 5's line command
+  Send(s.question1, {MakeInteger(9), MakeString("1 402 5")});  // question 5's line command: gold
   EXPECT_EQ(log, (Strings{"next=9"}));
   TDump after = Dump();
   for (const std::string& n : before.Order)
