@@ -43,8 +43,10 @@ TEST_F(FilesTest, BrokenDataLinesAreSkipped) {
 
 TEST_F(FilesTest, BinaryConfigAndLanguageFilesShowKeys) {
   CopySampleData();
-  WriteProgram("config.ini", std::string("\0\xff\xfe[main\nlanguage=\0zz", 24));
-  WriteProgram("zz.lng", std::string("\0\0\xff", 3));
+  static const char config[] = "\0\xff\xfe[main\nlanguage=\0zz";
+  static const char language[] = "\0\0\xff";
+  WriteProgram("config.ini", std::string(config, sizeof config - 1));
+  WriteProgram("zz.lng", std::string(language, sizeof language - 1));
   Start();
   EXPECT_EQ(Text("clear"), "btn_clear");
   EXPECT_EQ(Text("attrib.value.1"), "4");
