@@ -1,5 +1,7 @@
 #include "elements/formatstr.h"
 
+#include <cstddef>
+
 namespace {
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -19,41 +21,48 @@ std::string FormatMask(std::string_view mask, const std::vector<std::string>& ar
     }
   }
   // Placeholders inside inserted arguments are filled too, which can multiply the text with
-  // every argument. The result is held to a few times the size of mask and arguments: a
-  // placeholder whose text would pass that bound stays as it is.
+  // every argument. Those are held to a bound of a few times the size of mask and arguments (one
+  // that would pass it stays as it is); the mask's own placeholders are always filled.
   size_t limit = mask.size() + 4096;
   for (const std::string& a : args)
     limit += a.size();
   limit *= 4;
+  std::vector<bool> inArg(r.size(), false);  // bytes that came from an inserted argument
   for (size_t n = 0; n < args.size(); ++n) {
     std::string place(1, '%');
     place.append(std::to_string(n + 1));
     const std::string& arg = args[n];
     // One left-to-right pass into a fresh text keeps this linear in the text's size.
     std::string out;
+    std::vector<bool> outArg;
     out.reserve(r.size());
+    outArg.reserve(r.size());
+    auto copy = [&](size_t from, size_t to) {
+      out.append(r, from, to - from);
+      outArg.insert(outArg.end(), inArg.begin() + static_cast<std::ptrdiff_t>(from),
+                    inArg.begin() + static_cast<std::ptrdiff_t>(to));
+    };
     size_t p = 0;
     for (;;) {
       size_t at = r.find(place, p);
       if (at == std::string::npos) break;
       size_t after = at + place.size();
-      if (after < r.size() && IsDigit(r[after])) {
-        out.append(r, p, after - p);
+      bool tooBig =
+          inArg[at] && out.size() + (at - p) + 1 + arg.size() + (r.size() - after) > limit;
+      if ((after < r.size() && IsDigit(r[after])) || tooBig) {
+        copy(p, after);
         p = after;
         continue;
       }
-      if (out.size() + (at - p) + 1 + arg.size() + (r.size() - after) > limit) {
-        out.append(r, p, after - p);
-        p = after;
-        continue;
-      }
-      out.append(r, p, at - p);
+      copy(p, at);
       out.push_back('\1');
       out.append(arg);
+      outArg.insert(outArg.end(), arg.size() + 1, true);
       p = after;
     }
-    out.append(r, p, std::string::npos);
+    copy(p, r.size());
     r.swap(out);
+    inArg.swap(outArg);
   }
   std::string result;
   result.reserve(r.size());

@@ -82,21 +82,29 @@ TEST(FormatMaskRule, PlaceholdersPercentsAndMarkers) {
 }
 
 TEST(FormatMaskRule, NestedPlaceholdersStayWithinBounds) {
-  // Each argument full of the next placeholder: by the plain rule 2000^3 * 4000 bytes.
+  // Each argument full of the next placeholder: by the plain rule 500^3 * 4000 bytes.
   std::string mask, a1, a2, a3(4000, 'x');
-  for (int i = 0; i < 2000; ++i) {
+  for (int i = 0; i < 500; ++i) {
     mask += "%1";
     a1 += "%2";
     a2 += "%3";
   }
   std::string r = FormatMask(mask, {a1, a2, a3});
   size_t inputs = mask.size() + a1.size() + a2.size() + a3.size();
-  EXPECT_LE(r.size(), 4 * (inputs + 4096));
+  // The mask's own 500 placeholders take the first argument in full; the rest is bounded.
+  EXPECT_LE(r.size(), 4 * (inputs + 4096) + 500 * (a1.size() + 1));
   // Every placeholder left unfilled is still there as text; nothing else was lost.
   EXPECT_NE(r.find("%2"), std::string::npos);
   EXPECT_EQ(r.find('\1'), std::string::npos);
   // Small nestings are still filled in full.
   EXPECT_EQ(FormatMask("%1%1", {"%2%2", "ab"}), "abababab");
+  // The mask's own placeholders are filled whatever the arguments hold.
+  std::string w, v(600000, 'x');
+  for (int i = 0; i < 200000; ++i)
+    w += "%3";
+  r = FormatMask("%1 %2 %3", {w, "101", v});
+  EXPECT_LE(r.size(), 4 * (w.size() + v.size() + 8 + 4096) + v.size());
+  EXPECT_EQ(r.substr(r.size() - v.size() - 5), " 101 " + v);
 }
 
 TEST_F(ElementTest, FormatStrReadsArgumentsInOrder) {
