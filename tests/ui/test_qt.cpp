@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -18,6 +19,7 @@
 #include "ui/mainform.h"
 #include "ui/panel.h"
 #include "ui/radiobutton.h"
+#include "ui/translator.h"
 #include "ui/winlist.h"
 #include "ui_fixture.h"
 
@@ -295,4 +297,82 @@ TEST_F(QtTest, RunEndsWhenTheFormIsClosed) {
   EXPECT_EQ(s.closed.count(), 1u);
   EXPECT_EQ(ApplicationWindow(), nullptr);
   EXPECT_FALSE(AppRunning());
+}
+
+// Every caption of the bundled languages fits the width the sheet gives its control.
+TEST_F(QtTest, BundledCaptionsFitTheirControls) {
+  struct Fit {
+    const char* key;
+    int width;   // room for the text in pixels
+    int points;  // font size
+    bool bold;
+  };
+  std::vector<Fit> fits;
+  auto add = [&](std::initializer_list<const char*> keys, int width, int points = 8,
+                 bool bold = false) {
+    for (const char* k : keys)
+      fits.push_back({k, width, points, bold});
+  };
+  const QStyle* style = QApplication::style();
+  int radioText = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                  style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+  add({"btn_clear", "btn_settings", "btn_exit"}, 115, 10, true);
+  add({"ch_unknown", "tf_male", "tf_female"}, 100 - radioText);
+  add({"ch_unknown",     "ch2_noble",        "ch2_merchant", "ch2_veteran",    "ch2_hunter",
+       "ch2_nomad",      "ch2_thief",        "ch3_page",     "ch3_apprentice", "ch3_helper",
+       "ch3_urchin",     "ch3_steppe_child", "ch4_squire",   "ch4_troubadour", "ch4_student",
+       "ch4_peddler",    "ch4_craftsman",    "ch4_poacher",  "ch5_revenge",    "ch5_loss",
+       "ch5_wanderlust", "ch5_disown",       "ch5_greed"},
+      175 - radioText);
+  // Frame titles start 10 px in; the weapon frame's title must end before its "(!!!)" at 95.
+  add({"ch1_caption", "oth_caption"}, 115 - 20);
+  add({"ch2_caption", "ch3_caption", "ch4_caption", "ch5_caption"}, 185 - 20);
+  add({"ca_caption"}, 125 - 20);
+  add({"wpt_caption"}, 95 - 12);
+  add({"skl_caption"}, 160 - 20);
+  add({"ca_strength", "ca_agility", "ca_intelligence", "ca_charisma", "ca_points",
+       "wpt_one_handed_weapons", "wpt_two_handed_weapons", "wpt_polearms", "wpt_archery",
+       "wpt_crossbows", "wpt_throwing", "wpt_weapon_points"},
+      90);
+  add({"skl_ironflesh",       "skl_power_strike",
+       "skl_power_throw",     "skl_power_draw",
+       "skl_weapon_master",   "skl_shield",
+       "skl_athletics",       "skl_riding",
+       "skl_horse_archery",   "skl_looting",
+       "skl_trainer",         "skl_tracking",
+       "skl_tactics",         "skl_pathfinding",
+       "skl_spotting",        "skl_inventory_management",
+       "skl_wound_treatment", "skl_surgery",
+       "skl_first_aid",       "skl_engineer",
+       "skl_persuasion",      "skl_prisoner_management",
+       "skl_leadership",      "skl_trade",
+       "skl_points"},
+      125);
+  add({"oth_hitpoints", "oth_gold", "oth_renown", "oth_honor"}, 80);
+  // The language label sizes itself; the box starts at 90.
+  add({"btn_localization"}, 90 - 10 - 4);
+  add({"btn_msg_restart"}, 549 - 10 - 6, 8, true);
+
+  for (const char* lang : {"en", "ru"}) {
+    TempFolder dir;
+    std::string text;
+    ASSERT_TRUE(os::ReadWholeFile(std::string(HS_DATA_DIR) + "/" + lang + ".lng", text));
+    dir.Write(std::string(lang) + ".lng", text);
+    dir.Write("config.ini", std::string("[main]\r\nlanguage=") + lang + "\r\n");
+    dir.MakeProgramFolder();
+    THITranslator t;
+    t.Load();
+    ASSERT_TRUE(TranslationLoaded());
+    TControl probe(TControlKind::Label, nullptr);
+    for (const Fit& f : fits) {
+      TFontRec font;
+      font.Size = static_cast<uint8_t>(f.points);
+      font.Style = f.bold ? fsBold : 0;
+      probe.SetFont(font);
+      std::string caption = Translate(f.key);
+      int width = g_qt->MeasureText(probe, caption).Width;
+      EXPECT_GE(width, 3 * static_cast<int>(caption.size()) / 2) << lang << ": " << f.key;
+      EXPECT_LE(width, f.width) << lang << ": " << f.key << " \"" << caption << "\"";
+    }
+  }
 }
