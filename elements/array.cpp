@@ -1,7 +1,10 @@
 #include "elements/array.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+
+#include "elements/tstrlist.h"
 
 namespace {
 size_t HashName(std::string_view s) {
@@ -24,6 +27,9 @@ void TArray::FromItem(int32_t, TData& v) {
 void TArray::DisposeItem(int32_t) {}
 bool TArray::Compare(int32_t, int32_t) {
   return false;
+}
+int32_t TArray::LoadItem(std::string_view) {
+  return 0;
 }
 
 std::string_view TArray::NameAt(size_t i) const {
@@ -134,6 +140,29 @@ void TArray::AppendItem(std::string_view name, int32_t item, bool index) {
   Items.push_back(item);
   Names.push_back(r);
   if (index) IndexEntry(Items.size() - 1);
+}
+
+void TArray::TakeLines(std::string&& text) {
+  ClearItems();
+  size_t zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
+  NameBuf = std::move(text);
+  size_t lines = static_cast<size_t>(std::count(NameBuf.begin(), NameBuf.end(), '\r')) + 1;
+  Items.reserve(lines);
+  Names.reserve(lines);
+  const char* base = NameBuf.data();
+  ForEachLine(NameBuf, [&](std::string_view line) {
+    if (Items.size() >= static_cast<size_t>(INT32_MAX)) return;
+    size_t eq = line.find('=');
+    std::string_view name = eq == std::string_view::npos ? line : line.substr(0, eq);
+    std::string_view value = eq == std::string_view::npos ? line : line.substr(eq + 1);
+    NameRef r;
+    r.Offset = static_cast<size_t>(name.data() - base);
+    r.Length = static_cast<uint32_t>(std::min<size_t>(name.size(), UINT32_MAX));
+    Items.push_back(LoadItem(value));
+    Names.push_back(r);
+  });
+  IndexFrom(0);
 }
 
 void TArray::ArrSet(const TData& index, const TData& value) {

@@ -63,6 +63,8 @@ class TArray : public THIBase {
   virtual void FromItem(int32_t item, TData& v);  // base: NULL
   virtual void DisposeItem(int32_t item);
   virtual bool Compare(int32_t a, int32_t b);
+  // The item of a value text in a text file (base: 0).
+  virtual int32_t LoadItem(std::string_view text);
 
   // The array interface.
   void ArrSet(const TData& index, const TData& value);
@@ -83,6 +85,9 @@ class TArray : public THIBase {
   // Bulk loading passes index = false and calls IndexFrom(first entry appended) at the end.
   void AppendItem(std::string_view name, int32_t item, bool index = true);
   void IndexFrom(size_t first);
+  // Replaces all entries by the lines of text: "name=value", or a line without '=' as both
+  // name and value; the item is LoadItem(value). text itself is kept as the name buffer.
+  void TakeLines(std::string&& text);
   // Reserves room for about n entries and bytes of names (loading).
   void Reserve(size_t n, size_t nameBytes);
 

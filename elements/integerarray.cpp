@@ -22,9 +22,9 @@ void THIIntegerArray::LoadText(std::string_view text) {
   ForEachLine(text, [this](std::string_view line) {
     size_t eq = line.find('=');
     if (eq == std::string_view::npos)
-      AppendItem(line, ParseInt(line), false);
+      AppendItem(line, LoadItem(line), false);
     else
-      AppendItem(line.substr(0, eq), ParseInt(line.substr(eq + 1)), false);
+      AppendItem(line.substr(0, eq), LoadItem(line.substr(eq + 1)), false);
   });
   IndexFrom(first);
 }
@@ -49,7 +49,7 @@ void THIIntegerArray::doLoad(TData& data, uint16_t) {
     std::string bytes;
     if (!os::ReadWholeFile(name, bytes)) return;
     if (TextMode)
-      LoadText(bytes);
+      TakeLines(std::move(bytes));
     else
       LoadRaw(bytes);
   } catch (const std::bad_alloc&) {

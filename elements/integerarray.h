@@ -10,6 +10,7 @@ class THIIntegerArray : public TArray {
   int32_t ToItem(const TData& v) override;
   void FromItem(int32_t item, TData& v) override;
   bool Compare(int32_t a, int32_t b) override { return a > b; }
+  int32_t LoadItem(std::string_view text) override { return ParseInt(text); }
 
   // Replaces the items by the contents of the file named by FileName (missing file: no change).
   void doLoad(TData& data, uint16_t index);
@@ -17,7 +18,7 @@ class THIIntegerArray : public TArray {
   // An Array value referring to this array.
   void GetArray(TData& data, uint16_t index);
 
-  // Loading from text already in memory (the file loader's second half).
+  // Appending the entries of text already in memory (name=value lines, or raw 4-byte items).
   void LoadText(std::string_view text);
   void LoadRaw(std::string_view bytes);
 };

@@ -72,11 +72,34 @@ void TStrList::Clear() {
 }
 
 void TStrList::SetText(std::string_view text) {
-  Clear();
   text = CutAtZero(text);
-  Buf.reserve(text.size());
-  Lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) + 1);
-  ForEachLine(text, [this](std::string_view line) { Append(line); });
+  if (!Buf.empty() && text.data() >= Buf.data() && text.data() < Buf.data() + Buf.capacity()) {
+    TakeText(std::string(text));  // a line of this very list: copy it first
+    return;
+  }
+  Clear();
+  Buf.assign(text);  // reuses the buffer's memory
+  SplitBuffer();
+}
+
+void TStrList::TakeText(std::string&& text) {
+  Clear();
+  size_t zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
+  Buf = std::move(text);
+  SplitBuffer();
+}
+
+void TStrList::SplitBuffer() {
+  // The lines stay where they are in the buffer; their line ends become unused bytes.
+  Lines.reserve(static_cast<size_t>(std::count(Buf.begin(), Buf.end(), '\r')) + 1);
+  size_t used = 0;
+  const char* base = Buf.data();
+  ForEachLine(Buf, [&](std::string_view line) {
+    Lines.push_back(LineRef{static_cast<size_t>(line.data() - base), line.size()});
+    used += line.size();
+  });
+  Waste = Buf.size() - used;
 }
 
 std::string TStrList::Text() const {
@@ -91,7 +114,7 @@ std::string TStrList::Text() const {
 bool TStrList::LoadFromFile(const std::string& path) {
   std::string text;
   if (!os::ReadWholeFile(path, text)) return false;
-  SetText(text);
+  TakeText(std::move(text));
   return true;
 }
 
@@ -102,6 +125,11 @@ void TStrListEx::Clear() {
 
 void TStrListEx::SetText(std::string_view text) {
   TStrList::SetText(text);
+  Objects.assign(Count(), nullptr);
+}
+
+void TStrListEx::TakeText(std::string&& text) {
+  TStrList::TakeText(std::move(text));
   Objects.assign(Count(), nullptr);
 }
 

@@ -21,6 +21,8 @@ class TStrList {
   void Clear();
   // Replaces all lines by the lines of text.
   void SetText(std::string_view text);
+  // The same, keeping text itself as the line buffer (no copy of a big file's contents).
+  void TakeText(std::string&& text);
   // All lines, each followed by CR LF.
   std::string Text() const;
   // Reads the whole file and sets its text; false (lines unchanged) when it cannot be read.
@@ -33,7 +35,8 @@ class TStrList {
   };
   void Append(std::string_view s);
   void CompactIfWasteful();
-  std::string Buf;  // the text of all lines
+  void SplitBuffer();  // makes the line table for the text in Buf
+  std::string Buf;     // the text of all lines
   std::vector<LineRef> Lines;
   size_t Waste = 0;  // bytes of Buf no line refers to any more
 };
@@ -44,6 +47,7 @@ class TStrListEx : public TStrList {
   void* Object(size_t i) const { return i < Count() && i < Objects.size() ? Objects[i] : nullptr; }
   void Clear();
   void SetText(std::string_view text);
+  void TakeText(std::string&& text);
   void SetObject(size_t i, void* obj);
   void AddObject(std::string_view s, void* obj);
 

@@ -118,6 +118,23 @@ TEST_F(IntegerArrayTest, ManyNamesResolveToTheirFirstEntry) {
     EXPECT_EQ(GetText(arr, MakeString("n" + std::to_string(i))), std::to_string(i));
 }
 
+TEST_F(IntegerArrayTest, TextInMemoryAppendsAndFileLoadReplaces) {
+  arr.ByName = true;
+  arr.Intf.Add(MakeInteger(1));
+  arr.LoadText("a=2\rb=3\ra=4");
+  EXPECT_EQ(Dump(arr), (V{":1", "a:2", "b:3", "a:4"}));
+  EXPECT_EQ(GetText(arr, MakeString("a")), "2");
+  arr.TextMode = true;
+  Load(std::string("x=7\r\ny=8\0z=9", 13));  // a zero byte ends the text
+  EXPECT_EQ(Dump(arr), (V{"x:7", "y:8"}));
+  EXPECT_EQ(GetText(arr, MakeString("a")), "fail");
+  arr.Intf.Add(MakeInteger(5));
+  arr.LoadText("w=6");
+  EXPECT_EQ(Dump(arr), (V{"x:7", "y:8", ":5", "w:6"}));
+  EXPECT_EQ(GetText(arr, MakeString("w")), "6");
+  EXPECT_EQ(GetText(arr, MakeString("y")), "8");
+}
+
 TEST_F(IntegerArrayTest, RawModeReadsFourByteItems) {
   int32_t items[3] = {1, -2, 0x7fffffff};
   std::string bytes(reinterpret_cast<const char*>(items), sizeof items);
