@@ -21,12 +21,12 @@ std::string FormatMask(std::string_view mask, const std::vector<std::string>& ar
     }
   }
   // Placeholders inside inserted arguments are filled too, which can multiply the text with
-  // every argument. Those are held to a bound of a few times the size of mask and arguments (one
-  // that would pass it stays as it is); the mask's own placeholders are always filled.
-  size_t limit = mask.size() + 4096;
+  // every argument. Those are held to a bound of twice the size of mask and arguments (one that
+  // would pass it stays as it is); the mask's own placeholders are always filled.
+  size_t limit = mask.size();
   for (const std::string& a : args)
     limit += a.size();
-  limit *= 4;
+  limit = 2 * limit + 4096;
   std::vector<bool> inArg(r.size(), false);  // bytes that came from an inserted argument
   for (size_t n = 0; n < args.size(); ++n) {
     std::string place(1, '%');
