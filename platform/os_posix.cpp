@@ -1,6 +1,7 @@
 // The OS layer on POSIX systems, keeping the behaviour of the Windows calls it stands in for.
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -101,6 +102,25 @@ bool ReplaceFile(const std::string& path, const std::string& data) {
   return true;
 }
 
+// An exclusive advisory lock on a folder, held while the object lives (none when the folder
+// cannot be opened). The system drops it when the process ends, however it ends.
+class FolderLock {
+ public:
+  explicit FolderLock(const std::string& folder)
+      : Fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    while (Fd >= 0 && ::flock(Fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+  }
+  ~FolderLock() {
+    if (Fd >= 0) ::close(Fd);
+  }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+ private:
+  int Fd;
+};
+
 }  // namespace
 
 char PathSeparator() {
@@ -184,6 +204,9 @@ int32_t ReadProfileInt(std::string_view section, std::string_view key, int32_t d
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path) {
   if (path.empty() || !profile::CanWrite(section, key, value)) return false;
+  // Every write rewrites the whole file: writers in one folder take turns, so that two
+  // processes setting different keys at once do not undo each other's change.
+  FolderLock lock(FolderOf(path));
   std::string text;
   struct stat st;
   if (::stat(path.c_str(), &st) == 0) {

@@ -1,0 +1,133 @@
+#include "hardening_fixture.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+extern char** environ;
+
+TScratch::TScratch() {
+  std::string tmpl = (fs::temp_directory_path() / "hs_hardening_XXXXXX").string();
+  if (!::mkdtemp(tmpl.data())) std::abort();
+  Dir = tmpl + "/";
+}
+
+TScratch::~TScratch() {
+  std::error_code ec;
+  for (auto it = fs::recursive_directory_iterator(Dir, ec);
+       it != fs::recursive_directory_iterator(); it.increment(ec)) {
+    if (it->is_directory(ec) && !it->is_symlink(ec))
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+  }
+  fs::permissions(Dir, fs::perms::owner_all, fs::perm_options::add, ec);
+  fs::remove_all(Dir, ec);
+}
+
+std::string TScratch::Path(std::string_view name) const {
+  return Dir + std::string(name);
+}
+
+void TScratch::Write(std::string_view name, std::string_view bytes) const {
+  std::ofstream f(Path(name), std::ios::binary | std::ios::trunc);
+  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string TScratch::Read(std::string_view name) const {
+  std::ifstream f(Path(name), std::ios::binary);
+  if (!f) return "<missing>";
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+pid_t Spawn(const std::string& program, const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const std::string& a : args)
+    argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = -1;
+  if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  return pid;
+}
+
+namespace {
+int CodeOf(int status) {
+  if (WIFEXITED(status)) return WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
+  return 255;
+}
+}  // namespace
+
+int WaitFor(pid_t pid) {
+  int status = 0;
+  for (;;) {
+    if (::waitpid(pid, &status, 0) == pid) return CodeOf(status);
+    if (errno != EINTR) return 255;
+  }
+}
+
+int TryWait(pid_t pid) {
+  int status = 0;
+  pid_t r = ::waitpid(pid, &status, WNOHANG);
+  if (r == 0) return -1;
+  return r == pid ? CodeOf(status) : 255;
+}
+
+namespace {
+long long ResidentNow() {
+  long pages = 0, resident = 0;
+  if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(f);
+  }
+  return static_cast<long long>(resident) * ::sysconf(_SC_PAGESIZE);
+}
+
+long long PeakResident() {
+  long long kb = 0;
+  if (FILE* f = std::fopen("/proc/self/status", "r")) {
+    char line[256];
+    while (std::fgets(line, sizeof line, f))
+      if (std::sscanf(line, "VmHWM: %lld kB", &kb) == 1) break;
+    std::fclose(f);
+  }
+  return kb * 1024;
+}
+}  // namespace
+
+long long PeakMemoryOf(const std::function<bool()>& work) {
+  int pipeFd[2];
+  if (::pipe(pipeFd) != 0) return -1;
+  std::fflush(nullptr);
+  pid_t pid = ::fork();
+  if (pid < 0) return -1;
+  if (pid == 0) {
+    ::close(pipeFd[0]);
+    // The peak starts again from here (the child inherits the parent's).
+    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
+      std::fputs("5", f);
+      std::fclose(f);
+    }
+    long long before = ResidentNow();
+    bool ok = work();
+    long long peak = PeakResident() - before;
+    if (!ok) peak = -1;
+    ssize_t n = ::write(pipeFd[1], &peak, sizeof peak);
+    ::_exit(n == sizeof peak ? 0 : 1);
+  }
+  ::close(pipeFd[1]);
+  long long peak = -1;
+  if (::read(pipeFd[0], &peak, sizeof peak) != sizeof peak) peak = -1;
+  ::close(pipeFd[0]);
+  if (WaitFor(pid) != 0) return -1;
+  return peak;
+}
