@@ -713,7 +713,9 @@ void TQtBackend::CreateNative(TControl& c) {
   if (c.Kind() == TControlKind::Label || c.Kind() == TControlKind::GroupBox ||
       c.Kind() == TControlKind::Panel)
     w->setFocusPolicy(Qt::NoFocus);
-  if (parent) w->lower();  // a new window goes to the back of its siblings
+  // A new child stays above its older siblings in Qt's stacking. Overlapping siblings without
+  // clipping paint in that order on Win32 too: the younger one's text is not cut by the older
+  // one's background (rows of labels overlap by a few pixels).
   Apply(c, chAll & ~chVisible);
   if (c.Kind() != TControlKind::ToolTip) w->setVisible(c.Visible());
 }
