@@ -9,6 +9,11 @@
 #include "ui/backend.h"
 #include "ui/backend_qt.h"
 
+// fontconfig keeps its pattern cache for the life of the process.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\n";
+}
+
 namespace {
 
 TQtBackend* g_qt = nullptr;
@@ -33,6 +38,10 @@ class QtSheetTest : public SheetTest {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("QT_FONT_DPI", "96", 1);
     if (!g_qt) g_qt = new TQtBackend();
+  }
+  static void TearDownTestSuite() {
+    delete g_qt;
+    g_qt = nullptr;
   }
   void SetUp() override {
     SheetTest::SetUp();
