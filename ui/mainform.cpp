@@ -1,10 +1,21 @@
 #include "ui/mainform.h"
 
+#include <algorithm>
+
 #include "elements/inifile.h"
 #include "platform/os.h"
 #include "runtime/initprocs.h"
 #include "ui/app.h"
 #include "ui/backend.h"
+
+namespace {
+
+// Limits for a placement read from the ini file.
+constexpr int32_t kPlaceLimit = 32000;
+constexpr int32_t kMinWidth = 136, kMinHeight = 39;
+constexpr int32_t kMaxSize = 8192;
+
+}  // namespace
 
 THIMainForm::THIMainForm(TControl* parent) : THIWin(parent) {
   OwnsApplication = CreateApplicationWindow() ? 1 : 0;
@@ -103,10 +114,12 @@ void THIMainForm::Placement(int save) {
     return;
   }
   ini.Mode = TIniFile::ReadMode;
-  c.SetPosition(ini.ValueInteger("Left", c.Left()), c.Top());
-  c.SetPosition(c.Left(), ini.ValueInteger("Top", c.Top()));
-  c.SetSize(ini.ValueInteger("Width", c.Width()), c.Height());
-  c.SetSize(c.Width(), ini.ValueInteger("Height", c.Height()));
+  // The file may hold anything: keep the window within what a desktop can show, as the
+  // window manager's minimum and maximum tracking sizes would.
+  c.SetPosition(std::clamp(ini.ValueInteger("Left", c.Left()), -kPlaceLimit, kPlaceLimit), c.Top());
+  c.SetPosition(c.Left(), std::clamp(ini.ValueInteger("Top", c.Top()), -kPlaceLimit, kPlaceLimit));
+  c.SetSize(std::clamp(ini.ValueInteger("Width", c.Width()), kMinWidth, kMaxSize), c.Height());
+  c.SetSize(c.Width(), std::clamp(ini.ValueInteger("Height", c.Height()), kMinHeight, kMaxSize));
 }
 
 void THIMainForm::CtlMouseDown(TControl& c, const TMouseInfo& m) {

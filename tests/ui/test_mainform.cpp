@@ -282,3 +282,26 @@ TEST_F(MainFormTest, DestroyingFormsAndControlsInSchemeOrderLeaksNothing) {
   }
   EXPECT_EQ(LiveControls(), 0);
 }
+
+TEST_F(MainFormTest, PlacementFromABrokenFileStaysUsable) {
+  TempFolder dir;
+  dir.MakeProgramFolder();
+  dir.Write("config.ini",
+            "[main]\r\nLeft=-2147483648\r\nTop=99999999999\r\nWidth=0\r\nHeight=2000000000\r\n");
+  App app;
+  Start(&app.form);
+  EXPECT_EQ(app.form.Control->Left(), -32000);
+  EXPECT_GE(app.form.Control->Top(), 0);
+  EXPECT_LE(app.form.Control->Top(), 32000);
+  EXPECT_EQ(app.form.Control->Width(), 136);
+  EXPECT_EQ(app.form.Control->Height(), 8192);
+
+  dir.Write("config.ini", "[main]\r\nLeft=abc\r\nWidth=600x\r\n");
+  ResetApplication();
+  InitProcs.clear();
+  App again;
+  Start(&again.form);
+  EXPECT_EQ(again.form.Control->Left(), 0);  // no digits: 0
+  EXPECT_EQ(again.form.Control->Width(), 600);
+  EXPECT_EQ(again.form.Control->Height(), 445);
+}
