@@ -1,7 +1,5 @@
 #include "platform/profile_text.h"
 
-#include <vector>
-
 namespace os::profile {
 namespace {
 
@@ -35,26 +33,29 @@ struct Line {
   size_t KeyBegin = 0;     // position of the key in the text
 };
 
-std::vector<Line> Parse(std::string_view text) {
-  std::vector<Line> lines;
-  size_t p = 0;
-  // A UTF-8 byte order mark in front of the first line is not part of it.
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") p = 3;
-  bool first = true;
-  while (p < text.size()) {
-    Line l;
-    l.Begin = first ? 0 : p;
-    first = false;
-    size_t e = p;
-    while (e < text.size() && text[e] != '\n' && text[e] != '\r')
+// Reads the text line by line; nothing is kept, so memory does not grow with the line count.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : Text(text) {
+    // A UTF-8 byte order mark in front of the first line is not part of it.
+    if (Text.substr(0, 3) == "\xEF\xBB\xBF") P = 3;
+  }
+
+  bool Next(Line& l) {
+    if (P >= Text.size()) return false;
+    l = Line();
+    l.Begin = First ? 0 : P;
+    First = false;
+    size_t e = P;
+    while (e < Text.size() && Text[e] != '\n' && Text[e] != '\r')
       ++e;
     l.End = e;
-    if (e < text.size()) {
-      l.Next = (text[e] == '\r' && e + 1 < text.size() && text[e + 1] == '\n') ? e + 2 : e + 1;
+    if (e < Text.size()) {
+      l.Next = (Text[e] == '\r' && e + 1 < Text.size() && Text[e + 1] == '\n') ? e + 2 : e + 1;
     } else {
       l.Next = e;
     }
-    std::string_view content = text.substr(p, e - p);
+    std::string_view content = Text.substr(P, e - P);
     std::string_view t = Trim(content);
     if (t.empty()) {
       l.What = Kind::Blank;
@@ -75,15 +76,19 @@ std::vector<Line> Parse(std::string_view text) {
       size_t lead = 0;
       while (lead < k.size() && IsBlank(k[lead]))
         ++lead;
-      l.KeyBegin = p + lead;
+      l.KeyBegin = P + lead;
       l.Name = Trim(k);
       l.Value = eq == std::string_view::npos ? std::string_view() : Trim(content.substr(eq + 1));
     }
-    lines.push_back(l);
-    p = l.Next;
+    P = l.Next;
+    return true;
   }
-  return lines;
-}
+
+ private:
+  std::string_view Text;
+  size_t P = 0;
+  bool First = true;
+};
 
 std::string_view Unquote(std::string_view v) {
   if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
@@ -119,7 +124,8 @@ std::optional<std::string> Lookup(std::string_view text, std::string_view sectio
   key = Trim(CutAtZero(key));
   if (key.empty()) return std::nullopt;
   bool inSection = false;
-  for (const Line& l : Parse(text)) {
+  LineReader lines(text);
+  for (Line l; lines.Next(l);) {
     if (l.What == Kind::Section) {
       inSection = EqualNoCase(l.Name, section);
     } else if (inSection && l.What == Kind::Key && EqualNoCase(l.Name, key)) {
@@ -146,14 +152,14 @@ std::string Update(std::string_view text, std::string_view section, std::string_
   key = Trim(CutAtZero(key));
   value = CutAtZero(value);
   std::string_view eol = LineEndOf(text, newLine);
-  std::vector<Line> lines = Parse(text);
 
   std::string out;
   out.reserve(text.size() + section.size() + key.size() + value.size() + 8);
 
   // 1. The key exists in a section of that name: replace the rest of its line.
   bool inSection = false;
-  for (const Line& l : lines) {
+  LineReader keys(text);
+  for (Line l; keys.Next(l);) {
     if (l.What == Kind::Section) {
       inSection = EqualNoCase(l.Name, section);
     } else if (inSection && l.What == Kind::Key && EqualNoCase(l.Name, key)) {
@@ -167,18 +173,22 @@ std::string Update(std::string_view text, std::string_view section, std::string_
   }
 
   // 2. The section exists: the key goes after its last non-blank line.
-  size_t header = lines.size();
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].What == Kind::Section && EqualNoCase(lines[i].Name, section)) {
-      header = i;
+  bool found = false;
+  Line l;
+  LineReader sections(text);
+  for (Line m; sections.Next(m);) {
+    if (!found) {
+      if (m.What == Kind::Section && EqualNoCase(m.Name, section)) {
+        found = true;
+        l = m;
+      }
+    } else if (m.What == Kind::Section) {
       break;
+    } else if (m.What != Kind::Blank) {
+      l = m;
     }
   }
-  if (header < lines.size()) {
-    size_t last = header;
-    for (size_t i = header + 1; i < lines.size() && lines[i].What != Kind::Section; ++i)
-      if (lines[i].What != Kind::Blank) last = i;
-    const Line& l = lines[last];
+  if (found) {
     out.append(text.substr(0, l.Next));
     std::string_view lineEnd = l.Next > l.End ? text.substr(l.End, l.Next - l.End) : eol;
     if (l.Next == l.End) out.append(eol);
