@@ -105,3 +105,20 @@ TEST_F(QtSheetTest, ACommitRepaintsTheValues) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(QtSheetTest, MouseMovesOverAnAnswerPreviewIt) {
+  Start();
+  Render();
+  TControl* male = Sheet->Find("q1.1");
+  QWidget* w = g_qt->WidgetOf(*male);
+  ASSERT_NE(w, nullptr);
+  QTest::mouseMove(w, QPoint(20, 8));
+  QTest::mouseMove(w, QPoint(22, 8));
+  Backend().ProcessMessages(false);
+  EXPECT_TRUE(male->Font().Style & fsBold);
+  EXPECT_TRUE(Sheet->Find("attrib.name.0")->Font().Style & fsBold);
+}
+
+}  // namespace
