@@ -25,11 +25,11 @@ constexpr char kAppClass[] = "HsApplication";
 constexpr int kComboDropHeight = 150;
 
 // SetWindowPos flags used by the layer.
-// The hide at creation keeps the z-order: the layer's sibling order (new windows at the back)
-// stays the native one.
-constexpr UINT kHideNoActivate = 0x293 | SWP_NOZORDER;  // no size, move, activation; hide
-constexpr UINT kFrontNoActivate = 0x253;                // no size, move, activation; show
-constexpr UINT kBackNoActivate = 0x213;                 // no size, move, activation
+// The hide at creation also puts the new window on top of its siblings, so that of two
+// overlapping controls the later one is painted whole.
+constexpr UINT kHideNoActivate = 0x293;   // no size, move, activation; hide
+constexpr UINT kFrontNoActivate = 0x253;  // no size, move, activation; show
+constexpr UINT kBackNoActivate = 0x213;   // no size, move, activation
 
 LRESULT CALLBACK WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
 VOID CALLBACK CloseTimerProc(HWND, UINT, UINT_PTR, DWORD);
@@ -112,6 +112,7 @@ class TWin32Backend final : public TBackend {
   LRESULT ColorMessage(HWND child, HDC dc);
   void ChildCommand(HWND child, UINT code);
   void Trace(const TControl& c, const std::string& what);
+  void TraceLayout(const TControl& c);
   bool Quiet() const { return creating_ > 0; }
 
   std::unordered_map<HWND, TWinRec> wins_;
@@ -121,6 +122,8 @@ class TWin32Backend final : public TBackend {
   int ppi_ = 0;
   int creating_ = 0;
   bool quit_ = false;
+  bool quitPosted_ = false;  // a WM_QUIT is in the queue
+  bool staleQuit_ = false;   // ... and it is to be dropped
   FILE* trace_ = nullptr;
   std::string closeFile_;
   UINT_PTR closeTimer_ = 0;
@@ -175,6 +178,21 @@ void TWin32Backend::Trace(const TControl& c, const std::string& what) {
   std::string line = Win32TraceName(c) + " " + what + "\n";
   std::fwrite(line.data(), 1, line.size(), trace_);
   std::fflush(trace_);
+}
+
+// Where every visible window under c is on the screen, for tests that drive the mouse.
+void TWin32Backend::TraceLayout(const TControl& c) {
+  if (!trace_) return;
+  for (TControl* k : c.Children()) {
+    HWND h = H(*k);
+    if (!h || !IsWindowVisible(h) || k->Kind() == TControlKind::ToolTip) continue;
+    RECT r;
+    GetWindowRect(h, &r);
+    Trace(*k, "at " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                  std::to_string(r.right) + " " + std::to_string(r.bottom) + " \"" + k->Text() +
+                  "\"");
+    TraceLayout(*k);
+  }
 }
 
 void TWin32Backend::CloseTick() {
@@ -325,7 +343,7 @@ void TWin32Backend::CreateNative(TControl& c) {
     SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WndProc));
   }
   c.SetNative(h);
-  SetWindowPos(h, nullptr, 0, 0, 0, 0, kHideNoActivate);
+  SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, kHideNoActivate);
   if (c.Kind() == TControlKind::ToolTip) {
     SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     TOOLINFOA ti{};
@@ -439,7 +457,10 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
   if ((changes & chAlpha) && k == TControlKind::Form) ApplyAlpha(c);
   if (changes & chVisible) {
     ShowNative(c);
-    if (k == TControlKind::Form) Trace(c, c.Visible() ? "show 1" : "show 0");
+    if (k == TControlKind::Form) {
+      Trace(c, c.Visible() ? "show 1" : "show 0");
+      if (c.Visible()) TraceLayout(c);
+    }
   }
   if ((changes & chWindowState) && k == TControlKind::Form && c.Visible()) {
     ShowWindow(h, c.WindowState() == wsMinimized   ? SW_MINIMIZE
@@ -548,6 +569,11 @@ bool TWin32Backend::ProcessMessages(bool wait) {
   MSG m;
   while (!quit_ && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
     if (m.message == WM_QUIT) {
+      quitPosted_ = false;
+      if (staleQuit_) {  // posted before the last ResetQuit
+        staleQuit_ = false;
+        continue;
+      }
       quit_ = true;
       break;
     }
@@ -558,14 +584,16 @@ bool TWin32Backend::ProcessMessages(bool wait) {
 }
 
 void TWin32Backend::PostQuit() {
-  if (!quit_) PostQuitMessage(0);
+  if (!quitPosted_) PostQuitMessage(0);
+  quitPosted_ = true;
+  staleQuit_ = false;
   quit_ = true;
 }
 
+// The queue is not looked at here: a PeekMessage would make the pending messages old, and the
+// WaitMessage of the next loop turn would then sleep on them.
 void TWin32Backend::ResetQuit() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-  }
+  staleQuit_ = quitPosted_;
   quit_ = false;
 }
 

@@ -376,9 +376,11 @@ TEST_F(Win32Ui, DestroyedWindowsNotifyNothing) {
 
 TEST_F(Win32Ui, ZOrderAndVisibilityUseTheNativeCalls) {
   ShowForm();
+  // Each window went on top of its siblings when it was made: the last one is in front.
+  EXPECT_EQ(GetWindow(H(form), GW_CHILD), H(combo));
+  EXPECT_EQ(GetWindow(H(combo), GW_HWNDLAST), H(group));
   label->SendToBack();
-  EXPECT_EQ(GetWindow(H(form), GW_CHILD), H(group));
-  EXPECT_EQ(GetWindow(H(group), GW_HWNDLAST), H(label));
+  EXPECT_EQ(GetWindow(H(combo), GW_HWNDLAST), H(label));
   label->SetVisible(false);
   EXPECT_FALSE(IsWindowVisible(H(label)));
   label->BringToFront();

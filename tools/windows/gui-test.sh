@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# GUI test of herosheet.exe under wine: hover and click answers with xdotool, check the effects
+# in the program's test trace and on a screenshot, close it, check the saved placement.
+#   tools/windows/gui-test.sh <folder holding herosheet.exe> <work folder>
+# Runs its own Xvfb. Needs the wine prefix of wine-env.sh.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+src=$(cd "$1" && pwd)
+work=$2
+rm -rf "$work"
+mkdir -p "$work"
+work=$(cd "$work" && pwd)
+if [ -z "${HS_GUI_INNER:-}" ]; then
+  export HS_GUI_INNER=1
+  exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+fi
+source "$here/wine-env.sh"
+hs_wine_env
+
+app=$work/app
+mkdir -p "$app"
+cp "$src/herosheet.exe" "$app/"
+cp "$src"/*.ini "$src"/*.lng "$app/"
+# A first placement to restore; the program must keep it and write it back on close.
+printf '[main]\r\nlanguage=en\r\nLeft=40\r\nTop=30\r\n' > "$app/config.ini"
+
+fail() {
+  echo "GUI test failed: $*" >&2
+  echo "--- trace (last lines)" >&2
+  tail -n 30 "$app/trace.txt" >&2 || true
+  "$HS_WINESERVER" -k 2>/dev/null || true
+  exit 1
+}
+# Waits up to $2 seconds for a line matching the regular expression $1 in the trace.
+wait_trace() {
+  local i
+  for ((i = 0; i < $2 * 10; i++)); do
+    grep -qE "$1" "$app/trace.txt" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# The centre of the window whose layout line matches $1 (kind and path, such as "radio F1.12.3").
+centre_of() {
+  awk -v k="$1" '$0 ~ "^" k " at " { print int(($4 + $6) / 2), int(($5 + $7) / 2); exit }' \
+    "$app/trace.txt"
+}
+# Lines of the trace after line $1.
+since() { tail -n "+$(($1 + 1))" "$app/trace.txt"; }
+lines() { wc -l < "$app/trace.txt"; }
+
+"$HS_WINESERVER" -p  # one server for the whole test: quick starts
+cd "$app"
+HS_WIN32_TRACE=trace.txt HS_WIN32_CLOSE=close.flag "$HS_WINE" ./herosheet.exe &
+pid=$!
+wait_trace '^form F1 show 1' 30 || fail "the main window was not shown"
+wait_trace '^form F1 bounds 40 30 ' 5 || fail "the placement from config.ini was not restored"
+sleep 1
+
+# The answers of the first question: the radio buttons of the first group box holding radios.
+first=$(awk '/^radio F1\.[0-9]+\.[0-9]+ at / { split($2, p, "."); print p[1] "." p[2]; exit }' trace.txt)
+[ -n "$first" ] || fail "no answer buttons in the layout"
+mapfile -t answers < <(awk -v g="$first" '$1 == "radio" && index($2, g ".") == 1 && $3 == "at" { print $2 }' trace.txt)
+((${#answers[@]} >= 3)) || fail "question 1 shows ${#answers[@]} answers"
+
+# Hover over the second answer: its caption turns bold, and result rows are highlighted.
+mark=$(lines)
+read -r x y < <(centre_of "radio ${answers[1]}")
+xdotool mousemove "$x" "$y"
+sleep 0.3
+xdotool mousemove $((x + 2)) "$y"
+wait_trace "^radio ${answers[1]} font \"[^\"]*\" [0-9]+ 1 " 5 || fail "hovered answer not bold"
+since "$mark" | grep -qE '^label F1\.[0-9]+\.[0-9]+ font "[^"]*" [0-9]+ 1 ' ||
+  fail "hover highlighted no result row"
+
+# Click it: the button is checked, the others of its group are not, and totals change.
+mark=$(lines)
+xdotool click 1
+wait_trace "^radio ${answers[1]} check 1" 5 || fail "clicked answer not checked"
+since "$mark" | grep -q "^radio ${answers[0]} check 0" || fail "first answer still checked"
+since "$mark" | grep -qE '^label F1\.[0-9]+\.[0-9]+ text "[0-9]+"' || fail "no total changed"
+
+# Click the third answer as well.
+mark=$(lines)
+read -r x y < <(centre_of "radio ${answers[2]}")
+xdotool mousemove "$x" "$y"
+sleep 0.6
+xdotool click 1
+wait_trace "^radio ${answers[2]} check 1" 5 || fail "third answer not checked"
+since "$mark" | grep -q "^radio ${answers[1]} check 0" || fail "second answer still checked"
+
+# The screen: the hovered "Clear" label turns green.
+read -r x y < <(centre_of 'label F1.1')
+[ -n "$x" ] || fail "no Clear label"
+xdotool mousemove "$x" "$y"
+wait_trace '^label F1.1 font "[^"]*" [0-9]+ [0-9]+ 008000' 5 || fail "Clear label not green on hover"
+sleep 0.5
+import -window root "$work/screen.png"
+geom=$(awk '$1 == "label" && $2 == "F1.1" && $3 == "at" { print ($6 - $4) "x" ($7 - $5) "+" $4 "+" $5; exit }' trace.txt)
+green=$(convert "$work/screen.png" -crop "$geom" +repage -fill black +opaque 'rgb(0,128,0)' \
+  -fill white -opaque 'rgb(0,128,0)' -format '%[fx:int(mean*w*h)]' info:)
+((green >= 10)) || fail "no green text in the Clear label on screen ($green pixels)"
+
+# Close as the close box would; the placement goes to config.ini beside the program.
+touch close.flag
+for ((i = 0; i < 100; i++)); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end after closing its window"
+wait "$pid" || fail "the program ended with an error"
+grep -q '^form F1 close asked' trace.txt || fail "no close"
+for kv in Left=40 Top=30 Width=555 Height=445 language=en; do
+  tr -d '\r' < config.ini | grep -qx "$kv" || fail "config.ini lacks $kv: $(cat config.ini)"
+done
+"$HS_WINESERVER" -k 2>/dev/null || true
+"$HS_WINESERVER" -w
+echo "GUI test passed: hover, clicks, screen colours, close and placement"
