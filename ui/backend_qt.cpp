@@ -277,6 +277,8 @@ class THs : public Base {
       c->NotifyMouseMove(Info(e, pos, 0));
     }
     Base::mouseMoveEvent(e);
+    // A move belongs to the window under the mouse only; the parents must not see it again.
+    e->accept();
   }
   void mousePressEvent(QMouseEvent* e) override {
     QPoint pos = e->position().toPoint();
@@ -857,6 +859,10 @@ void TQtBackend::Apply(TControl& c, uint32_t changes) {
   if ((changes & (chItems | chSelection | chStyle)) && c.Kind() == TControlKind::ComboBox) {
     auto* cb = static_cast<QComboBox*>(w);
     QSignalBlocker block(cb);
+    if (cb->isEditable() != c.Editable()) {
+      cb->setEditable(c.Editable());
+      if (c.Editable()) cb->setEditText(Q(c.Text()));
+    }
     if (changes & chItems) {
       cb->clear();
       for (const std::string& s : c.Items())

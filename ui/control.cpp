@@ -392,6 +392,12 @@ void TControl::ClearItems() {
   Changed(chItems | chSelection);
 }
 
+void TControl::SetEditable(bool e) {
+  if (e == editable_) return;
+  editable_ = e;
+  Changed(chStyle);
+}
+
 void TControl::SetItemIndex(int i) {
   if (i < 0 || i >= ItemCount()) i = -1;
   if (i == itemIndex_) return;

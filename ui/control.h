@@ -240,6 +240,9 @@ class TControl {
   void ClearItems();
   bool Sorted() const { return sorted_; }
   void SetSorted(bool s) { sorted_ = s; }
+  // A drop-down with an edit field (CBS_DROPDOWN) rather than a plain list (CBS_DROPDOWNLIST).
+  bool Editable() const { return editable_; }
+  void SetEditable(bool e);
   int ItemIndex() const { return itemIndex_; }  // -1: none
   void SetItemIndex(int i);                     // out of range: none
   // First item (from 0) equal to text, or starting with it when prefix; ASCII letter case
@@ -334,6 +337,7 @@ class TControl {
   std::vector<int32_t> itemData_;
   int itemIndex_ = -1;
   bool sorted_ = false;
+  bool editable_ = false;
 
   TControl* tip_ = nullptr;  // owned
   TToolTipInfo tipInfo_;

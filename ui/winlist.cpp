@@ -88,6 +88,7 @@ THIComboBox::THIComboBox(TControl* parent) : THIWinList(parent) {
 
 void THIComboBox::Init() {
   Control->SetSorted(Sorted != 0);
+  Control->SetEditable(Editable != 0);
   THIWin::Init();
   Control->SetText(Text);
 }

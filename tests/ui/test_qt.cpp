@@ -281,6 +281,17 @@ TEST_F(QtTest, SyntheticInputReachesTheElements) {
   EXPECT_EQ(s.picks.got[0], "ru,0");
   EXPECT_EQ(s.combo.Control->ItemIndex(), 1);
 
+  // An editable box shows its text in the edit field.
+  THIComboBox edit(s.panel.Control);
+  edit.Editable = 1;
+  edit.Text = "typed";
+  edit.Init();
+  auto* ecb = static_cast<QComboBox*>(g_qt->WidgetOf(*edit.Control));
+  ASSERT_NE(ecb, nullptr);
+  EXPECT_TRUE(ecb->isEditable());
+  EXPECT_EQ(ecb->currentText(), "typed");
+  EXPECT_FALSE(cb->isEditable());
+
   // The close button: onClose, then the window goes away.
   fw->close();
   EXPECT_EQ(s.closed.count(), 1u);
