@@ -11,6 +11,10 @@
 
 using V = std::vector<std::string>;
 
+namespace {
+const std::string S(1, os::PathSeparator());
+}  // namespace
+
 TEST(MaskMatch, StarQuestionAndDigit) {
   EXPECT_TRUE(MatchMask("en.lng", "*.lng"));
   EXPECT_FALSE(MatchMask("en.lng.bak", "*.lng"));
@@ -79,7 +83,7 @@ TEST_F(FileSearchTest, LanguageFilesInThisFolderOnly) {
   Fire<&THIFileSearch::doSearch>(fs);
   EXPECT_EQ(hits.Texts(),
             InListingOrder(t.Dir(), [](auto& n) { return n == "en.lng" || n == "RU.LNG"; }));
-  EXPECT_EQ(others.Texts(), (V{t.Dir() + "/readme.txt"}));
+  EXPECT_EQ(others.Texts(), (V{t.Dir() + S + "readme.txt"}));
   ASSERT_EQ(ends.got.size(), 1u);
   EXPECT_EQ(ends.got[0].Kind, data_int);
   EXPECT_EQ(ends.got[0].IntValue, 2);
@@ -95,7 +99,7 @@ TEST_F(FileSearchTest, RelativeFolderAndFullNames) {
   Fire<&THIFileSearch::doSearch>(fs);
   EXPECT_EQ(::chdir(cwd), 0);
   std::free(cwd);
-  EXPECT_EQ(hits.Texts(), (V{"./en.lng"}));
+  EXPECT_EQ(hits.Texts(), (V{"." + S + "en.lng"}));
 }
 
 TEST_F(FileSearchTest, SubfoldersAreSearchedAtOnceAndFoldersReported) {
@@ -112,13 +116,14 @@ TEST_F(FileSearchTest, SubfoldersAreSearchedAtOnceAndFoldersReported) {
   V got = hits.Texts();
   std::sort(got.begin(), got.end());
   std::string d = t.Dir();
-  EXPECT_EQ(got, (V{d + "a", d + "a/b", d + "a/b/deep.lng", d + "a/x.lng", d + "top.lng"}));
+  EXPECT_EQ(got, (V{d + "a", d + "a" + S + "b", d + "a" + S + "b" + S + "deep.lng",
+                    d + "a" + S + "x.lng", d + "top.lng"}));
   EXPECT_EQ(ends.got.at(0).IntValue, 3);
   // A folder's own report comes before what is inside it.
   V order = hits.Texts();
   auto pos = [&](const std::string& s) { return std::find(order.begin(), order.end(), s); };
-  EXPECT_LT(pos(d + "a"), pos(d + "a/x.lng"));
-  EXPECT_LT(pos(d + "a/b"), pos(d + "a/b/deep.lng"));
+  EXPECT_LT(pos(d + "a"), pos(d + "a" + S + "x.lng"));
+  EXPECT_LT(pos(d + "a" + S + "b"), pos(d + "a" + S + "b" + S + "deep.lng"));
 }
 
 TEST_F(FileSearchTest, FoldersOnlyStillCountsFiles) {
@@ -154,7 +159,9 @@ TEST_F(FileSearchTest, MissingFolderEndsWithZero) {
 TEST_F(FileSearchTest, LinkLoopsAreNotFollowed) {
   t.MakeFolder("a");
   t.Write("a/x.lng", "");
-  std::filesystem::create_directory_symlink(t.Path("a"), t.Path("a/loop"));
+  std::error_code ec;
+  std::filesystem::create_directory_symlink(t.Path("a"), t.Path("a/loop"), ec);
+  if (ec) GTEST_SKIP() << "no symbolic links here";
   fs.SubDir = 0;
   Fire<&THIFileSearch::doSearch>(fs);
   EXPECT_EQ(hits.Texts(), (V{"x.lng"}));

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/os.h"
+
 class TempFolder {
  public:
   TempFolder() {
@@ -33,8 +35,8 @@ class TempFolder {
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
-  // The folder, ending with '/'.
-  std::string Dir() const { return path_.string() + "/"; }
+  // The folder, ending with the platform's separator.
+  std::string Dir() const { return path_.string() + os::PathSeparator(); }
   std::string Path(std::string_view name) const { return Dir() + std::string(name); }
 
   std::string Write(std::string_view name, std::string_view bytes) const {
