@@ -105,3 +105,27 @@ TEST_F(SimProgramTest, EndOfInputEndsTheRunner) {
 }
 
 }  // namespace
+
+#ifdef HS_SHEET_PROGRAM
+namespace {
+
+// "/ih" shows the credit box and ends before any window exists: with no display to open, any
+// attempt to build the window would fail the run.
+TEST_F(SimProgramTest, CreditsArgumentBuildsNothing) {
+  std::string cmd = "cd '" + (Base / "data").string() +
+                    "' && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" HS_SHEET_PROGRAM
+                    "' /ih 2>&1";
+  FILE* p = popen(cmd.c_str(), "r");
+  std::string out;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+    out.append(buf, n);
+  int status = pclose(p);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << out;
+  EXPECT_NE(out.find("About"), std::string::npos) << out;
+  EXPECT_FALSE(fs::exists(Base / "data" / "config.ini"));
+}
+
+}  // namespace
+#endif
