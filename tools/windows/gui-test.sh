@@ -51,6 +51,27 @@ lines() { wc -l < "$app/trace.txt"; }
 
 "$HS_WINESERVER" -p  # one server for the whole test: quick starts
 cd "$app"
+
+# "/ih": only the credit box, no window of the program; its OK button ends the process.
+HS_WIN32_TRACE=ih-trace.txt "$HS_WINE" ./herosheet.exe /ih &
+pid=$!
+box=""
+for ((i = 0; i < 150 && ${#box} == 0; i++)); do
+  box=$(xdotool search --name '^About$' 2>/dev/null | head -n 1) || true
+  [ -n "$box" ] || sleep 0.2
+done
+[ -n "$box" ] || fail "no credit box for /ih"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$box")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 22)) click 1
+for ((i = 0; i < 100; i++)); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the credit box's OK did not end the program"
+wait "$pid" || fail "/ih ended with an error"
+[ ! -e ih-trace.txt ] || fail "/ih made windows"
+
 HS_WIN32_TRACE=trace.txt HS_WIN32_CLOSE=close.flag "$HS_WINE" ./herosheet.exe &
 pid=$!
 wait_trace '^form F1 show 1' 30 || fail "the main window was not shown"
@@ -115,4 +136,4 @@ for kv in Left=40 Top=30 Width=555 Height=445 language=en; do
 done
 "$HS_WINESERVER" -k 2>/dev/null || true
 "$HS_WINESERVER" -w
-echo "GUI test passed: hover, clicks, screen colours, close and placement"
+echo "GUI test passed: credit box, hover, clicks, screen colours, close and placement"
