@@ -34,8 +34,13 @@ void EnterScratchFolder() {
   static bool done = false;
   if (done) return;
   done = true;
-  char dir[] = "/tmp/hs_fuzz_choice_XXXXXX";
+  static char dir[] = "/tmp/hs_fuzz_choice_XXXXXX";
   if (!mkdtemp(dir) || chdir(dir) != 0) std::abort();
+  std::atexit([] {
+    std::remove("array.ini");
+    std::remove("choice.ini");
+    std::remove(dir);
+  });
 }
 
 size_t CountLines(std::string_view text) {

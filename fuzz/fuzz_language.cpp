@@ -57,6 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     char dir[] = "/tmp/hs_fuzz_language_XXXXXX";
     if (!mkdtemp(dir)) std::abort();
     g_folder = std::string(dir) + "/";
+    std::atexit([] {
+      std::remove((g_folder + "config.ini").c_str());
+      std::remove((g_folder + "xx.lng").c_str());
+      std::remove(g_folder.c_str());
+    });
     os::SetProgramFolderForTests(g_folder);
     WriteFile("config.ini", "[main]\r\nlanguage=xx\r\n");
   }

@@ -230,6 +230,7 @@ TEST_F(HostileLanguage, MillionKeys) {
   });
   ASSERT_GE(peak, 0) << "the table is wrong";
   RecordProperty("peak_mb", std::to_string(peak / kMB));
+  RecordProperty("file_mb", std::to_string(size / kMB));
 #ifndef HS_UNDER_ASAN
   // Short lines: the per-entry bookkeeping dominates.
   EXPECT_LT(peak, 16 * size) << "peak " << peak / kMB << " MB for " << size / kMB << " MB";
