@@ -14,6 +14,7 @@
 #include <map>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include "ui/backend_win32.h"
 
@@ -893,17 +894,25 @@ TBackend& Win32Backend() {
 }
 
 std::string Win32TraceName(const TControl& c) {
-  std::string path;
+  std::vector<int> ids;  // from c up to its top window
   const TControl* p = &c;
   while (p && !p->IsTopLevel()) {
-    path.insert(0, "." + std::to_string(p->Id()));
+    ids.push_back(p->Id());
     p = p->Parent();
   }
-  if (p && p->Kind() == TControlKind::Application)
-    path.insert(0, "A");
-  else if (p)
-    path.insert(0, "F" + std::to_string(p->Id()));
-  return std::string(KindWord(c.Kind())) + " " + path;
+  std::string name = KindWord(c.Kind());
+  name += ' ';
+  if (p && p->Kind() == TControlKind::Application) {
+    name += 'A';
+  } else if (p) {
+    name += 'F';
+    name += std::to_string(p->Id());
+  }
+  for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
+    name += '.';
+    name += std::to_string(*it);
+  }
+  return name;
 }
 
 void SetWin32Trace(const std::string& path) {
