@@ -1,5 +1,8 @@
 // Start-up: construction, the data load and the reset of every question, captions and placement.
+#include <algorithm>
+
 #include "sheet_fixture.h"
+#include "ui/simulator.h"
 
 namespace {
 
@@ -144,6 +147,51 @@ TEST_F(StartupTest, UnknownNamesAndCommandsAnswerAnErrorLine) {
   EXPECT_EQ(Do(""), "");
   // Still running.
   EXPECT_EQ(Dump()["q1.0"].Checked(), true);
+}
+
+}  // namespace
+
+namespace {
+
+// Every window of the sheet, depth first.
+void Collect(TControl* c, std::vector<TControl*>& out) {
+  out.push_back(c);
+  for (TControl* k : c->Children())
+    Collect(k, out);
+}
+
+TEST_F(StartupTest, OnlyTheWarningLabelHasATip) {
+  CopySampleData();
+  Start();
+  TControl* warning = Sheet->Find("profic.warning");
+  ASSERT_NE(warning, nullptr);
+  TControl* tip = warning->ToolTipIfAny();
+  ASSERT_NE(tip, nullptr);
+  const TToolTipInfo& info = tip->TipInfo();
+  EXPECT_EQ(info.Title, "Ахтунг");
+  EXPECT_EQ(info.Icon, 2);
+  EXPECT_FALSE(info.Balloon);  // rectangular
+  EXPECT_EQ(info.InitialDelay, 500);
+  EXPECT_EQ(info.AutoPopDelay, 10000);
+  EXPECT_EQ(info.Font.Name, "Tahoma");
+  EXPECT_EQ(info.Text.rfind("так как формула расчета\r\n", 0), 0u);
+  EXPECT_EQ(std::count(info.Text.begin(), info.Text.end(), '\n'), 5);
+
+  std::vector<TControl*> all;
+  Collect(Sheet->Find("form"), all);
+  int tips = 0;
+  for (TControl* c : all)
+    if (c->ToolTipIfAny()) ++tips;
+  EXPECT_EQ(tips, 1);
+
+  // Resting the mouse on the label shows it; the label turns red meanwhile.
+  Do("hover profic.warning");
+  Sheet->Mouse().Hover();
+  EXPECT_TRUE(tip->TipShown());
+  EXPECT_EQ(Dump()["profic.warning"].Color(), "FF0000");
+  Do("hover profic");
+  EXPECT_FALSE(tip->TipShown());
+  EXPECT_EQ(Dump()["profic.warning"].Color(), "000000");
 }
 
 }  // namespace
