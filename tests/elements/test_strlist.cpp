@@ -64,6 +64,21 @@ TEST(TStrListText, SetAndAddKeepOtherLines) {
                           "\r\nccc\r\ncut\r\n");
 }
 
+TEST(TStrListText, TextMayComeFromTheListItself) {
+  TStrList l;
+  l.SetText("first\rsecond line\rthird");
+  l.SetText(l.Line(1));  // the text lives in the buffer being replaced
+  EXPECT_EQ(LinesOf(l), (V{"second line"}));
+  std::string big(100000, 'b');
+  l.SetText(big + "\r" + "x");
+  l.SetText(l.Line(0).substr(99990));
+  EXPECT_EQ(LinesOf(l), (V{std::string(10, 'b')}));
+  l.TakeText(std::string("moved\r\nin"));
+  EXPECT_EQ(LinesOf(l), (V{"moved", "in"}));
+  l.Set(0, "a line longer than the one it replaces");
+  EXPECT_EQ(l.Text(), "a line longer than the one it replaces\r\nin\r\n");
+}
+
 TEST(TStrListText, ExListKeepsObjectsPerLine) {
   TStrListEx l;
   int a = 0, b = 0;
