@@ -110,44 +110,51 @@ TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
   settingsLabel = CommandLabel(*this, form, 265, "btn_settings");
 
   // 5. Links.
-  mainForm->onCreate = MakeEvent<&THIHub::doEvent>(startHub);  // 1
-  startHub->onEvent[0] = ContainerWork(choiceLoader, 0);       // 2
-  startHub->onEvent[1] = Channel(questionCommand, 1);          // 3
-  choiceLoader->onEvent[0] = ContainerWork(question1, 0);      // 4
-  question1->onEvent[1] = ContainerWork(question2, 0);         // 5
-  question2->onEvent[1] = ContainerWork(question3, 0);         // 6
-  question3->onEvent[1] = ContainerWork(question4, 0);         // 7
-  question4->onEvent[1] = ContainerWork(question5, 0);         // 8
-  question5->onEvent[1] = ContainerWork(scoreStore, 0);        // 9
+  // Start-up: load the answer lines, then reset every question.
+  mainForm->onCreate = MakeEvent<&THIHub::doEvent>(startHub);
+  startHub->onEvent[0] = ContainerWork(choiceLoader, 0);
+  startHub->onEvent[1] = Channel(questionCommand, 1);
+  // The question chain, ending in the derived values.
+  choiceLoader->onEvent[0] = ContainerWork(question1, 0);
+  question1->onEvent[1] = ContainerWork(question2, 0);
+  question2->onEvent[1] = ContainerWork(question3, 0);
+  question3->onEvent[1] = ContainerWork(question4, 0);
+  question4->onEvent[1] = ContainerWork(question5, 0);
+  question5->onEvent[1] = ContainerWork(scoreStore, 0);
+  // Reports: 0 commit, 1 hover, 2 .. 5 box highlights.
   for (THIMultiElement* q : {question1, question2, question3, question4, question5})
-    q->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(reportSwitch);          // 10
-  scoreRouter->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(reportSwitch);  // 11
-  reportSwitch->onEvent[0] = MakeEvent<&THIHub::doEvent>(commitHub);                 // 12
-  reportSwitch->onEvent[1] = MakeEvent<&THIChangeMon::doData>(hoverFilter);          // 13
+    q->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(reportSwitch);
+  scoreRouter->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(reportSwitch);
+  reportSwitch->onEvent[0] = MakeEvent<&THIHub::doEvent>(commitHub);
+  reportSwitch->onEvent[1] = MakeEvent<&THIChangeMon::doData>(hoverFilter);
   for (uint16_t k = 2; k <= 5; ++k)
-    reportSwitch->onEvent[k] = Channel(boxCommand, k);                    // 14
-  mainForm->onMouseMove = MakeEvent<&THIChangeMon::doData>(hoverFilter);  // 15
-  hoverFilter->onData = MakeEvent<&THIHub::doEvent>(hoverHub);            // 16
-  hoverHub->onEvent[0] = Channel(boxCommand, 0);                          // 17
-  hoverHub->onEvent[1] = Channel(questionCommand, 0);                     // 18
-  commitHub->onEvent[0] = ContainerWork(resultTables, 0);                 // 19
-  commitHub->onEvent[1] = Channel(questionCommand, 2);                    // 20
-  commitHub->onEvent[2] = Channel(boxCommand, 1);                         // 21
-  questionCommand->onIndex = ContainerWork(question1, 0);                 // 22
-  boxCommand->onIndex = ContainerWork(attributesBox, 0);                  // 23
-  attributesBox->onEvent[0] = ContainerWork(attributeStage, 0);           // 24
-  attributesBox->onEvent[1] = ContainerWork(skillsBox, 0);                // 25
-  skillsBox->onEvent[0] = ContainerWork(skillStage, 0);                   // 26
-  skillsBox->onEvent[1] = ContainerWork(proficiencyBox, 0);               // 27
-  proficiencyBox->onEvent[0] = ContainerWork(scoreRouter, 4);             // 28
-  proficiencyBox->onEvent[1] = ContainerWork(otherBox, 0);                // 29
-  otherBox->onEvent[0] = ContainerWork(scoreRouter, 5);                   // 30
-  attributeStage->onEvent[0] = ContainerWork(scoreRouter, 0);             // 31
+    reportSwitch->onEvent[k] = Channel(boxCommand, k);
+  // A changed hover (the bare form counts as -1) un-highlights boxes, then questions.
+  mainForm->onMouseMove = MakeEvent<&THIChangeMon::doData>(hoverFilter);
+  hoverFilter->onData = MakeEvent<&THIHub::doEvent>(hoverHub);
+  hoverHub->onEvent[0] = Channel(boxCommand, 0);
+  hoverHub->onEvent[1] = Channel(questionCommand, 0);
+  // A commit: reset the tables, re-apply every answer, refresh the boxes.
+  commitHub->onEvent[0] = ContainerWork(resultTables, 0);
+  commitHub->onEvent[1] = Channel(questionCommand, 2);
+  commitHub->onEvent[2] = Channel(boxCommand, 1);
+  questionCommand->onIndex = ContainerWork(question1, 0);
+  // The box chain; hovered rows go through the score stages to the related labels.
+  boxCommand->onIndex = ContainerWork(attributesBox, 0);
+  attributesBox->onEvent[0] = ContainerWork(attributeStage, 0);
+  attributesBox->onEvent[1] = ContainerWork(skillsBox, 0);
+  skillsBox->onEvent[0] = ContainerWork(skillStage, 0);
+  skillsBox->onEvent[1] = ContainerWork(proficiencyBox, 0);
+  proficiencyBox->onEvent[0] = ContainerWork(scoreRouter, 4);
+  proficiencyBox->onEvent[1] = ContainerWork(otherBox, 0);
+  otherBox->onEvent[0] = ContainerWork(scoreRouter, 5);
+  attributeStage->onEvent[0] = ContainerWork(scoreRouter, 0);
   attributeStage->onEvent[1] = ContainerWork(scoreRouter, 1);
-  skillStage->onEvent[0] = ContainerWork(scoreRouter, 2);  // 32
+  skillStage->onEvent[0] = ContainerWork(scoreRouter, 2);
   skillStage->onEvent[1] = ContainerWork(scoreRouter, 3);
-  clearLabel->onClick = Channel(questionCommand, 1);          // 33
-  settingsLabel->onClick = ContainerWork(settingsScheme, 0);  // 34
+  // The two command labels.
+  clearLabel->onClick = Channel(questionCommand, 1);
+  settingsLabel->onClick = ContainerWork(settingsScheme, 0);
 
   // 6. The sub-schemes, built at once in this order.
   settingsScheme->SetMake(&MakeSubScheme<TClassChildPanel_2777C8C>);
