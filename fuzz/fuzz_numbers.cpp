@@ -47,7 +47,8 @@ bool PlainNumber(const std::string& s) {
 void CheckFormat(double v, std::string_view input) {
   std::string text = FormatReal(v);
   if (!PlainNumber(text)) Fail("FormatReal gave a malformed text", input);
-  if (text.size() > 340) Fail("FormatReal gave an overlong text", input);
+  // The longest: a sign, "0.", 323 zeros and 15 digits (the smallest denormals).
+  if (text.size() > 341) Fail("FormatReal gave an overlong text", input);
   if (std::isnan(v) || std::isinf(v)) return;
   double back = ParseReal(text);
   // 15 significant digits; the reader's own rounding adds a little. Near the largest double
