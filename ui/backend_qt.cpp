@@ -292,12 +292,14 @@ class THs : public Base {
         c->NotifyClick();
     }
     Base::mousePressEvent(e);
+    e->accept();  // Win32 mouse messages go to one window only
   }
   void mouseReleaseEvent(QMouseEvent* e) override {
     QPoint pos = e->position().toPoint();
     if (TControl* c = Ctl() ? d_->Route(this, pos) : nullptr)
       c->NotifyMouseUp(Info(e, pos, ButtonOf(e->button())));
     Base::mouseReleaseEvent(e);
+    e->accept();
   }
   void mouseDoubleClickEvent(QMouseEvent* e) override {
     // A second click within the double-click time is a double-click message for static
@@ -320,6 +322,7 @@ class THs : public Base {
       c->NotifyMouseWheel(m);
     }
     Base::wheelEvent(e);
+    e->accept();
   }
   void leaveEvent(QEvent* e) override {
     if (TControl* c = Ctl()) {

@@ -387,3 +387,29 @@ TEST_F(QtTest, BundledCaptionsFitTheirControls) {
     }
   }
 }
+
+// Mouse input belongs to the window under the mouse: the form hears only what falls on its own
+// client area or through a group box's bare frame.
+TEST_F(QtTest, MouseInputDoesNotBubbleToParents) {
+  Sheet s;
+  Probe formMoves, formDowns, labelMoves;
+  s.form.onMouseMove = formMoves.work();
+  s.form.onMouseDown = formDowns.work();
+  s.name.onMouseMove = labelMoves.work();
+  Start(&s.form);
+  QWidget* fw = s.W(s.form);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(fw));
+  QTest::mouseMove(s.W(s.r1), QPoint(20, 8));
+  QTest::mouseMove(s.W(s.r1), QPoint(24, 8));
+  QTest::mouseMove(s.W(s.name), QPoint(60, 8));
+  QTest::mouseClick(s.W(s.name), Qt::LeftButton, {}, QPoint(60, 8));
+  QTest::mouseClick(s.W(s.r1), Qt::LeftButton, {}, QPoint(20, 8));
+  QTRY_VERIFY(s.moves.count() >= 2);
+  QTRY_VERIFY(labelMoves.count() >= 1);
+  EXPECT_EQ(formMoves.count(), 0u);
+  EXPECT_EQ(formDowns.count(), 0u);
+  // The bare frame of the group box lets the mouse through to the form.
+  QTest::mouseMove(s.W(s.frame), QPoint(150, 70));
+  QTRY_COMPARE(formMoves.count(), 1u);
+  EXPECT_EQ(formMoves.got[0], "-1");
+}
