@@ -349,10 +349,12 @@ class THs : public Base {
       if (!e->text().isEmpty() && Ctl()) c->NotifyChar(e->text().toUtf8().toStdString());
     }
     Base::keyPressEvent(e);
+    e->accept();  // keys go to the focused window only
   }
   void keyReleaseEvent(QKeyEvent* e) override {
     if (TControl* c = Ctl()) c->NotifyKeyUp(VirtualKey(e->key()));
     Base::keyReleaseEvent(e);
+    e->accept();  // keys go to the focused window only
   }
   bool focusNextPrevChild(bool next) override {
     TControl* c = Ctl();

@@ -408,6 +408,18 @@ TEST_F(QtTest, MouseInputDoesNotBubbleToParents) {
   QTRY_VERIFY(labelMoves.count() >= 1);
   EXPECT_EQ(formMoves.count(), 0u);
   EXPECT_EQ(formDowns.count(), 0u);
+  // Keys go to the focused window only.
+  Probe formKeys, radioKeys, chars;
+  s.form.onKeyDown = formKeys.work();
+  s.r1.onKeyDown = radioKeys.work();
+  s.r1.onChar = chars.work();
+  s.r1.Control->SetFocus();
+  QTRY_VERIFY(s.r1.Control->Focused());
+  QTest::keyClick(s.W(s.r1), Qt::Key_A);
+  QTRY_COMPARE(radioKeys.count(), 1u);
+  EXPECT_EQ(radioKeys.got[0], "65");
+  EXPECT_EQ(chars.got, (std::vector<std::string>{"a"}));
+  EXPECT_EQ(formKeys.count(), 0u);
   // The bare frame of the group box lets the mouse through to the form.
   QTest::mouseMove(s.W(s.frame), QPoint(150, 70));
   QTRY_COMPARE(formMoves.count(), 1u);
