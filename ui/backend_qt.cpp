@@ -258,9 +258,22 @@ class THs : public Base {
  protected:
   bool event(QEvent* e) override {
     ++d_->Depth;
-    bool r = Base::event(e);
+    bool r;
+    if (e->type() == QEvent::KeyPress && Ctl() && IsTab(static_cast<QKeyEvent*>(e))) {
+      // Tab is a key like the others: the window layer moves the focus when its top window
+      // asks for Tab navigation, and Qt's own focus chain stays out of it.
+      auto* k = static_cast<QKeyEvent*>(e);
+      ctl_->NotifyKeyDown(9, k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier));
+      e->accept();
+      r = true;
+    } else {
+      r = Base::event(e);
+    }
     --d_->Depth;
     return r;
+  }
+  static bool IsTab(const QKeyEvent* k) {
+    return k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab;
   }
   TMouseInfo Info(QMouseEvent* e, const QPoint& pos, int button) {
     TMouseInfo m;
@@ -356,17 +369,6 @@ class THs : public Base {
     Base::keyReleaseEvent(e);
     e->accept();  // keys go to the focused window only
   }
-  bool focusNextPrevChild(bool next) override {
-    TControl* c = Ctl();
-    if (!c || !c->IsTopLevel()) return Base::focusNextPrevChild(next);
-    // The window layer moves the focus among tab stops itself.
-    if (TControl* f = d_->Self->FocusedControl())
-      f->NotifyKeyDown(9, !next);
-    else
-      c->NotifyKeyDown(9, !next);
-    return true;
-  }
-
   TImpl* d_;
   TControl* ctl_;
 };

@@ -58,6 +58,7 @@ TControl::TControl(TControlKind kind, TControl* parent) : kind_(kind), parent_(p
 
 TControl::~TControl() {
   --g_live;
+  dying_ = true;
   listener_ = nullptr;
   if (tip_) {
     TControl* t = tip_;
@@ -305,7 +306,7 @@ void TControl::SendToBack() {
 TControl* TControl::HitTest(int x, int y) {
   for (TControl* c : children_) {
     if (c->kind_ == TControlKind::ToolTip || c->kind_ == TControlKind::Form) continue;
-    if (!c->visible_ || !c->enabled_) continue;
+    if (!c->visible_ || !c->enabled_ || c->dying_) continue;
     int cx = x - c->left_, cy = y - c->top_;
     if (!c->ContainsPoint(cx, cy)) continue;
     if (TControl* h = c->HitTest(cx, cy)) return h;
@@ -503,7 +504,7 @@ TControl* TControl::TabTarget(bool backwards) {
     todo.pop_back();
     for (TControl* k : c->children_) {
       if (k->kind_ == TControlKind::ToolTip || k->kind_ == TControlKind::Form) continue;
-      if (!k->visible_ || !k->enabled_) continue;
+      if (!k->visible_ || !k->enabled_ || k->dying_) continue;
       if (k->tabOrder_ > 0) stops.push_back(k);
       todo.push_back(k);
     }
@@ -520,6 +521,7 @@ TControl* TControl::TabTarget(bool backwards) {
 }
 
 void TControl::NotifyKeyDown(int key, bool shift) {
+  if (dying_) return;
   if (key == 9) {
     for (TControl* c = this; c; c = c->parent_) {
       if (!c->tabNavigation_) continue;

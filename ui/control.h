@@ -329,6 +329,7 @@ class TControl {
   uint8_t align_ = 0;
   bool aligning_ = false;
   bool tabNavigation_ = false;
+  bool dying_ = false;  // inside the destructor: the tree walks skip it
 
   bool checked_ = false;
   int firstRadio_ = 0, lastRadio_ = 0;

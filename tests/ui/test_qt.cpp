@@ -425,3 +425,22 @@ TEST_F(QtTest, MouseInputDoesNotBubbleToParents) {
   QTRY_COMPARE(formMoves.count(), 1u);
   EXPECT_EQ(formMoves.got[0], "-1");
 }
+
+TEST_F(QtTest, TabFollowsTheTabOrder) {
+  Sheet s;
+  s.r2.TabOrder = 1;
+  s.r0.TabOrder = 2;
+  s.r2.Init();
+  s.r0.Init();
+  s.form.Control->SetTabNavigation(true);
+  Start(&s.form);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(s.W(s.form)));
+  s.r2.Control->SetFocus();
+  QTRY_VERIFY(s.r2.Control->Focused());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTRY_VERIFY(s.r0.Control->Focused());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTRY_VERIFY(s.r2.Control->Focused());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  QTRY_VERIFY(s.r0.Control->Focused());
+}
