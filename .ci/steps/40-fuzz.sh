@@ -11,4 +11,4 @@ if ((${#need[@]})); then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
 fi
-fuzz/run.sh "${HS_FUZZ_SECONDS:-50}"
+fuzz/run.sh "${HS_FUZZ_SECONDS:-45}"
