@@ -91,7 +91,7 @@ TControl* TControl::TopWindow() {
 // ---- native window ----
 
 void TControl::CreateWindow() {
-  if (native_) return;
+  if (native_ || dying_) return;
   if (parent_ && !parent_->native_) parent_->CreateWindow();
   if (parent_ && !parent_->native_) return;
   Backend().CreateNative(*this);
@@ -445,8 +445,7 @@ void TControl::SetTipInfo(const TToolTipInfo& info) {
 // ---- focus and services ----
 
 void TControl::SetFocus() {
-  CreateWindow();
-  if (native_) Backend().SetFocus(*this);
+  if (native_ && !dying_) Backend().SetFocus(*this);
 }
 
 bool TControl::Focused() const {
