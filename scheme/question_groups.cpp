@@ -15,36 +15,36 @@ THI_Event ReportChannel(THIMT_ChanelToIndex* report, uint16_t channel) {
 }  // namespace
 
 TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
-                               THIMultiElement* container, const TQuestionSpec& spec)
+                               THIMultiElement* container, const TQuestionLayout& layout)
     : TSubScheme(parentScheme) {
-  const bool gender = spec.Kind == TQuestionSpec::Gender;
-  const bool bySex = spec.Kind == TQuestionSpec::BySex;
+  const bool gender = layout.Kind == TQuestionLayout::Gender;
+  const bool bySex = layout.Kind == TQuestionLayout::BySex;
   const TFontRec font = build::SansSerif(8, 0, 0, 1);
-  const int buttons = static_cast<int>(spec.Answers.size()) + 1;
+  const int buttons = static_cast<int>(layout.Answers.size()) + 1;
 
   // The frame first; the answers live in its window.
-  Frame = build::GroupBox(*this, parentWindow, spec.Frame, font, build::Tr(spec.Caption));
+  Frame = build::GroupBox(*this, parentWindow, layout.Frame, font, build::Tr(layout.Caption));
   Edit = MakeBoundary(container, 1);
 
   for (int k = 0; k < buttons; ++k) {
-    std::string_view key = k == 0 ? "ch_unknown" : spec.Answers[static_cast<size_t>(k - 1)];
+    std::string_view key = k == 0 ? "ch_unknown" : layout.Answers[static_cast<size_t>(k - 1)];
     Answers.push_back(build::RadioButton(*this, Frame->Control,
-                                         {5, 15 + 15 * k, spec.ButtonWidth, 16}, font,
+                                         {5, 15 + 15 * k, layout.ButtonWidth, 16}, font,
                                          build::Tr(key), k == 0 ? 0 : 1));
   }
   HoverIndex = build::ChanelToIndex(*this, buttons);
   PickIndex = build::ChanelToIndex(*this, buttons);
   if (!gender) Chosen = build::Memory(*this);
   if (bySex) {
-    MaleLines = build::StrList(*this, spec.File);
-    FemaleLines = build::StrList(*this, spec.FemaleFile);
+    MaleLines = build::StrList(*this, layout.File);
+    FemaleLines = build::StrList(*this, layout.FemaleFile);
   } else {
-    Lines = build::StrList(*this, spec.File);
+    Lines = build::StrList(*this, layout.File);
   }
   Effects = build::Container(*this, parentWindow, 4, 1);
   Highlight = build::Container(*this, parentWindow, TClassMultiElement_27CA968::Items, 1);
   Report = build::MTChanelToIndex(*this, 6);
-  Commands = build::MTIndexToChanel(*this, spec.CommandCount);
+  Commands = build::MTIndexToChanel(*this, layout.CommandCount);
   InHub = build::Hub(*this, 2);
   Resend = build::DoData(*this);
   if (gender) {
@@ -141,12 +141,13 @@ TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
   }
   Resend->onData = ContainerWork(Effects, 2);
   if (bySex) {
-    Commands->onEvent[static_cast<size_t>(spec.LineCommand)] =
+    Commands->onEvent[static_cast<size_t>(layout.LineCommand)] =
         MakeEvent<&THIStrList::doAdd>(MaleLines);
-    Commands->onEvent[static_cast<size_t>(spec.LineCommand + 1)] =
+    Commands->onEvent[static_cast<size_t>(layout.LineCommand + 1)] =
         MakeEvent<&THIStrList::doAdd>(FemaleLines);
   } else {
-    Commands->onEvent[static_cast<size_t>(spec.LineCommand)] = MakeEvent<&THIStrList::doAdd>(Lines);
+    Commands->onEvent[static_cast<size_t>(layout.LineCommand)] =
+        MakeEvent<&THIStrList::doAdd>(Lines);
   }
 
   // 7. Fonts of the answer captions.
@@ -163,7 +164,7 @@ TClassChildGroupBox_27ED204::TClassChildGroupBox_27ED204(TControl* parentWindow,
                                                          TScheme* parentScheme,
                                                          THIMultiElement* container)
     : TQuestionGroup(parentWindow, parentScheme, container,
-                     {TQuestionSpec::Gender,
+                     {TQuestionLayout::Gender,
                       {5, 115, 115, 65},
                       "ch1_caption",
                       {"tf_male", "tf_female"},
@@ -178,7 +179,7 @@ TClassChildGroupBox_28009CC::TClassChildGroupBox_28009CC(TControl* parentWindow,
                                                          THIMultiElement* container)
     : TQuestionGroup(
           parentWindow, parentScheme, container,
-          {TQuestionSpec::BySex,
+          {TQuestionLayout::BySex,
            {5, 180, 185, 125},
            "ch2_caption",
            {"ch2_noble", "ch2_merchant", "ch2_veteran", "ch2_hunter", "ch2_nomad", "ch2_thief"},
@@ -193,7 +194,7 @@ TClassChildGroupBox_28096C8::TClassChildGroupBox_28096C8(TControl* parentWindow,
                                                          THIMultiElement* container)
     : TQuestionGroup(
           parentWindow, parentScheme, container,
-          {TQuestionSpec::Single,
+          {TQuestionLayout::Single,
            {5, 305, 185, 110},
            "ch3_caption",
            {"ch3_page", "ch3_apprentice", "ch3_helper", "ch3_urchin", "ch3_steppe_child"},
@@ -207,7 +208,7 @@ TClassChildGroupBox_27FE3AC::TClassChildGroupBox_27FE3AC(TControl* parentWindow,
                                                          TScheme* parentScheme,
                                                          THIMultiElement* container)
     : TQuestionGroup(parentWindow, parentScheme, container,
-                     {TQuestionSpec::BySex,
+                     {TQuestionLayout::BySex,
                       {195, 180, 185, 125},
                       "ch4_caption",
                       {"ch4_squire", "ch4_troubadour", "ch4_student", "ch4_peddler",
@@ -222,7 +223,7 @@ TClassChildGroupBox_281907C::TClassChildGroupBox_281907C(TControl* parentWindow,
                                                          TScheme* parentScheme,
                                                          THIMultiElement* container)
     : TQuestionGroup(parentWindow, parentScheme, container,
-                     {TQuestionSpec::Single,
+                     {TQuestionLayout::Single,
                       {195, 305, 185, 110},
                       "ch5_caption",
                       {"ch5_revenge", "ch5_loss", "ch5_wanderlust", "ch5_disown", "ch5_greed"},

@@ -16,7 +16,7 @@
 #include "scheme/build_ui.h"
 
 // What tells the five groups apart.
-struct TQuestionSpec {
+struct TQuestionLayout {
   enum TKind : uint8_t {
     Gender,  // question 1: writes "gender", applies answer 0 with a chosen gender
     BySex,   // questions 2 and 4: a male and a female list, picked by "gender"
@@ -62,7 +62,7 @@ class TQuestionGroup : public TSubScheme {
 
  protected:
   TQuestionGroup(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
-                 const TQuestionSpec& spec);
+                 const TQuestionLayout& layout);
 };
 
 // Question 1: gender.

@@ -8,22 +8,22 @@ using build::ContainerWork;
 using build::ParentEvent;
 
 TResultBox::TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
-                       const TResultBoxSpec& spec, bool warning)
+                       const TResultBoxLayout& layout, bool warning)
     : TSubScheme(parentScheme) {
   const TFontRec font = build::SansSerif(8, 0, 0, 204);
-  const int rows = static_cast<int>(spec.Rows.size());
-  digit_ = spec.OwnCommand - 1;
+  const int rows = static_cast<int>(layout.Rows.size());
+  digit_ = layout.OwnCommand - 1;
 
-  Frame = build::GroupBox(*this, parentWindow, spec.Frame, font, build::Tr(spec.Caption));
+  Frame = build::GroupBox(*this, parentWindow, layout.Frame, font, build::Tr(layout.Caption));
   Edit = MakeBoundary(container, 1);
 
-  for (const TResultRow& row : spec.Rows) {
+  for (const TResultRow& row : layout.Rows) {
     ids_.push_back(row.Id);
     Names.push_back(build::Label(*this, Frame->Control, {5, row.Top, row.NameWidth, row.NameHeight},
                                  font, build::Tr(row.Key), false, taRight));
     Values.push_back(build::Label(*this, Frame->Control,
-                                  {spec.ValueLeft, row.Top, 22, spec.ValueHeight}, font,
-                                  std::to_string(row.Id), spec.ValueAutoSize, taLeft));
+                                  {layout.ValueLeft, row.Top, 22, layout.ValueHeight}, font,
+                                  std::to_string(row.Id), layout.ValueAutoSize, taLeft));
   }
   if (warning) {
     Warning = Add<THILabel>(Frame->Control);
@@ -65,14 +65,14 @@ TResultBox::TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiEl
     tip.CharSet = 1;
     Hints->Font = tip;
   }
-  HoverIndex = build::ChanelToIndex(*this, spec.HoverCount);
+  HoverIndex = build::ChanelToIndex(*this, layout.HoverCount);
   HoverHub = build::Hub(*this, 2);
   Highlight = build::Container(*this, parentWindow, TClassMultiElement_27CA968::Items, 1);
-  HighlightColor = build::Memory(*this, spec.HighlightColor);
-  Table = build::GlobalVar(*this, spec.Table);
+  HighlightColor = build::Memory(*this, layout.HighlightColor);
+  Table = build::GlobalVar(*this, layout.Table);
   Enum = build::ArrayEnum(*this, 0);
-  ToLabel = build::IndexToChanel(*this, spec.Items);
-  Commands = build::MTIndexToChanel(*this, spec.OwnCommand + 1);
+  ToLabel = build::IndexToChanel(*this, layout.Items);
+  Commands = build::MTIndexToChanel(*this, layout.OwnCommand + 1);
   InHub = build::Hub(*this, 2);
 
   // Data points.
@@ -96,11 +96,11 @@ TResultBox::TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiEl
   // 3. Regular names, refresh, bold name k.
   Commands->onEvent[0] = ContainerWork(Highlight, 1);
   Commands->onEvent[1] = MakeEvent<&THIArrayEnum::doEnum>(Enum);
-  Commands->onEvent[static_cast<size_t>(spec.OwnCommand)] = ContainerWork(Highlight, 0);
+  Commands->onEvent[static_cast<size_t>(layout.OwnCommand)] = ContainerWork(Highlight, 0);
 
   // 4. Item i of the table to its value label.
   Enum->onItem = MakeEvent<&THIIndexToChanel::doEvent>(ToLabel);
-  for (int32_t i = 0; i < spec.Items; ++i)
+  for (int32_t i = 0; i < layout.Items; ++i)
     if (THILabel* value = ValueOfItem(i))
       ToLabel->onEvent[static_cast<size_t>(i)] = MakeEvent<&THILabel::doText>(value);
 

@@ -25,7 +25,7 @@ struct TResultRow {
   int32_t Id;
 };
 
-struct TResultBoxSpec {
+struct TResultBoxLayout {
   build::TRect Frame;
   std::string_view Caption;
   std::string_view Table;
@@ -62,7 +62,7 @@ class TResultBox : public TSubScheme {
 
  protected:
   TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
-             const TResultBoxSpec& spec, bool warning);
+             const TResultBoxLayout& layout, bool warning);
 
  private:
   int32_t digit_ = 0;
