@@ -236,8 +236,9 @@ uint32_t TWin32Backend::BaseStyle(const TControl& c) const {
     case TControlKind::GroupBox:
       return WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX;
     case TControlKind::ComboBox:
-      return WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL |
-             CBS_HASSTRINGS | (c.Sorted() ? CBS_SORT : 0);
+      return WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL |
+             (c.Editable() ? CBS_DROPDOWN : CBS_DROPDOWNLIST) | CBS_AUTOHSCROLL | CBS_HASSTRINGS |
+             (c.Sorted() ? CBS_SORT : 0);
     case TControlKind::ToolTip:
       return WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | (c.TipInfo().Balloon ? TTS_BALLOON : 0);
   }
@@ -324,9 +325,10 @@ void TWin32Backend::CreateNative(TControl& c) {
   bool child = (BaseStyle(c) & WS_CHILD) != 0;
   if (child && !parent) return;  // a control needs its parent's window
   int height = c.Height() + (c.Kind() == TControlKind::ComboBox ? kComboDropHeight : 0);
-  const char* text = (c.Kind() == TControlKind::ToolTip || c.Kind() == TControlKind::ComboBox)
-                         ? nullptr
-                         : c.Text().c_str();
+  // A plain drop-down list has no text of its own; one with an edit field shows it there.
+  bool noText =
+      c.Kind() == TControlKind::ToolTip || (c.Kind() == TControlKind::ComboBox && !c.Editable());
+  const char* text = noText ? nullptr : c.Text().c_str();
   ++creating_;
   HWND h = CreateWindowExA(FullExStyle(c), cls, text, FullStyle(c) & ~WS_VISIBLE, c.Left(), c.Top(),
                            c.Width(), height, parent,
@@ -356,6 +358,8 @@ void TWin32Backend::CreateNative(TControl& c) {
     SendMessageA(h, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
   }
   Apply(c, chFont | chColor | chEnabled | chCheck | chItems | chSelection | chTip | chAlpha);
+  // The combo box takes no window name at creation; its edit field gets the text now.
+  if (c.Kind() == TControlKind::ComboBox && c.Editable()) SetWindowTextA(h, c.Text().c_str());
   --creating_;
   if (c.Visible() && c.Kind() != TControlKind::ToolTip) ShowNative(c);
 }
@@ -422,7 +426,8 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
                    std::to_string(c.Width()) + " " + std::to_string(c.Height()));
     }
   }
-  if ((changes & chText) && k != TControlKind::ToolTip && k != TControlKind::ComboBox) {
+  if ((changes & chText) && k != TControlKind::ToolTip &&
+      (k != TControlKind::ComboBox || c.Editable())) {
     SetWindowTextA(h, c.Text().c_str());
     if (k == TControlKind::Label || k == TControlKind::Panel) InvalidateRect(h, nullptr, TRUE);
     Trace(c, "text \"" + c.Text() + "\"");

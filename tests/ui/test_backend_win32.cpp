@@ -343,6 +343,22 @@ TEST_F(Win32Ui, ComboItemsSelectionAndPicks) {
   EXPECT_LE(r.bottom - r.top, 40);
 }
 
+TEST_F(Win32Ui, EditableComboHasAnEditFieldShowingItsText) {
+  std::unique_ptr<TControl> e(new TControl(TControlKind::ComboBox, form));
+  e->SetEditable(true);
+  e->SetText("typed");
+  e->SetBounds(220, 80, 120, 21);
+  e->CreateWindow();
+  ASSERT_TRUE(e->HasWindow());
+  EXPECT_EQ(StyleOf(H(e.get())) & 3, CBS_DROPDOWN);
+  char text[32] = {};
+  GetWindowTextA(H(e.get()), text, sizeof text);
+  EXPECT_STREQ(text, "typed");
+  e->SetText("other");
+  GetWindowTextA(H(e.get()), text, sizeof text);
+  EXPECT_STREQ(text, "other");
+}
+
 TEST_F(Win32Ui, CloseAsksTheListenerAndDestroysOnlyWhenAllowed) {
   ShowForm();
   rec.AllowClose = false;
