@@ -108,18 +108,42 @@ class FolderLock {
  public:
   explicit FolderLock(const std::string& folder)
       : Fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-    while (Fd >= 0 && ::flock(Fd, LOCK_EX) != 0 && errno == EINTR) {
+    int r = -1;
+    while (Fd >= 0 && (r = ::flock(Fd, LOCK_EX)) != 0 && errno == EINTR) {
     }
+    Locked = r == 0;
   }
   ~FolderLock() {
     if (Fd >= 0) ::close(Fd);
   }
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;
+  bool Held() const { return Locked; }
 
  private:
   int Fd;
+  bool Locked = false;
 };
+
+// Removes the temporary files ReplaceFile left beside path when its writer died before the
+// rename. Only called with the folder lock held: no live writer has one then.
+void RemoveStaleTemps(const std::string& path) {
+  std::string folder = FolderOf(path);
+  std::string prefix = path.substr(path.find_last_of('/') + 1) + ".~";
+  DIR* d = ::opendir(folder.c_str());
+  if (!d) return;
+  while (struct dirent* e = ::readdir(d)) {
+    std::string name = e->d_name;
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+    std::string rest = name.substr(prefix.size());  // "<pid>-<counter>"
+    size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos || dash + 1 == rest.size() ||
+        rest.find_first_not_of("0123456789-") != std::string::npos)
+      continue;
+    ::unlink((folder + name).c_str());
+  }
+  ::closedir(d);
+}
 
 }  // namespace
 
@@ -207,6 +231,7 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
   // Every write rewrites the whole file: writers in one folder take turns, so that two
   // processes setting different keys at once do not undo each other's change.
   FolderLock lock(FolderOf(path));
+  if (lock.Held()) RemoveStaleTemps(path);
   std::string text;
   struct stat st;
   if (::stat(path.c_str(), &st) == 0) {

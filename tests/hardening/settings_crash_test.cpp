@@ -80,6 +80,15 @@ TEST(SettingsCrash, KilledWriterLeavesTheOldOrTheNewFile) {
   EXPECT_GE(kills, 20);
   // The writer got somewhere between the kills.
   EXPECT_GE(lastI, 2) << "the writer hardly ever finished a write";
+
+  // The temporary files of killed writers go with the next write.
+  ASSERT_EQ(WaitFor(Spawn(HS_SETTINGS_WRITER, {"key", path, "Left", "1"})), 0);
+  int entries = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+    ++entries;
+    EXPECT_EQ(e.path().filename(), "config.ini");
+  }
+  EXPECT_EQ(entries, 1);
 }
 
 TEST(SettingsCrash, TwoWritersKeepBothKeys) {
