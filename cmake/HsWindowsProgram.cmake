@@ -1,8 +1,10 @@
 # The Windows program: herosheet.exe (a GUI program, no console) and a zip to hand out with the
 # sample data and language files beside it. Included by scheme/sheet.cmake in Windows builds.
+enable_language(RC)
 add_executable(herosheet WIN32
   ${PROJECT_SOURCE_DIR}/scheme/herosheet_main.cpp
-  ${PROJECT_SOURCE_DIR}/scheme/native_backend_win32.cpp)
+  ${PROJECT_SOURCE_DIR}/scheme/native_backend_win32.cpp
+  ${PROJECT_SOURCE_DIR}/data/win/herosheet.rc)
 target_link_libraries(herosheet PRIVATE hs_scheme)
 hs_settings(herosheet)
 add_dependencies(herosheet hs_sample_data)
