@@ -33,6 +33,12 @@ constexpr UINT kFrontNoActivate = 0x253;  // no size, move, activation; show
 constexpr UINT kBackNoActivate = 0x213;   // no size, move, activation
 
 LRESULT CALLBACK WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+
+bool IsAscii(std::string_view t) {
+  for (char ch : t)
+    if (static_cast<unsigned char>(ch) >= 0x80) return false;
+  return true;
+}
 VOID CALLBACK CloseTimerProc(HWND, UINT, UINT_PTR, DWORD);
 
 struct TWinRec {
@@ -328,7 +334,8 @@ void TWin32Backend::CreateNative(TControl& c) {
   // A plain drop-down list has no text of its own; one with an edit field shows it there.
   bool noText =
       c.Kind() == TControlKind::ToolTip || (c.Kind() == TControlKind::ComboBox && !c.Editable());
-  const char* text = noText ? nullptr : c.Text().c_str();
+  std::string ansi = noText ? std::string() : ToAnsiText(c.Text());
+  const char* text = noText ? nullptr : ansi.c_str();
   ++creating_;
   HWND h = CreateWindowExA(FullExStyle(c), cls, text, FullStyle(c) & ~WS_VISIBLE, c.Left(), c.Top(),
                            c.Width(), height, parent,
@@ -359,7 +366,8 @@ void TWin32Backend::CreateNative(TControl& c) {
   }
   Apply(c, chFont | chColor | chEnabled | chCheck | chItems | chSelection | chTip | chAlpha);
   // The combo box takes no window name at creation; its edit field gets the text now.
-  if (c.Kind() == TControlKind::ComboBox && c.Editable()) SetWindowTextA(h, c.Text().c_str());
+  if (c.Kind() == TControlKind::ComboBox && c.Editable())
+    SetWindowTextA(h, ToAnsiText(c.Text()).c_str());
   --creating_;
   if (c.Visible() && c.Kind() != TControlKind::ToolTip) ShowNative(c);
 }
@@ -428,7 +436,7 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
   }
   if ((changes & chText) && k != TControlKind::ToolTip &&
       (k != TControlKind::ComboBox || c.Editable())) {
-    SetWindowTextA(h, c.Text().c_str());
+    SetWindowTextA(h, ToAnsiText(c.Text()).c_str());
     if (k == TControlKind::Label || k == TControlKind::Panel) InvalidateRect(h, nullptr, TRUE);
     Trace(c, "text \"" + c.Text() + "\"");
   }
@@ -451,7 +459,7 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
     SendMessageA(h, CB_RESETCONTENT, 0, 0);
     // Inserted at their index: the layer keeps the order, also of a sorted list.
     for (int i = 0; i < c.ItemCount(); ++i) {
-      std::string item = c.Item(i);
+      std::string item = ToAnsiText(c.Item(i));
       SendMessageA(h, CB_INSERTSTRING, static_cast<WPARAM>(i),
                    reinterpret_cast<LPARAM>(item.c_str()));
       SendMessageA(h, CB_SETITEMDATA, static_cast<WPARAM>(i), static_cast<LPARAM>(c.ItemData(i)));
@@ -501,11 +509,12 @@ void TWin32Backend::ApplyTip(TControl& tip) {
   HWND ownerH = H(*owner);
   ti.hwnd = GetParent(ownerH) ? GetParent(ownerH) : ownerH;
   ti.uId = reinterpret_cast<UINT_PTR>(ownerH);
-  std::string text = t.Text;
+  std::string text = ToAnsiText(t.Text);
   ti.lpszText = text.data();
   SendMessageA(h, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+  std::string title = ToAnsiText(t.Title);
   SendMessageA(h, TTM_SETTITLEA, static_cast<WPARAM>(t.Icon),
-               reinterpret_cast<LPARAM>(t.Title.c_str()));
+               reinterpret_cast<LPARAM>(title.c_str()));
 }
 
 void TWin32Backend::ApplyAlpha(TControl& c) {
@@ -555,7 +564,8 @@ TSize TWin32Backend::MeasureText(const TControl& c, std::string_view text) {
   if (!dc) return TSize{};
   HGDIOBJ old = SelectObject(dc, FontFor(c.Font()));
   SIZE s{0, 0};
-  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &s);
+  std::string ansi = ToAnsiText(text);
+  GetTextExtentPoint32A(dc, ansi.data(), static_cast<int>(ansi.size()), &s);
   SelectObject(dc, old);
   ReleaseDC(h, dc);
   return TSize{static_cast<int>(s.cx), static_cast<int>(s.cy)};
@@ -619,7 +629,8 @@ void TWin32Backend::PaintText(HWND h, TControl& c) {
                                            : DT_LEFT;
   UINT flags = DT_SINGLELINE | DT_NOPREFIX | align;
   if (c.Kind() == TControlKind::Panel) flags |= DT_VCENTER;
-  DrawTextA(dc, c.Text().c_str(), static_cast<int>(c.Text().size()), &r, flags);
+  std::string ansi = ToAnsiText(c.Text());
+  DrawTextA(dc, ansi.c_str(), static_cast<int>(ansi.size()), &r, flags);
   SelectObject(dc, old);
   EndPaint(h, &ps);
 }
@@ -922,4 +933,18 @@ std::string Win32TraceName(const TControl& c) {
 
 void SetWin32Trace(const std::string& path) {
   static_cast<TWin32Backend&>(Win32Backend()).SetTrace(path);
+}
+
+std::string ToAnsiText(std::string_view text) {
+  if (text.empty() || IsAscii(text) || text.size() > 0x7fffffff) return std::string(text);
+  int n = static_cast<int>(text.size());
+  int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), n, nullptr, 0);
+  if (wide <= 0) return std::string(text);  // not UTF-8: already in the code page
+  std::wstring w(static_cast<size_t>(wide), L'\0');
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), n, w.data(), wide);
+  int bytes = WideCharToMultiByte(CP_ACP, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return std::string(text);
+  std::string out(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, w.data(), wide, out.data(), bytes, nullptr, nullptr);
+  return out;
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "ui/backend.h"
 
@@ -21,3 +22,8 @@ TBackend& Win32Backend();
 std::string Win32TraceName(const TControl& c);
 // Starts (or, with an empty path, stops) the trace; the environment variable does the same.
 void SetWin32Trace(const std::string& path);
+
+// Texts of the layer are UTF-8 (the language files are); the ANSI window calls take the system
+// code page. Valid UTF-8 with non-ASCII bytes is converted (characters the code page lacks become
+// "?"); anything else, plain ASCII or bytes already in the code page, passes unchanged.
+std::string ToAnsiText(std::string_view text);

@@ -507,3 +507,37 @@ TEST_F(Win32Ui, TraceWritesOneLinePerNotification) {
   EXPECT_NE(text.find("label F1.2 text \"changed\"\n"), std::string::npos) << text;
   EXPECT_EQ(Win32TraceName(*app), "app A");
 }
+
+// Decodes code-page bytes back to UTF-16.
+static std::wstring FromAnsi(const std::string& a) {
+  std::wstring w(a.size(), L'\0');
+  int n = MultiByteToWideChar(CP_ACP, 0, a.data(), static_cast<int>(a.size()), w.data(),
+                              static_cast<int>(w.size()));
+  w.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  return w;
+}
+
+TEST(Win32Text, Utf8BecomesTheCodePageAndOtherBytesPassUnchanged) {
+  EXPECT_EQ(ToAnsiText("Clear"), "Clear");
+  EXPECT_EQ(ToAnsiText(""), "");
+  // Not UTF-8: taken as bytes of the code page already.
+  EXPECT_EQ(ToAnsiText("\xC0\xFF x"), "\xC0\xFF x");
+  // A Cyrillic letter reaches the window as itself where the code page has it, else as "?".
+  std::wstring de = FromAnsi(ToAnsiText("\xD0\x94"));
+  ASSERT_EQ(de.size(), 1u);
+  EXPECT_TRUE(de[0] == 0x0414 || de[0] == L'?') << static_cast<int>(de[0]);
+  if (GetACP() == 1251) {
+    EXPECT_EQ(ToAnsiText("\xD0\x94\xD0\xB0"), "\xC4\xE0");
+  }
+  std::wstring e = FromAnsi(ToAnsiText("caf\xC3\xA9"));
+  EXPECT_EQ(e.substr(0, 3), L"caf");
+  EXPECT_EQ(e.size(), 4u);
+}
+
+TEST_F(Win32Ui, Utf8CaptionsReachTheWindowInTheCodePage) {
+  label->SetText("caf\xC3\xA9");
+  char text[16] = {};
+  GetWindowTextA(H(label), text, sizeof text);
+  EXPECT_EQ(std::string(text), ToAnsiText("caf\xC3\xA9"));
+  EXPECT_EQ(label->Text(), "caf\xC3\xA9");  // the layer keeps its own UTF-8 text
+}
