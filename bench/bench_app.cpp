@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
+#include "app/sheet_runner.h"
 #include "platform/os.h"
-#include "scheme/sheet_runner.h"
+#include "ui/backends/headless/simulator.h"
 #include "ui/control.h"
-#include "ui/simulator.h"
 
 namespace {
 

@@ -7,7 +7,7 @@ set -euo pipefail
 build=${1:-build/default}
 runs=${2:-21}
 cmake --build "$build" --target herosheet-sim herosheet herosheet-first-frame -j2 >/dev/null
-dir="$build/scheme"
+dir="$build/app"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cp "$dir/choice.ini" "$dir/array.ini" "$tmp/"

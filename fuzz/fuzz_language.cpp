@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "elements/translator.h"
 #include "platform/os.h"
-#include "ui/translator.h"
 
 namespace {
 

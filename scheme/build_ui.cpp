@@ -1,6 +1,6 @@
 #include "scheme/build_ui.h"
 
-#include "ui/translator.h"
+#include "elements/translator.h"
 
 namespace build {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "controls/font.h"
+#include "controls/groupbox.h"
+#include "controls/label.h"
+#include "controls/radiobutton.h"
 #include "runtime/scheme.h"
-#include "ui/font.h"
-#include "ui/groupbox.h"
-#include "ui/label.h"
-#include "ui/radiobutton.h"
 
 namespace build {
 

@@ -8,11 +8,11 @@
 // router are split by reportSwitch: 0 a commit, 1 a hover, 2 .. 5 box highlights.
 #pragma once
 
+#include "controls/mainform.h"
+#include "elements/translator.h"
 #include "runtime/changemon.h"
 #include "scheme/build.h"
 #include "scheme/build_ui.h"
-#include "ui/mainform.h"
-#include "ui/translator.h"
 
 class TClassMainForm_27BA6A4 : public TScheme {
  public:

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/hintmanager.h"
 #include "scheme/build.h"
 #include "scheme/build_ui.h"
-#include "ui/hintmanager.h"
 
 // One row: the name's caption key and place, and the value label's numeric id (box digit x 100
 // + item index), which is also its first caption.

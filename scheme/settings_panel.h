@@ -5,12 +5,12 @@
 // Work point 0: open the panel (the incoming value is not used).
 #pragma once
 
+#include "controls/panel.h"
+#include "controls/winlist.h"
 #include "elements/filesearch.h"
 #include "elements/ini.h"
 #include "scheme/build.h"
 #include "scheme/build_ui.h"
-#include "ui/panel.h"
-#include "ui/winlist.h"
 
 class TClassChildPanel_2777C8C : public TSubScheme {
  public:

@@ -1,6 +1,6 @@
 #include "ui/backend.h"
 
-#include "ui/backend_headless.h"
+#include "ui/backends/headless/backend_headless.h"
 
 namespace {
 TBackend* g_backend = nullptr;

@@ -43,7 +43,7 @@ cmake --build "$ship" -j"$jobs" --target herosheet_zip
 zip=$(ls "$ship"/herosheet-*-win32.zip)
 cmake -E tar tf "$zip" | grep -qx 'herosheet/herosheet.exe' || { echo "zip lacks the program" >&2; exit 1; }
 # Only system DLLs may be imported.
-if i686-w64-mingw32-objdump -p "$ship/scheme/herosheet.exe" | grep 'DLL Name' |
+if i686-w64-mingw32-objdump -p "$ship/app/herosheet.exe" | grep 'DLL Name' |
   grep -viE 'kernel32|user32|gdi32|comctl32|comdlg32|advapi32|msvcrt|shell32|ole32'; then
   echo "herosheet.exe needs a DLL that Windows does not have" >&2
   exit 1
@@ -59,7 +59,7 @@ fi
 # The suites that are Windows programs (the others drive POSIX processes and pipes). The native
 # OS layer and the Win32 backend suites must be there; the others are run when they exist.
 required=(test_platform test_elements test_backend_win32)
-optional=(runtime_tests ui_tests scheme_tests)
+optional=(runtime_tests ui_tests controls_tests scheme_tests)
 targets=(herosheet)
 available=$(cmake --build "$test" --target help)
 for s in "${required[@]}" "${optional[@]}"; do
@@ -99,5 +99,5 @@ done
 xvfb-run -a -s "-screen 0 800x600x24" bash "$test/run-suites.sh" "${exes[@]}"
 echo "suites passed under wine ($((SECONDS - start)) s)"
 
-tools/windows/gui-test.sh "$test/scheme" "$test/gui-test"
+tools/windows/gui-test.sh "$test/app" "$test/gui-test"
 echo "=== windows stage passed ($((SECONDS - start)) s)"

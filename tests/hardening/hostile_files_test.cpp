@@ -10,10 +10,10 @@
 
 #include "elements/filesearch.h"
 #include "elements/ini.h"
+#include "elements/translator.h"
 #include "hardening_fixture.h"
 #include "platform/os.h"
 #include "tests/scheme/fixture.h"
-#include "ui/translator.h"
 
 namespace fs = std::filesystem;
 

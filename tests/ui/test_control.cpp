@@ -1,7 +1,7 @@
 // The window layer itself: tree, z-order, radio sets, combo find, docking, hit testing.
 #include "ui/control.h"
 
-#include "ui_fixture.h"
+#include "tests/support/ui_fixture.h"
 
 using ControlTest = UiTest;
 

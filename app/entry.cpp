@@ -1,0 +1,33 @@
+#include "app/entry.h"
+
+#include <string_view>
+
+#include "controls/app.h"
+#include "platform/os.h"
+#include "runtime/globalvar.h"
+#include "scheme/main_form.h"
+
+bool WantsCredits(int argc, char** argv) {
+  return argc > 1 && argv[1] && std::string_view(argv[1]) == "/ih";
+}
+
+void ShowCredits() {
+  os::ShowMessageBox(
+      "Hero sheet: a character creation helper.\r\n"
+      "Answers and totals come from choice.ini and array.ini.",
+      "About");
+}
+
+int RunHeroSheet(int argc, char** argv) {
+  if (WantsCredits(argc, argv)) {
+    ShowCredits();
+    return 0;
+  }
+  MainScheme = new TClassMainForm_27BA6A4();
+  Start(MainScheme->mainForm);
+  Run(ApplicationWindow());
+  delete MainScheme;
+  MainScheme = nullptr;
+  ClearGlobalVars();
+  return 0;
+}

@@ -1,0 +1,15 @@
+// herosheet: the hero sheet in a desktop window. Data files are read from the current folder,
+// config.ini and the language files from the program's folder.
+#include "app/entry.h"
+#include "app/native_backend.h"
+
+int main(int argc, char** argv) {
+  if (WantsCredits(argc, argv)) {
+    ShowCredits();
+    return 0;
+  }
+  if (!InstallNativeBackend(argc, argv)) return 1;
+  int code = RunHeroSheet(argc, argv);
+  RemoveNativeBackend();
+  return code;
+}

@@ -1,0 +1,41 @@
+// herosheet-sim: the hero sheet on the headless backend, driven by commands on standard input,
+// one per line, answering on standard output. Data files are read from the current folder,
+// config.ini and the language files from the program folder (--program-dir, default: the
+// folder of this program).
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "app/sheet_runner.h"
+#include "platform/os.h"
+
+int main(int argc, char** argv) {
+  std::string dir;
+  for (int i = 1; i < argc; ++i) {
+    std::string_view a = argv[i];
+    if (a == "--program-dir" && i + 1 < argc) {
+      dir = argv[++i];
+    } else if (a.rfind("--program-dir=", 0) == 0) {
+      dir = std::string(a.substr(14));
+    } else {
+      std::fprintf(stderr, "usage: herosheet-sim [--program-dir DIR] < commands\n");
+      return 2;
+    }
+  }
+  if (!dir.empty()) {
+    if (!os::IsPathSeparator(dir.back())) dir += os::PathSeparator();
+    os::SetProgramFolderForTests(dir);
+  }
+
+  std::ios::sync_with_stdio(false);
+  TSheetRunner runner;
+  std::string line;
+  bool more = true;
+  while (more && std::getline(std::cin, line)) {
+    std::string out = runner.Execute(line, &more);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+  }
+  return 0;
+}

@@ -1,0 +1,240 @@
+#include "app/sheet_runner.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "controls/app.h"
+#include "runtime/globalvar.h"
+#include "runtime/initprocs.h"
+#include "scheme/main_form.h"
+#include "scheme/question_groups.h"
+#include "scheme/result_boxes.h"
+#include "scheme/settings_panel.h"
+#include "ui/backend.h"
+#include "ui/backends/headless/simulator.h"
+
+namespace {
+
+template <class S>
+S* SubScheme(THIMultiElement* c) {
+  return c && c->Boundary ? dynamic_cast<S*>(c->Boundary->Owner) : nullptr;
+}
+
+// Text on one line: tabs and line breaks as escapes.
+std::string OneLine(std::string_view s) {
+  std::string out;
+  for (char ch : s) {
+    if (ch == '\t')
+      out += "\\t";
+    else if (ch == '\r')
+      out += "\\r";
+    else if (ch == '\n')
+      out += "\\n";
+    else if (ch == '\\')
+      out += "\\\\";
+    else
+      out += ch;
+  }
+  return out;
+}
+
+std::string Hex(uint32_t bgr) {
+  uint32_t c = ResolveColor(bgr);
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "%02X%02X%02X", RedOf(c), GreenOf(c), BlueOf(c));
+  return buf;
+}
+
+// The first word of s (removed from s).
+std::string_view Word(std::string_view& s) {
+  size_t b = s.find_first_not_of(" \t");
+  if (b == std::string_view::npos) {
+    s = {};
+    return {};
+  }
+  s.remove_prefix(b);
+  size_t e = s.find_first_of(" \t");
+  std::string_view w = s.substr(0, e);
+  s.remove_prefix(e == std::string_view::npos ? s.size() : e);
+  return w;
+}
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+    s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+    s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+TSheetRunner::TSheetRunner() {
+  // A fresh runtime: no shared values, no table, start-up not yet run.
+  ResetDispatchers();
+  ClearGlobalVars();
+  ClearTranslation();
+  InitProcs.clear();
+  InitDone = false;
+  Backend().ResetQuit();
+
+  mouse_ = std::make_unique<TSimulator>();
+  scheme_ = new TClassMainForm_27BA6A4();
+  MainScheme = scheme_;
+  Register();
+  Start(scheme_->mainForm);
+}
+
+TSheetRunner::~TSheetRunner() {
+  Shutdown();
+}
+
+void TSheetRunner::Shutdown() {
+  if (!scheme_) return;
+  ResetDispatchers();
+  mouse_->Leave();
+  names_.clear();
+  delete scheme_;
+  scheme_ = nullptr;
+  MainScheme = nullptr;
+  mouse_.reset();
+  ResetApplication();
+  ClearGlobalVars();
+  ClearTranslation();
+  InitProcs.clear();
+  InitDone = false;
+  Backend().ResetQuit();
+}
+
+void TSheetRunner::Name(std::string name, TControl* c) {
+  if (c) names_.emplace_back(std::move(name), c);
+}
+
+void TSheetRunner::Register() {
+  TClassMainForm_27BA6A4& s = *scheme_;
+  Name("form", s.mainForm->Control);
+  Name("clear", s.clearLabel->Control);
+  Name("settings", s.settingsLabel->Control);
+
+  if (auto* p = SubScheme<TClassChildPanel_2777C8C>(s.settingsScheme)) {
+    Name("panel", p->SettingsPanel->Control);
+    Name("panel.exit", p->CloseLabel->Control);
+    Name("panel.languageLabel", p->LanguageLabel->Control);
+    Name("panel.language", p->LanguageBox->Control);
+    Name("panel.note", p->RestartNote->Control);
+  }
+
+  // Boxes in the order they are built.
+  std::pair<const char*, THIMultiElement*> boxes[] = {{"profic", s.proficiencyBox},
+                                                      {"attrib", s.attributesBox},
+                                                      {"skills", s.skillsBox},
+                                                      {"other", s.otherBox}};
+  for (auto& [role, container] : boxes) {
+    auto* b = SubScheme<TResultBox>(container);
+    if (!b) continue;
+    std::string r = role;
+    Name(r, b->Frame->Control);
+    for (size_t k = 0; k < b->Names.size(); ++k) {
+      Name(r + ".name." + std::to_string(k), b->Names[k]->Control);
+      for (int32_t i = 0; i < 100; ++i)
+        if (b->ValueOfItem(i) == b->Values[k])
+          Name(r + ".value." + std::to_string(i), b->Values[k]->Control);
+    }
+    if (b->Warning) Name(r + ".warning", b->Warning->Control);
+  }
+
+  THIMultiElement* questions[] = {s.question1, s.question2, s.question3, s.question4, s.question5};
+  for (int q = 0; q < 5; ++q) {
+    auto* g = SubScheme<TQuestionGroup>(questions[q]);
+    if (!g) continue;
+    std::string r = "q" + std::to_string(q + 1);
+    Name(r, g->Frame->Control);
+    for (size_t k = 0; k < g->Answers.size(); ++k)
+      Name(r + "." + std::to_string(k), g->Answers[k]->Control);
+  }
+}
+
+TControl* TSheetRunner::Find(std::string_view name) const {
+  for (const auto& [n, c] : names_)
+    if (n == name) return c;
+  return nullptr;
+}
+
+void TSheetRunner::Hover(TControl& c) {
+  // Frames and the form: a spot of their own, away from the controls they hold.
+  if (c.Kind() == TControlKind::Form)
+    mouse_->MoveTo(c, 200, 140);
+  else if (c.Kind() == TControlKind::GroupBox || c.Kind() == TControlKind::Panel)
+    mouse_->MoveTo(c, c.Width() - 2, c.Height() - 2);
+  else
+    mouse_->MoveTo(c);
+}
+
+std::string TSheetRunner::DumpLine(const std::string& name, const TControl& c) {
+  std::string line = name + "\t" + OneLine(c.Text()) + "\t";
+  line += "visible=" + std::string(c.Visible() ? "1" : "0");
+  if (c.Kind() == TControlKind::RadioButton)
+    line += " checked=" + std::string(c.Checked() ? "1" : "0");
+  line += " bold=" + std::string((c.Font().Style & fsBold) ? "1" : "0");
+  line += " color=" + Hex(c.Font().Color);
+  if (c.Kind() == TControlKind::ComboBox) {
+    int sel = c.ItemIndex();
+    line += " selected=" + (sel >= 0 ? OneLine(c.Item(sel)) : std::string());
+    line += " items=";
+    for (int i = 0; i < c.ItemCount(); ++i) {
+      if (i) line += "|";
+      line += OneLine(c.Item(i));
+    }
+  }
+  return line;
+}
+
+std::string TSheetRunner::Dump() const {
+  std::string out;
+  for (const auto& [n, c] : names_)
+    out += DumpLine(n, *c) + "\n";
+  out += ".\n";
+  return out;
+}
+
+std::string TSheetRunner::Execute(std::string_view line, bool* more) {
+  if (more) *more = true;
+  std::string_view rest = line;
+  std::string_view cmd = Word(rest);
+  if (cmd.empty()) return {};
+  if (cmd == "quit") {
+    if (more) *more = false;
+    return {};
+  }
+  if (!scheme_) return "error: the form is closed\n";
+  if (cmd == "dump") return Dump();
+  if (cmd == "close") {
+    if (mouse_->CloseForm(*scheme_->mainForm->Control)) {
+      closed_ = true;
+      Shutdown();
+      if (more) *more = false;
+    }
+    return {};
+  }
+  if (cmd == "hover" || cmd == "click" || cmd == "pick") {
+    std::string_view name = Word(rest);
+    TControl* c = Find(name);
+    if (!c) return "error: unknown name " + std::string(name) + "\n";
+    if (cmd == "hover") {
+      Hover(*c);
+    } else if (cmd == "click") {
+      mouse_->Click(*c);
+    } else {
+      if (c->Kind() != TControlKind::ComboBox)
+        return "error: " + std::string(name) + " has no items\n";
+      std::string_view text = Trim(rest);
+      int index = -1;
+      for (int i = 0; i < c->ItemCount() && index < 0; ++i)
+        if (c->Item(i) == text) index = i;
+      if (index < 0 || !mouse_->PickItem(*c, index))
+        return "error: no item " + std::string(text) + "\n";
+    }
+    return {};
+  }
+  return "error: unknown command " + std::string(cmd) + "\n";
+}

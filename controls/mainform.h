@@ -1,0 +1,51 @@
+// THIMainForm: a top-level form; the first one owns the application window.
+#pragma once
+
+#include <string>
+
+#include "controls/win.h"
+
+class THIMainForm : public THIWin {
+ public:
+  explicit THIMainForm(TControl* parent = nullptr);
+  ~THIMainForm() override;
+
+  uint8_t OwnsApplication = 0;
+  uint8_t PlacementDone = 0;
+  uint8_t DragByClient = 0;
+  uint8_t AlphaBlend = 255;
+  uint8_t WindowState = 0;  // 0 normal, 1 minimised, 2 maximised at first show
+  std::string Place;        // "" none, "<file>.ini\<section>", else a registry key
+  uint32_t TransparentColor = 0xFFFFFF;
+  uint8_t ClientSize = 0;
+  void (*AfterInit)(THIMainForm*) = nullptr;
+  THI_Event KeepOpen;
+  THI_Event ExtraPoint;
+  THI_Event onActivate, onDeactivate, onCreate, onClose;
+
+  void SetCaption(std::string_view text);
+  void SetBorderStyle(int value);
+  // Icon resource name; empty: the default "MAINICON".
+  void SetIcon(std::string_view icon);
+  const std::string& Icon() const { return icon_; }
+  void SetToolWindow(bool on);
+  void Init() override;
+
+  // Placement: 0 load, 1 save. Does nothing when Place is empty or names no ini file.
+  void Placement(int save);
+  // The ini file and section Place names; false when it names none.
+  bool PlaceFile(std::string& file, std::string& section) const;
+
+ protected:
+  void ShowHook(bool shown) override;
+  void CtlMouseDown(TControl& c, const TMouseInfo& m) override;
+  void CtlMoved(TControl& c) override;
+  void CtlResized(TControl& c) override;
+  void CtlActivate(TControl& c, bool active) override;
+  bool CtlClose(TControl& c, bool asked) override;
+
+ private:
+  void StartUp();
+  std::string icon_;
+  uint8_t appliedAlpha_ = 255;
+};

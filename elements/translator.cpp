@@ -1,0 +1,104 @@
+#include "elements/translator.h"
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "elements/inifile.h"
+#include "platform/os.h"
+
+namespace {
+
+struct TTable {
+  std::vector<std::string> Keys, Texts;
+  std::unordered_map<std::string, size_t> First;  // key -> its first line
+};
+
+std::unique_ptr<TTable> g_table;
+
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+
+void BuildTable(const TStrList& lines) {
+  auto t = std::make_unique<TTable>();
+  for (size_t i = 0; i < lines.Count(); ++i) {
+    std::string_view line = lines.Line(i);
+    size_t bar = line.find('|');
+    std::string key(bar == std::string_view::npos ? line : line.substr(0, bar));
+    std::string text(bar == std::string_view::npos ? line : line.substr(bar + 1));
+    t->First.emplace(key, t->Keys.size());  // a repeated key keeps its first line
+    t->Keys.push_back(std::move(key));
+    t->Texts.push_back(std::move(text));
+  }
+  g_table = std::move(t);
+}
+
+}  // namespace
+
+bool MatchesMask(std::string_view name, std::string_view mask) {
+  // Iterative wildcard match with one back-track point for the last '*'.
+  size_t n = 0, m = 0, starM = std::string_view::npos, starN = 0;
+  while (n < name.size()) {
+    if (m < mask.size() && (mask[m] == '?' || Lower(mask[m]) == Lower(name[n]))) {
+      ++n;
+      ++m;
+    } else if (m < mask.size() && mask[m] == '*') {
+      starM = m++;
+      starN = n;
+    } else if (starM != std::string_view::npos) {
+      m = starM + 1;
+      n = ++starN;
+    } else {
+      return false;
+    }
+  }
+  while (m < mask.size() && mask[m] == '*')
+    ++m;
+  return m == mask.size();
+}
+
+void THITranslator::Load() {
+  g_table.reset();
+  if (!Language.empty()) {
+    BuildTable(BuiltIn);
+    return;
+  }
+  std::string chosen;
+  if (Storage == 1) {
+    TIniFile ini(os::ProgramFolder() + IniFile);
+    ini.Mode = TIniFile::ReadMode;
+    ini.Section = Section;
+    chosen = ini.ValueString(Key, "");
+  }
+  std::string folder = os::ProgramFolder() + Folder;
+  if (folder.empty() || !os::IsPathSeparator(folder.back())) folder += os::PathSeparator();
+  std::vector<os::DirEntry> entries;
+  if (!os::ListFolder(folder, entries)) return;
+  for (const os::DirEntry& e : entries) {
+    if (!MatchesMask(e.Name, "*.lng")) continue;
+    size_t dot = e.Name.rfind('.');
+    if (e.Name.compare(0, dot, chosen) != 0 || chosen.size() != dot) continue;
+    TStrList lines;
+    lines.LoadFromFile(folder + e.Name);  // an unreadable file gives an empty table
+    BuildTable(lines);
+    return;
+  }
+}
+
+std::string Translate(std::string_view key) {
+  if (!g_table) return std::string(key);
+  auto it = g_table->First.find(std::string(key));
+  if (it == g_table->First.end()) return std::string(key);
+  return g_table->Texts[it->second];
+}
+
+bool TranslationLoaded() {
+  return g_table != nullptr;
+}
+size_t TranslationCount() {
+  return g_table ? g_table->Keys.size() : 0;
+}
+void ClearTranslation() {
+  g_table.reset();
+}

@@ -1,0 +1,124 @@
+// The whole sheet on the Qt backend under the offscreen platform: rendered with the sample data
+// to a PNG that must show the frames, captions and numbers.
+#include <QImage>
+#include <QWidget>
+#include <QtTest/QTest>
+#include <cstdlib>
+
+#include "sheet_fixture.h"
+#include "ui/backend.h"
+#include "ui/backends/qt/backend_qt.h"
+
+// fontconfig keeps its pattern cache for the life of the process.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\n";
+}
+
+namespace {
+
+TQtBackend* g_qt = nullptr;
+
+// Pixels of r that differ clearly from bg.
+int Ink(const QImage& img, const QRect& r, QColor bg) {
+  int n = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) {
+      QColor c = img.pixelColor(x, y);
+      if (std::abs(c.red() - bg.red()) + std::abs(c.green() - bg.green()) +
+              std::abs(c.blue() - bg.blue()) >
+          120)
+        ++n;
+    }
+  return n;
+}
+
+class QtSheetTest : public SheetTest {
+ protected:
+  static void SetUpTestSuite() {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_FONT_DPI", "96", 1);
+    if (!g_qt) g_qt = new TQtBackend();
+  }
+  static void TearDownTestSuite() {
+    delete g_qt;
+    g_qt = nullptr;
+  }
+  void SetUp() override {
+    SheetTest::SetUp();
+    SetBackend(g_qt);
+    CopySampleData();
+    WriteProgram("config.ini", "[main]\r\nlanguage=t\r\n");
+    WriteProgram("t.lng", "ca_caption|Attributes\r\nca_strength|Strength\r\nbtn_clear|Clear\r\n");
+  }
+  void TearDown() override {
+    Sheet.reset();
+    SetBackend(nullptr);
+    SheetTest::TearDown();
+  }
+  QImage Render() {
+    TControl* form = Sheet->Find("form");
+    QWidget* w = g_qt->WidgetOf(*form);
+    EXPECT_NE(w, nullptr);
+    if (!w) return {};
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
+    Backend().ProcessMessages(false);
+    return g_qt->Grab(*form);
+  }
+};
+
+TEST_F(QtSheetTest, TheWholeSheetRendersWithTheSampleData) {
+  Start();
+  QImage img = Render();
+  ASSERT_FALSE(img.isNull());
+  EXPECT_EQ(img.size(), QSize(549, 420));
+  std::string png = (DataDir / "sheet.png").string();
+  ASSERT_TRUE(img.save(QString::fromStdString(png), "PNG"));
+  QImage back(QString::fromStdString(png));
+  ASSERT_EQ(back.size(), img.size());
+
+  // The cream background, and ink in every frame and on both command labels.
+  const QColor bg(0xFF, 0xFB, 0xF0);
+  EXPECT_EQ(back.pixelColor(200, 140), bg);
+  for (const char* n :
+       {"other", "attrib", "profic", "skills", "q1", "q2", "q3", "q4", "q5", "clear", "settings"}) {
+    TControl* c = Sheet->Find(n);
+    ASSERT_NE(c, nullptr);
+    QRect r(c->Left(), c->Top(), c->Width(), c->Height());
+    EXPECT_GT(Ink(back, r, bg), 40) << n;
+  }
+  // The language file of the program folder was used.
+  EXPECT_EQ(Text("attrib.name.0"), "Strength");
+}
+
+TEST_F(QtSheetTest, ACommitRepaintsTheValues) {
+  Start();
+  QImage before = Render();
+  TControl* apprentice = Sheet->Find("q3.2");
+  ASSERT_NE(apprentice, nullptr);
+  apprentice->Click();
+  EXPECT_EQ(Text("attrib.value.3"), "5");
+  QImage after = Render();
+  TControl* box = Sheet->Find("attrib");
+  TControl* value = Sheet->Find("attrib.value.3");
+  QRect r(box->Left() + value->Left(), box->Top() + value->Top(), value->Width(), value->Height());
+  EXPECT_NE(before.copy(r), after.copy(r));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(QtSheetTest, MouseMovesOverAnAnswerPreviewIt) {
+  Start();
+  Render();
+  TControl* male = Sheet->Find("q1.1");
+  QWidget* w = g_qt->WidgetOf(*male);
+  ASSERT_NE(w, nullptr);
+  QTest::mouseMove(w, QPoint(20, 8));
+  QTest::mouseMove(w, QPoint(22, 8));
+  Backend().ProcessMessages(false);
+  EXPECT_TRUE(male->Font().Style & fsBold);
+  EXPECT_TRUE(Sheet->Find("attrib.name.0")->Font().Style & fsBold);
+}
+
+}  // namespace

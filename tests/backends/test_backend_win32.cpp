@@ -1,0 +1,543 @@
+// The Win32 backend against real windows (run under a display: Windows, or wine with Xvfb).
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#undef CreateWindow
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/backends/win32/backend_win32.h"
+#include "ui/control.h"
+
+namespace {
+
+// Records every notification as a short line.
+class Recorder : public TControlListener {
+ public:
+  std::vector<std::string> Log;
+  bool AllowClose = true;
+
+  void CtlMouseDown(TControl& c, const TMouseInfo& m) override {
+    Add(c, "down " + std::to_string(m.Button) + " " + Xy(m) + " keys " + std::to_string(m.Keys));
+  }
+  void CtlMouseMove(TControl& c, const TMouseInfo& m) override {
+    Add(c, "move " + Xy(m) + " keys " + std::to_string(m.Keys));
+  }
+  void CtlMouseUp(TControl& c, const TMouseInfo& m) override {
+    Add(c, "up " + std::to_string(m.Button));
+  }
+  void CtlMouseWheel(TControl& c, const TMouseInfo& m) override {
+    Add(c, "wheel " + std::to_string(m.Wheel));
+  }
+  void CtlMouseHover(TControl& c) override { Add(c, "hover"); }
+  void CtlMouseLeave(TControl& c) override { Add(c, "leave"); }
+  void CtlKeyDown(TControl& c, int key) override { Add(c, "key " + std::to_string(key)); }
+  void CtlChar(TControl& c, std::string_view t) override { Add(c, "char " + std::string(t)); }
+  void CtlFocus(TControl& c, bool gained) override { Add(c, gained ? "focus" : "blur"); }
+  void CtlShow(TControl& c, bool shown) override { Add(c, shown ? "show" : "hide"); }
+  bool CtlClose(TControl& c, bool asked) override {
+    Add(c, asked ? "close asked" : "close");
+    return AllowClose;
+  }
+  void CtlClick(TControl& c) override { Add(c, "click"); }
+  void CtlSelChange(TControl& c) override { Add(c, "pick " + std::to_string(c.ItemIndex())); }
+
+  bool Has(const std::string& line) const {
+    for (auto& l : Log)
+      if (l == line) return true;
+    return false;
+  }
+
+ private:
+  static std::string Xy(const TMouseInfo& m) {
+    return std::to_string(m.X) + "," + std::to_string(m.Y);
+  }
+  void Add(TControl& c, const std::string& what) { Log.push_back(c.Text() + ": " + what); }
+};
+
+HWND H(const TControl* c) {
+  return static_cast<HWND>(c->Native());
+}
+
+std::string ClassOf(HWND h) {
+  char buf[64] = {};
+  GetClassNameA(h, buf, sizeof buf);
+  std::string s(buf);
+  for (char& ch : s)
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch + 32);
+  return s;
+}
+
+LONG_PTR StyleOf(HWND h) {
+  return GetWindowLongPtrA(h, GWL_STYLE);
+}
+
+// Runs everything that is queued, without waiting.
+void Pump() {
+  Win32Backend().ProcessMessages(false);
+}
+
+// A form with a group box of three radio buttons, a label and a combo box.
+class Win32Ui : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetBackend(&Win32Backend());
+    app = std::make_unique<TControl>(TControlKind::Application, nullptr);
+    form = new TControl(TControlKind::Form, app.get());
+    form->SetStyle(ws::Caption | ws::SysMenu | ws::MinimizeBox, 0);
+    form->SetBounds(10, 20, 400, 300);
+    form->SetText("Form");
+    form->SetColor(0xF0FBFF);
+    group = new TControl(TControlKind::GroupBox, form);
+    group->SetBounds(8, 8, 200, 120);
+    group->SetText("Group");
+    for (int i = 0; i < 3; ++i) {
+      auto* r = new TControl(TControlKind::RadioButton, group);
+      r->SetBounds(8, 20 + 24 * i, 150, 20);
+      r->SetText("Radio" + std::to_string(i));
+      radios.push_back(r);
+    }
+    label = new TControl(TControlKind::Label, form);
+    label->SetBounds(220, 10, 120, 20);
+    label->SetText("Label");
+    combo = new TControl(TControlKind::ComboBox, form);
+    combo->SetBounds(220, 40, 120, 21);
+    combo->SetText("Combo");
+    for (TControl* c : {form, group, label, combo, radios[0], radios[1], radios[2]})
+      c->SetListener(&rec);
+    app->CreateWindowTree();
+  }
+  void TearDown() override {
+    if (app) app->DestroyWindow();
+    for (TControl* r : radios)
+      delete r;
+    delete label;
+    delete combo;
+    delete group;
+    delete form;
+    app.reset();
+    Pump();
+    SetBackend(nullptr);
+  }
+  void ShowForm() {
+    form->SetVisible(true);
+    Pump();
+  }
+
+  Recorder rec;
+  std::unique_ptr<TControl> app;
+  TControl* form = nullptr;
+  TControl* group = nullptr;
+  TControl* label = nullptr;
+  TControl* combo = nullptr;
+  std::vector<TControl*> radios;
+};
+
+}  // namespace
+
+TEST_F(Win32Ui, ControlsAreWindowsOfTheirClasses) {
+  EXPECT_EQ(ClassOf(H(label)), "static");
+  EXPECT_EQ(ClassOf(H(group)), "button");
+  EXPECT_EQ(ClassOf(H(radios[0])), "button");
+  EXPECT_EQ(ClassOf(H(combo)), "combobox");
+  EXPECT_EQ(StyleOf(H(group)) & 0xF, BS_GROUPBOX);
+  EXPECT_EQ(StyleOf(H(radios[1])) & 0xF, BS_RADIOBUTTON);  // not the automatic kind
+  EXPECT_TRUE(StyleOf(H(radios[1])) & BS_NOTIFY);
+  EXPECT_TRUE(StyleOf(H(label)) & SS_NOTIFY);
+  EXPECT_TRUE(StyleOf(H(label)) & SS_NOPREFIX);
+  EXPECT_EQ(StyleOf(H(combo)) & 3, CBS_DROPDOWNLIST);
+  // The controls of a group box are its children, placed in its client area.
+  EXPECT_EQ(GetParent(H(radios[0])), H(group));
+  RECT r;
+  GetWindowRect(H(radios[2]), &r);
+  MapWindowPoints(nullptr, H(group), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 8);
+  EXPECT_EQ(r.top, 20 + 48);
+  EXPECT_EQ(r.right - r.left, 150);
+  EXPECT_EQ(GetDlgCtrlID(H(radios[2])), radios[2]->Id());
+}
+
+TEST_F(Win32Ui, FormIsCreatedHiddenAndShownOnRequest) {
+  EXPECT_FALSE(IsWindowVisible(H(form)));
+  EXPECT_EQ(GetWindow(H(form), GW_OWNER), H(app.get()));
+  ShowForm();
+  EXPECT_TRUE(IsWindowVisible(H(form)));
+  EXPECT_TRUE(IsWindowVisible(H(radios[0])));
+  EXPECT_TRUE(rec.Has("Form: show"));
+  char text[32] = {};
+  GetWindowTextA(H(form), text, sizeof text);
+  EXPECT_STREQ(text, "Form");
+}
+
+TEST_F(Win32Ui, BorderStyleBitsReachTheWindowAndTheFrameSize) {
+  EXPECT_EQ(StyleOf(H(form)) & 0x00C70000, 0x00C20000);
+  RECT adj{0, 0, 0, 0};
+  AdjustWindowRectEx(&adj, static_cast<DWORD>(StyleOf(H(form))), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(H(form), GWL_EXSTYLE)));
+  TSize extra = Win32Backend().FrameExtra(*form);
+  EXPECT_EQ(extra.Width, adj.right - adj.left);
+  EXPECT_EQ(extra.Height, adj.bottom - adj.top);
+  EXPECT_GT(extra.Height, extra.Width);  // the caption
+  form->SetStyle(0x00C70000 | ws::SysMenu, 0x00000080);
+  EXPECT_EQ(StyleOf(H(form)) & 0x00C70000, 0x00C70000);
+  EXPECT_TRUE(GetWindowLongPtrA(H(form), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  RECT client;
+  GetClientRect(H(form), &client);
+  TSize cs = form->ClientSize();
+  EXPECT_EQ(cs.Width, client.right);
+  EXPECT_EQ(cs.Height, client.bottom);
+}
+
+TEST_F(Win32Ui, FontsFollowThePointsToHeightRule) {
+  TFontRec f;
+  f.Name = "MS Sans Serif";
+  f.Size = 10;
+  f.Style = fsBold | fsUnderline;
+  f.CharSet = 204;
+  label->SetFont(f);
+  auto font = reinterpret_cast<HFONT>(SendMessageA(H(label), WM_GETFONT, 0, 0));
+  ASSERT_NE(font, nullptr);
+  LOGFONTA lf{};
+  ASSERT_GT(GetObjectA(font, sizeof lf, &lf), 0);
+  int ppi = Win32Backend().PixelsPerInch();
+  EXPECT_EQ(lf.lfHeight, -((10 * ppi + 36) / 72));
+  EXPECT_EQ(lf.lfWeight, 700);
+  EXPECT_TRUE(lf.lfUnderline);
+  EXPECT_FALSE(lf.lfItalic);
+  EXPECT_EQ(lf.lfCharSet, 204);
+  EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
+  // The same record gives the same font object; another size a new one.
+  TFontRec g = f;
+  g.Size = 8;
+  radios[0]->SetFont(g);
+  radios[1]->SetFont(g);
+  EXPECT_EQ(SendMessageA(H(radios[0]), WM_GETFONT, 0, 0),
+            SendMessageA(H(radios[1]), WM_GETFONT, 0, 0));
+  EXPECT_NE(SendMessageA(H(radios[0]), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));
+  // A measured text grows with its length.
+  TSize one = label->MeasureText("W");
+  TSize three = label->MeasureText("WWW");
+  EXPECT_GT(three.Width, one.Width);
+  EXPECT_EQ(three.Height, one.Height);
+}
+
+TEST_F(Win32Ui, ColoursComeFromTheControlWhicheverParentAsks) {
+  TFontRec f = radios[1]->Font();
+  f.Color = 0x008000;
+  radios[1]->SetFont(f);
+  radios[1]->SetColor(0x112233);
+  label->SetColor(0x445566);
+  HDC dc = GetDC(H(form));
+  // A radio button inside a group box asks the group box, which answers for it.
+  auto brush = reinterpret_cast<HBRUSH>(SendMessageA(H(group), WM_CTLCOLORSTATIC,
+                                                     reinterpret_cast<WPARAM>(dc),
+                                                     reinterpret_cast<LPARAM>(H(radios[1]))));
+  ASSERT_NE(brush, nullptr);
+  LOGBRUSH lb{};
+  GetObjectA(brush, sizeof lb, &lb);
+  EXPECT_EQ(lb.lbColor, 0x112233u);
+  EXPECT_EQ(GetTextColor(dc), 0x008000u);
+  EXPECT_EQ(GetBkColor(dc), 0x112233u);
+  brush = reinterpret_cast<HBRUSH>(SendMessageA(
+      H(form), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(H(label))));
+  GetObjectA(brush, sizeof lb, &lb);
+  EXPECT_EQ(lb.lbColor, 0x445566u);
+  ReleaseDC(H(form), dc);
+}
+
+TEST_F(Win32Ui, LabelPaintsItsColoursOnScreen) {
+  label->SetColor(0x0000FF);  // red background
+  TFontRec f = label->Font();
+  f.Color = 0xFF0000;  // blue text
+  f.Size = 14;
+  label->SetFont(f);
+  label->SetText("MMMM");
+  ShowForm();
+  UpdateWindow(H(form));
+  UpdateWindow(H(label));
+  HDC dc = GetDC(H(label));
+  int red = 0, blue = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 120; ++x) {
+      COLORREF p = GetPixel(dc, x, y);
+      if (p == 0x0000FF) ++red;
+      if (p == 0xFF0000) ++blue;
+    }
+  ReleaseDC(H(label), dc);
+  EXPECT_GT(red, 120 * 20 / 2);
+  EXPECT_GT(blue, 10);
+}
+
+TEST_F(Win32Ui, RadioClicksReachTheButtonThroughItsGroupBox) {
+  EXPECT_EQ(SendMessageA(H(radios[0]), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(H(radios[1]), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  ShowForm();
+  rec.Log.clear();
+  SendMessageA(H(radios[2]), BM_CLICK, 0, 0);
+  Pump();
+  EXPECT_TRUE(rec.Has("Radio2: click"));
+  EXPECT_FALSE(rec.Has("Radio0: click"));
+  // A plain radio button does not check itself: the layer does, for the whole group.
+  EXPECT_EQ(SendMessageA(H(radios[2]), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  group->CheckRadioButton(group->FirstRadioId(), group->LastRadioId(), radios[2]->Id());
+  EXPECT_EQ(SendMessageA(H(radios[0]), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageA(H(radios[2]), BM_GETCHECK, 0, 0), BST_CHECKED);
+  radios[2]->SetChecked(false);
+  EXPECT_EQ(SendMessageA(H(radios[2]), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(Win32Ui, LabelClickAndMouseNotifications) {
+  ShowForm();
+  rec.Log.clear();
+  SendMessageA(H(form), WM_COMMAND, MAKEWPARAM(label->Id(), STN_CLICKED),
+               reinterpret_cast<LPARAM>(H(label)));
+  EXPECT_TRUE(rec.Has("Label: click"));
+  SendMessageA(H(label), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 7));
+  EXPECT_TRUE(rec.Has("Label: move 5,7 keys 1"));
+  SendMessageA(H(label), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
+  EXPECT_TRUE(rec.Has("Label: down 2 3,4 keys 2"));
+  SendMessageA(H(label), WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
+  EXPECT_TRUE(rec.Has("Label: up 2"));
+  SendMessageA(H(label), WM_MOUSEHOVER, 0, MAKELPARAM(3, 4));
+  SendMessageA(H(label), WM_MOUSELEAVE, 0, 0);
+  EXPECT_TRUE(rec.Has("Label: hover"));
+  EXPECT_TRUE(rec.Has("Label: leave"));
+  SendMessageA(H(form), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), MAKELPARAM(50, 60));
+  EXPECT_TRUE(rec.Has("Form: wheel -120"));
+  SendMessageA(H(form), WM_CHAR, 'q', 0);
+  EXPECT_TRUE(rec.Has("Form: char q"));
+}
+
+TEST_F(Win32Ui, ComboItemsSelectionAndPicks) {
+  combo->AddItem("en");
+  combo->AddItem("ru", 7);
+  combo->AddItem("de");
+  EXPECT_EQ(SendMessageA(H(combo), CB_GETCOUNT, 0, 0), 3);
+  char item[16] = {};
+  SendMessageA(H(combo), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, "ru");
+  EXPECT_EQ(SendMessageA(H(combo), CB_GETITEMDATA, 1, 0), 7);
+  combo->SetItemIndex(combo->FindItem("R", true));
+  EXPECT_EQ(SendMessageA(H(combo), CB_GETCURSEL, 0, 0), 1);
+  rec.Log.clear();
+  // The user's pick arrives as CBN_SELCHANGE at the parent.
+  SendMessageA(H(combo), CB_SETCURSEL, 2, 0);
+  EXPECT_TRUE(rec.Log.empty());  // a programmatic selection is no pick
+  SendMessageA(H(form), WM_COMMAND, MAKEWPARAM(combo->Id(), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(H(combo)));
+  EXPECT_TRUE(rec.Has("Combo: pick 2"));
+  EXPECT_EQ(combo->ItemIndex(), 2);
+  combo->ClearItems();
+  EXPECT_EQ(SendMessageA(H(combo), CB_GETCOUNT, 0, 0), 0);
+  // The window keeps the stored height of its field; the list drops below it.
+  RECT r;
+  GetWindowRect(H(combo), &r);
+  EXPECT_LE(r.bottom - r.top, 40);
+}
+
+TEST_F(Win32Ui, EditableComboHasAnEditFieldShowingItsText) {
+  std::unique_ptr<TControl> e(new TControl(TControlKind::ComboBox, form));
+  e->SetEditable(true);
+  e->SetText("typed");
+  e->SetBounds(220, 80, 120, 21);
+  e->CreateWindow();
+  ASSERT_TRUE(e->HasWindow());
+  EXPECT_EQ(StyleOf(H(e.get())) & 3, CBS_DROPDOWN);
+  char text[32] = {};
+  GetWindowTextA(H(e.get()), text, sizeof text);
+  EXPECT_STREQ(text, "typed");
+  e->SetText("other");
+  GetWindowTextA(H(e.get()), text, sizeof text);
+  EXPECT_STREQ(text, "other");
+}
+
+TEST_F(Win32Ui, CloseAsksTheListenerAndDestroysOnlyWhenAllowed) {
+  ShowForm();
+  rec.AllowClose = false;
+  SendMessageA(H(form), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(rec.Has("Form: close asked"));
+  ASSERT_TRUE(form->HasWindow());
+  EXPECT_TRUE(IsWindow(H(form)));
+  rec.AllowClose = true;
+  HWND old = H(form);
+  HWND oldRadio = H(radios[0]);
+  SendMessageA(old, WM_CLOSE, 0, 1);
+  EXPECT_TRUE(rec.Has("Form: close"));
+  EXPECT_FALSE(form->HasWindow());
+  EXPECT_FALSE(radios[0]->HasWindow());
+  EXPECT_FALSE(IsWindow(old));
+  EXPECT_FALSE(IsWindow(oldRadio));
+}
+
+TEST_F(Win32Ui, DestroyedWindowsNotifyNothing) {
+  ShowForm();
+  radios[1]->SetFocus();
+  EXPECT_EQ(GetFocus(), H(radios[1]));
+  EXPECT_EQ(Win32Backend().FocusedControl(), radios[1]);
+  rec.Log.clear();
+  radios[1]->DestroyWindow();
+  Pump();
+  for (const std::string& line : rec.Log)
+    EXPECT_EQ(line.rfind("Radio1", 0), std::string::npos) << line;
+  EXPECT_FALSE(radios[1]->HasWindow());
+}
+
+TEST_F(Win32Ui, ZOrderAndVisibilityUseTheNativeCalls) {
+  ShowForm();
+  // Each window went on top of its siblings when it was made: the last one is in front.
+  EXPECT_EQ(GetWindow(H(form), GW_CHILD), H(combo));
+  EXPECT_EQ(GetWindow(H(combo), GW_HWNDLAST), H(group));
+  label->SendToBack();
+  EXPECT_EQ(GetWindow(H(combo), GW_HWNDLAST), H(label));
+  label->SetVisible(false);
+  EXPECT_FALSE(IsWindowVisible(H(label)));
+  label->BringToFront();
+  EXPECT_EQ(GetWindow(H(form), GW_CHILD), H(label));
+  EXPECT_TRUE(IsWindowVisible(H(label)));
+  label->SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(H(label)));
+  label->SetBounds(30, 40, 50, 60);
+  RECT r;
+  GetWindowRect(H(label), &r);
+  MapWindowPoints(nullptr, H(form), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 30);
+  EXPECT_EQ(r.bottom - r.top, 60);
+}
+
+TEST_F(Win32Ui, FormMovesAndResizesReportTheNewPlacement) {
+  ShowForm();
+  MoveWindow(H(form), 50, 60, 420, 310, TRUE);
+  Pump();
+  EXPECT_EQ(form->Left(), 50);
+  EXPECT_EQ(form->Top(), 60);
+  EXPECT_EQ(form->Width(), 420);
+  EXPECT_EQ(form->Height(), 310);
+}
+
+TEST_F(Win32Ui, TabMovesTheFocusAmongTabStops) {
+  form->SetTabNavigation(true);
+  radios[0]->SetTabOrder(1);
+  radios[2]->SetTabOrder(2);
+  ShowForm();
+  radios[0]->SetFocus();
+  SendMessageA(H(radios[0]), WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_EQ(GetFocus(), H(radios[2]));
+  SendMessageA(H(radios[2]), WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_EQ(GetFocus(), H(radios[0]));
+}
+
+TEST_F(Win32Ui, OpacityNeedsTheRunTimeLookUp) {
+  form->SetAlpha(128);
+  EXPECT_TRUE(GetWindowLongPtrA(H(form), GWL_EXSTYLE) & WS_EX_LAYERED);
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (GetLayeredWindowAttributes(H(form), nullptr, &alpha, &flags)) {
+    EXPECT_EQ(alpha, 128);
+  }
+  form->SetAlpha(255);
+  EXPECT_FALSE(GetWindowLongPtrA(H(form), GWL_EXSTYLE) & WS_EX_LAYERED);
+}
+
+TEST_F(Win32Ui, ToolTipIsAWindowOfTheCommonControls) {
+  TControl* tip = label->ToolTip();
+  ASSERT_TRUE(tip->HasWindow());
+  EXPECT_EQ(ClassOf(H(tip)), "tooltips_class32");
+  EXPECT_TRUE(GetWindowLongPtrA(H(tip), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  TToolTipInfo info;
+  info.Text = "Points left";
+  info.Title = "Hint";
+  info.Icon = 2;
+  info.BackColor = 0x00FFFF;
+  info.InitialDelay = 123;
+  tip->SetTipInfo(info);
+  EXPECT_EQ(SendMessageA(H(tip), TTM_GETTOOLCOUNT, 0, 0), 1);
+  EXPECT_EQ(static_cast<COLORREF>(SendMessageA(H(tip), TTM_GETTIPBKCOLOR, 0, 0)), 0x00FFFFu);
+  EXPECT_EQ(SendMessageA(H(tip), TTM_GETDELAYTIME, TTDT_INITIAL, 0), 123);
+  char text[64] = {};
+  TOOLINFOA ti{};
+  ti.cbSize = TTTOOLINFOA_V2_SIZE;
+  ti.hwnd = H(form);
+  ti.uId = reinterpret_cast<UINT_PTR>(H(label));
+  ti.lpszText = text;
+  SendMessageA(H(tip), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
+  EXPECT_STREQ(text, "Points left");
+  HWND h = H(tip);
+  label->RemoveToolTip();
+  EXPECT_FALSE(IsWindow(h));
+}
+
+TEST_F(Win32Ui, LoopRunsPostedMessagesUntilQuit) {
+  ShowForm();
+  rec.Log.clear();
+  PostMessageA(H(label), WM_MOUSEMOVE, 0, MAKELPARAM(1, 2));
+  EXPECT_TRUE(Win32Backend().ProcessMessages(false));
+  EXPECT_TRUE(rec.Has("Label: move 1,2 keys 0"));
+  Win32Backend().PostQuit();
+  PostMessageA(H(label), WM_MOUSEMOVE, 0, MAKELPARAM(3, 4));
+  EXPECT_FALSE(Win32Backend().ProcessMessages(false));
+  EXPECT_FALSE(rec.Has("Label: move 3,4 keys 0"));
+  Win32Backend().ResetQuit();
+  EXPECT_TRUE(Win32Backend().ProcessMessages(false));
+  EXPECT_TRUE(rec.Has("Label: move 3,4 keys 0"));
+}
+
+TEST_F(Win32Ui, TraceWritesOneLinePerNotification) {
+  char dir[MAX_PATH];
+  GetTempPathA(MAX_PATH, dir);
+  std::string path = std::string(dir) + "hs-trace-" + std::to_string(GetCurrentProcessId());
+  DeleteFileA(path.c_str());
+  SetWin32Trace(path);
+  ShowForm();
+  SendMessageA(H(radios[1]), BM_CLICK, 0, 0);
+  label->SetText("changed");
+  SetWin32Trace("");
+  std::ifstream f(path, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  f.close();
+  DeleteFileA(path.c_str());
+  EXPECT_NE(text.find("radio F1.1.2 click\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("label F1.2 text \"changed\"\n"), std::string::npos) << text;
+  EXPECT_EQ(Win32TraceName(*app), "app A");
+}
+
+// Decodes code-page bytes back to UTF-16.
+static std::wstring FromAnsi(const std::string& a) {
+  std::wstring w(a.size(), L'\0');
+  int n = MultiByteToWideChar(CP_ACP, 0, a.data(), static_cast<int>(a.size()), w.data(),
+                              static_cast<int>(w.size()));
+  w.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  return w;
+}
+
+TEST(Win32Text, Utf8BecomesTheCodePageAndOtherBytesPassUnchanged) {
+  EXPECT_EQ(ToAnsiText("Clear"), "Clear");
+  EXPECT_EQ(ToAnsiText(""), "");
+  // Not UTF-8: taken as bytes of the code page already.
+  EXPECT_EQ(ToAnsiText("\xC0\xFF x"), "\xC0\xFF x");
+  // A Cyrillic letter reaches the window as itself where the code page has it, else as "?".
+  std::wstring de = FromAnsi(ToAnsiText("\xD0\x94"));
+  ASSERT_EQ(de.size(), 1u);
+  EXPECT_TRUE(de[0] == 0x0414 || de[0] == L'?') << static_cast<int>(de[0]);
+  if (GetACP() == 1251) {
+    EXPECT_EQ(ToAnsiText("\xD0\x94\xD0\xB0"), "\xC4\xE0");
+  }
+  std::wstring e = FromAnsi(ToAnsiText("caf\xC3\xA9"));
+  EXPECT_EQ(e.substr(0, 3), L"caf");
+  EXPECT_EQ(e.size(), 4u);
+}
+
+TEST_F(Win32Ui, Utf8CaptionsReachTheWindowInTheCodePage) {
+  label->SetText("caf\xC3\xA9");
+  char text[16] = {};
+  GetWindowTextA(H(label), text, sizeof text);
+  EXPECT_EQ(std::string(text), ToAnsiText("caf\xC3\xA9"));
+  EXPECT_EQ(label->Text(), "caf\xC3\xA9");  // the layer keeps its own UTF-8 text
+}

@@ -1,0 +1,111 @@
+// Test fixture for the window layer: headless backend, clean application and start-up list.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "controls/app.h"
+#include "elements/translator.h"
+#include "platform/os.h"
+#include "runtime/event.h"
+#include "runtime/globalvar.h"
+#include "runtime/initprocs.h"
+#include "ui/backend.h"
+#include "ui/backends/headless/backend_headless.h"
+#include "ui/backends/headless/simulator.h"
+
+class UiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetBackend(nullptr);
+    ResetApplication();
+    InitProcs.clear();
+    InitDone = false;
+    HeadlessBackend().ResetCounts();
+    liveAtStart_ = TControl::LiveCount();
+    InstallDispatchers();
+  }
+  void TearDown() override {
+    ResetDispatchers();
+    ResetApplication();
+    InitProcs.clear();
+    InitDone = false;
+    ClearGlobalVars();
+    ClearTranslation();
+    os::SetProgramFolderForTests("");
+  }
+  int LiveControls() const { return TControl::LiveCount() - liveAtStart_; }
+
+ private:
+  int liveAtStart_ = 0;
+};
+
+// A temporary folder that the program folder points at for the test.
+class TempFolder {
+ public:
+  TempFolder() {
+    static int n = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("hs_ui_" + std::to_string(::getpid()) + "_" + std::to_string(++n));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  std::string Path() const { return path_.string() + "/"; }
+  void Write(const std::string& name, const std::string& text) const {
+    FILE* f = fopen((path_ / name).string().c_str(), "wb");
+    fwrite(text.data(), 1, text.size(), f);
+    fclose(f);
+  }
+  std::string Read(const std::string& name) const {
+    std::string out;
+    os::ReadWholeFile((path_ / name).string(), out);
+    return out;
+  }
+  void MakeProgramFolder() const { os::SetProgramFolderForTests(Path()); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Records what its work point receives.
+class Probe : public THIBase {
+ public:
+  std::vector<std::string> got;  // each value as text, whole chains joined with ","
+  std::vector<int> kinds;
+  void doWork(TData& d, uint16_t) {
+    std::string s;
+    for (const TData* p = &d; p; p = p->Next) {
+      if (!s.empty()) s += ',';
+      s += ToString(*p);
+    }
+    got.push_back(s);
+    kinds.push_back(d.Kind);
+  }
+  THI_Event work() { return MakeEvent<&Probe::doWork>(this); }
+  size_t count() const { return got.size(); }
+};
+
+// Calls a work point through the dispatcher, so that its redirects are followed.
+template <auto M, class C>
+void Send(C* element, TData data) {
+  THI_Event e = MakeEvent<M>(element);
+  FireEvent(e, data);
+}
+
+// A value point answering a fixed integer.
+class IntSource : public THIBase {
+ public:
+  int32_t value = 0;
+  void GetValue(TData& d, uint16_t) { SetInteger(d, value); }
+  THI_Event point() { return MakeEvent<&IntSource::GetValue>(this); }
+};

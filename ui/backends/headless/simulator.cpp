@@ -1,0 +1,161 @@
+#include "ui/backends/headless/simulator.h"
+
+namespace {
+
+uint32_t ButtonFlag(int button) {
+  if (button == 1) return mkLButton;
+  if (button == 2) return mkRButton;
+  return button == 3 ? static_cast<uint32_t>(mkMButton) : 0u;
+}
+
+}  // namespace
+
+TSimulator::TSimulator(THeadlessBackend& backend) : b_(backend) {
+  b_.OnDestroyed = [this](TControl* c) {
+    if (c == under_) under_ = nullptr;
+    if (c == top_) top_ = nullptr;
+  };
+}
+
+TSimulator::~TSimulator() {
+  b_.OnDestroyed = nullptr;
+  b_.DropPosted(this);
+}
+
+bool TSimulator::Deliverable(const TControl* c) const {
+  return c && b_.Exists(c) && c->Showing();
+}
+
+TMouseInfo TSimulator::Info(int button) const {
+  TMouseInfo m;
+  m.Button = button;
+  m.Keys = keys_;
+  int ox = 0, oy = 0;
+  if (under_) under_->OriginIn(top_, ox, oy);
+  m.X = x_ - ox;
+  m.Y = y_ - oy;
+  return m;
+}
+
+void TSimulator::DeliverMove() {
+  TControl* target = nullptr;
+  if (Deliverable(top_) && top_->ContainsPoint(x_, y_)) target = top_->ChildAt(x_, y_);
+  if (b_.Capture() && Deliverable(b_.Capture())) target = b_.Capture();
+  if (target != under_) {
+    TControl* old = under_;
+    under_ = target;
+    if (Deliverable(old)) {
+      if (TControl* tip = old->ToolTipIfAny()) tip->SetTipShown(false);
+      old->NotifyMouseLeave();
+    }
+  }
+  if (Deliverable(under_)) under_->NotifyMouseMove(Info(0));
+}
+
+void TSimulator::MoveTo(TControl& c, int x, int y) {
+  if (x < 0) x = c.Width() / 2;
+  if (y < 0) y = c.Height() / 2;
+  TControl* top = c.TopWindow();
+  int ox = 0, oy = 0;
+  c.OriginIn(top, ox, oy);
+  top_ = (top == &c && !c.IsTopLevel()) ? nullptr : top;
+  x_ = ox + x;
+  y_ = oy + y;
+  DeliverMove();
+}
+
+void TSimulator::Leave() {
+  TControl* old = under_;
+  under_ = nullptr;
+  top_ = nullptr;
+  if (Deliverable(old)) {
+    if (TControl* tip = old->ToolTipIfAny()) tip->SetTipShown(false);
+    old->NotifyMouseLeave();
+  }
+}
+
+void TSimulator::Hover() {
+  if (!Deliverable(under_)) return;
+  under_->NotifyMouseHover();
+  if (!Deliverable(under_)) return;
+  if (TControl* tip = under_->ToolTipIfAny())
+    if (!tip->TipInfo().Text.empty() || !tip->TipInfo().Title.empty()) tip->SetTipShown(true);
+}
+
+void TSimulator::Press(int button) {
+  keys_ |= ButtonFlag(button);
+  if (Deliverable(under_)) under_->NotifyMouseDown(Info(button));
+}
+
+void TSimulator::Release(int button) {
+  keys_ &= ~ButtonFlag(button);
+  if (Deliverable(under_)) under_->NotifyMouseUp(Info(button));
+}
+
+void TSimulator::Click(TControl& c, int button) {
+  MoveTo(c);
+  TControl* target = under_;
+  bool left = button == 1 && Deliverable(target);
+  Press(button);
+  // Static windows (labels, panels) report the click as the button goes down ...
+  if (left && Deliverable(target) &&
+      (target->Kind() == TControlKind::Label || target->Kind() == TControlKind::Panel))
+    target->NotifyClick();
+  // ... buttons when it comes up over them.
+  Release(button);
+  if (left && target == under_ && Deliverable(target) &&
+      target->Kind() == TControlKind::RadioButton)
+    target->NotifyClick();
+}
+
+void TSimulator::Wheel(int delta) {
+  if (!Deliverable(under_)) return;
+  TMouseInfo m = Info(0);
+  m.Wheel = delta;
+  under_->NotifyMouseWheel(m);
+}
+
+bool TSimulator::PickItem(TControl& combo, int index) {
+  if (combo.Kind() != TControlKind::ComboBox || !Deliverable(&combo) || !combo.Enabled())
+    return false;
+  if (index < 0 || index >= combo.ItemCount()) return false;
+  combo.NotifySelChange(index);
+  return true;
+}
+
+bool TSimulator::CloseForm(TControl& form) {
+  if (!form.IsTopLevel() || !b_.Exists(&form)) return false;
+  return form.NotifyClose(true);
+}
+
+void TSimulator::PressKey(int key, bool shift) {
+  TControl* f = b_.FocusedControl();
+  if (!Deliverable(f)) return;
+  f->NotifyKeyDown(key, shift);
+  f = b_.FocusedControl();
+  if (Deliverable(f)) f->NotifyKeyUp(key);
+}
+
+void TSimulator::PostMoveTo(TControl& c, int x, int y) {
+  b_.Post(this, [this, &c, x, y] {
+    if (b_.Exists(&c)) MoveTo(c, x, y);
+  });
+}
+
+void TSimulator::PostClick(TControl& c, int button) {
+  b_.Post(this, [this, &c, button] {
+    if (b_.Exists(&c)) Click(c, button);
+  });
+}
+
+void TSimulator::PostPickItem(TControl& combo, int index) {
+  b_.Post(this, [this, &combo, index] {
+    if (b_.Exists(&combo)) PickItem(combo, index);
+  });
+}
+
+void TSimulator::PostCloseForm(TControl& form) {
+  b_.Post(this, [this, &form] {
+    if (b_.Exists(&form)) CloseForm(form);
+  });
+}

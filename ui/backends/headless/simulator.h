@@ -1,0 +1,56 @@
+// TSimulator: a user with a mouse and a keyboard for the headless backend. Input reaches the
+// controls through the same Notify* entry points a real backend calls: the window under the
+// mouse gets the moves (enter/leave tracked); a click is button down and up, with the click
+// notification after the down for static windows and after the up for radio buttons.
+#pragma once
+
+#include "ui/backends/headless/backend_headless.h"
+
+class TSimulator {
+ public:
+  explicit TSimulator(THeadlessBackend& backend = HeadlessBackend());
+  ~TSimulator();
+  TSimulator(const TSimulator&) = delete;
+  TSimulator& operator=(const TSimulator&) = delete;
+
+  // ---- immediate input (delivered before the call returns) ----
+  // Moves the mouse onto c at (x, y) of its client area (default: its centre). The window
+  // that lies there on screen gets the move, which may be another one covering c.
+  void MoveTo(TControl& c, int x = -1, int y = -1);
+  // The mouse leaves every window.
+  void Leave();
+  // The mouse rests: hover notification; a tool tip of that window shows.
+  void Hover();
+  // Left click (or button 2 right, 3 middle) on c: moves there, down, up and the click.
+  void Click(TControl& c, int button = 1);
+  void Press(int button = 1);    // button down where the mouse is
+  void Release(int button = 1);  // button up where the mouse is
+  void Wheel(int delta);
+  // The user picks item index of a combo box (the list closes on it). False when it cannot.
+  bool PickItem(TControl& combo, int index);
+  // The user presses the close button of a form. True when the form closed.
+  bool CloseForm(TControl& form);
+  // Key down and up on the focused window (Tab with shift: backwards).
+  void PressKey(int key, bool shift = false);
+
+  // ---- queued input: handled by the message loop (Run) ----
+  void PostMoveTo(TControl& c, int x = -1, int y = -1);
+  void PostClick(TControl& c, int button = 1);
+  void PostPickItem(TControl& combo, int index);
+  void PostCloseForm(TControl& form);
+
+  // The window under the mouse, or nullptr.
+  TControl* Under() const { return under_; }
+  uint32_t Keys() const { return keys_; }
+
+ private:
+  bool Deliverable(const TControl* c) const;
+  void DeliverMove();
+  TMouseInfo Info(int button) const;
+
+  THeadlessBackend& b_;
+  TControl* top_ = nullptr;    // top window the mouse is over
+  TControl* under_ = nullptr;  // window that gets the mouse messages
+  int x_ = 0, y_ = 0;          // in top_'s client area
+  uint32_t keys_ = 0;
+};

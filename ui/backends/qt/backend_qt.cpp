@@ -1,0 +1,957 @@
+#include "ui/backends/qt/backend_qt.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QComboBox>
+#include <QEnterEvent>
+#include <QFontMetrics>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <cstdlib>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QColor ToQColor(uint32_t c) {
+  uint32_t rgb = ResolveColor(c);
+  return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
+}
+
+bool SameFace(std::string_view a, const char* b) {
+  size_t n = std::char_traits<char>::length(b);
+  if (a.size() != n) return false;
+  for (size_t i = 0; i < n; ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+QFont ToQFont(const TFontRec& f) {
+  QFont q;
+  q.setFamilies({Q(SubstituteFontFamily(f.Name)), QStringLiteral("Liberation Sans"),
+                 QStringLiteral("DejaVu Sans")});
+  int px = std::abs(FontHeightFor(f.Size, 96));
+  q.setPixelSize(px > 0 ? px : 11);
+  q.setBold(f.Style & fsBold);
+  q.setItalic(f.Style & fsItalic);
+  q.setUnderline(f.Style & fsUnderline);
+  q.setStrikeOut(f.Style & fsStrikeOut);
+  return q;
+}
+
+uint32_t KeysOf(Qt::MouseButtons b, Qt::KeyboardModifiers m) {
+  uint32_t k = 0;
+  if (b & Qt::LeftButton) k |= mkLButton;
+  if (b & Qt::RightButton) k |= mkRButton;
+  if (b & Qt::MiddleButton) k |= mkMButton;
+  if (m & Qt::ShiftModifier) k |= mkShift;
+  if (m & Qt::ControlModifier) k |= mkControl;
+  return k;
+}
+
+int ButtonOf(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 3;
+    default:
+      return 0;
+  }
+}
+
+// Windows virtual-key code of a Qt key (0 when there is none).
+int VirtualKey(int key) {
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
+  switch (key) {
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Shift:
+      return 16;
+    case Qt::Key_Control:
+      return 17;
+    case Qt::Key_Alt:
+      return 18;
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Space:
+      return 32;
+    case Qt::Key_PageUp:
+      return 33;
+    case Qt::Key_PageDown:
+      return 34;
+    case Qt::Key_End:
+      return 35;
+    case Qt::Key_Home:
+      return 36;
+    case Qt::Key_Left:
+      return 37;
+    case Qt::Key_Up:
+      return 38;
+    case Qt::Key_Right:
+      return 39;
+    case Qt::Key_Down:
+      return 40;
+    case Qt::Key_Insert:
+      return 45;
+    case Qt::Key_Delete:
+      return 46;
+    default:
+      return 0;
+  }
+}
+
+Qt::CursorShape CursorShape(int32_t id) {
+  switch (id) {
+    case crIBeam:
+      return Qt::IBeamCursor;
+    case crWait:
+      return Qt::WaitCursor;
+    case crCross:
+      return Qt::CrossCursor;
+    case crSizeAll:
+      return Qt::SizeAllCursor;
+    case crNo:
+      return Qt::ForbiddenCursor;
+    case crHand:
+      return Qt::PointingHandCursor;
+    default:
+      return Qt::ArrowCursor;
+  }
+}
+
+}  // namespace
+
+std::string SubstituteFontFamily(std::string_view name) {
+  // The classic dialog faces have no file here: a narrow sans of similar widths stands in.
+  if (SameFace(name, "MS Sans Serif") || SameFace(name, "MS Shell Dlg") ||
+      SameFace(name, "MS Shell Dlg 2") || SameFace(name, "Tahoma") || SameFace(name, "Arial") ||
+      SameFace(name, "Microsoft Sans Serif"))
+    return "Liberation Sans";
+  if (SameFace(name, "Times New Roman")) return "Liberation Serif";
+  if (SameFace(name, "Courier New")) return "Liberation Mono";
+  return std::string(name);
+}
+
+// ---- the widgets ----
+
+struct TQtBackend::TImpl {
+  TQtBackend* Self = nullptr;
+  std::unique_ptr<QApplication> App;
+  std::unordered_map<const TControl*, QWidget*> Widgets;
+  std::unordered_map<const QWidget*, TControl*> Controls;  // widgets and client areas
+  std::unordered_map<const TControl*, QWidget*> Clients;   // where children go
+  std::vector<QPointer<QWidget>> Doomed;  // destroyed while their events were running
+  int Depth = 0;                          // event handlers running
+  bool Quit = false;
+  int AppletMarker = 0;
+
+  QTimer HoverTimer, TipShowTimer, TipPopTimer;
+  TControl* HoverTarget = nullptr;
+  TControl* TipOwner = nullptr;
+  QPoint TipPos;
+
+  bool Alive(const TControl* c) const { return c && Widgets.count(c); }
+  QWidget* ClientOf(const TControl* c) const {
+    auto it = Clients.find(c);
+    if (it != Clients.end()) return it->second;
+    auto w = Widgets.find(c);
+    return w == Widgets.end() ? nullptr : w->second;
+  }
+  void Flush() {
+    if (Depth > 0) return;
+    std::vector<QPointer<QWidget>> doomed;
+    doomed.swap(Doomed);
+    for (QPointer<QWidget>& w : doomed)
+      delete w.data();
+  }
+
+  // Mouse input of a widget: group boxes pass it on to what lies beneath them.
+  TControl* Route(QWidget* w, QPoint& pos) {
+    TControl* c = Controls.count(w) ? Controls[w] : nullptr;
+    while (c && c->Kind() == TControlKind::GroupBox && c->Parent()) {
+      QWidget* pw = ClientOf(c->Parent());
+      if (!pw) return nullptr;
+      pos = w->mapTo(pw, pos);
+      w = pw;
+      c = c->Parent();
+    }
+    return c;
+  }
+
+  void HideTip() {
+    TipShowTimer.stop();
+    TipPopTimer.stop();
+    if (Alive(TipOwner))
+      if (TControl* tip = TipOwner->ToolTipIfAny()) {
+        if (QWidget* tw = ClientOf(tip)) tw->hide();
+        tip->SetTipShown(false);
+      }
+    TipOwner = nullptr;
+  }
+
+  void ShowTip() {
+    if (!Alive(TipOwner)) return;
+    TControl* tip = TipOwner->ToolTipIfAny();
+    QWidget* tw = tip ? ClientOf(tip) : nullptr;
+    if (!tw) return;
+    tw->adjustSize();
+    tw->move(TipPos + QPoint(0, 20));
+    tw->show();
+    tw->raise();
+    tip->SetTipShown(true);
+    TipPopTimer.start(std::max(1, tip->TipInfo().AutoPopDelay));
+  }
+
+  void MouseOverOwner(TControl* c, const QPoint& global) {
+    HoverTarget = c;
+    HoverTimer.start(400);
+    TControl* tip = c->ToolTipIfAny();
+    if (!tip || (tip->TipInfo().Text.empty() && tip->TipInfo().Title.empty())) return;
+    if (TipOwner == c && tip->TipShown()) return;
+    if (TipOwner != c) HideTip();
+    TipOwner = c;
+    TipPos = global;
+    TipShowTimer.start(std::max(1, tip->TipInfo().InitialDelay));
+  }
+};
+
+namespace {
+
+using TImpl = TQtBackend::TImpl;
+
+// Input forwarding shared by every widget kind.
+template <class Base>
+class THs : public Base {
+ public:
+  THs(TImpl* d, TControl* c, QWidget* parent) : Base(parent), d_(d), ctl_(c) {
+    this->setMouseTracking(true);
+  }
+  TControl* Ctl() const { return ctl_ && d_->Alive(ctl_) ? ctl_ : nullptr; }
+  void Forget() { ctl_ = nullptr; }
+
+ protected:
+  bool event(QEvent* e) override {
+    ++d_->Depth;
+    bool r;
+    if (e->type() == QEvent::KeyPress && Ctl() && IsTab(static_cast<QKeyEvent*>(e))) {
+      // Tab is a key like the others: the window layer moves the focus when its top window
+      // asks for Tab navigation, and Qt's own focus chain stays out of it.
+      auto* k = static_cast<QKeyEvent*>(e);
+      ctl_->NotifyKeyDown(9, k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier));
+      e->accept();
+      r = true;
+    } else {
+      r = Base::event(e);
+    }
+    --d_->Depth;
+    return r;
+  }
+  static bool IsTab(const QKeyEvent* k) {
+    return k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab;
+  }
+  TMouseInfo Info(QMouseEvent* e, const QPoint& pos, int button) {
+    TMouseInfo m;
+    m.Button = button;
+    m.Keys = KeysOf(e->buttons(), e->modifiers());
+    m.X = pos.x();
+    m.Y = pos.y();
+    return m;
+  }
+  void mouseMoveEvent(QMouseEvent* e) override {
+    QPoint pos = e->position().toPoint();
+    if (TControl* c = Ctl() ? d_->Route(this, pos) : nullptr) {
+      d_->MouseOverOwner(c, e->globalPosition().toPoint());
+      c->NotifyMouseMove(Info(e, pos, 0));
+    }
+    Base::mouseMoveEvent(e);
+    // A move belongs to the window under the mouse only; the parents must not see it again.
+    e->accept();
+  }
+  void mousePressEvent(QMouseEvent* e) override {
+    QPoint pos = e->position().toPoint();
+    TControl* c = Ctl() ? d_->Route(this, pos) : nullptr;
+    if (c) {
+      if (d_->TipOwner == c) d_->HideTip();
+      c->NotifyMouseDown(Info(e, pos, ButtonOf(e->button())));
+      // Static windows report a click when the left button goes down.
+      if (e->button() == Qt::LeftButton && d_->Alive(c) &&
+          (c->Kind() == TControlKind::Label || c->Kind() == TControlKind::Panel))
+        c->NotifyClick();
+    }
+    Base::mousePressEvent(e);
+    e->accept();  // Win32 mouse messages go to one window only
+  }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    QPoint pos = e->position().toPoint();
+    if (TControl* c = Ctl() ? d_->Route(this, pos) : nullptr)
+      c->NotifyMouseUp(Info(e, pos, ButtonOf(e->button())));
+    Base::mouseReleaseEvent(e);
+    e->accept();
+  }
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    // A second click within the double-click time is a double-click message for static
+    // windows and plain radio buttons: it neither presses nor clicks them again.
+    TControl* c = Ctl();
+    if (c && c->Kind() != TControlKind::ComboBox) {
+      e->accept();
+      return;
+    }
+    Base::mouseDoubleClickEvent(e);
+  }
+  void wheelEvent(QWheelEvent* e) override {
+    QPoint pos = e->position().toPoint();
+    if (TControl* c = Ctl() ? d_->Route(this, pos) : nullptr) {
+      TMouseInfo m;
+      m.Keys = KeysOf(e->buttons(), e->modifiers());
+      m.X = pos.x();
+      m.Y = pos.y();
+      m.Wheel = e->angleDelta().y();
+      c->NotifyMouseWheel(m);
+    }
+    Base::wheelEvent(e);
+    e->accept();
+  }
+  void leaveEvent(QEvent* e) override {
+    if (TControl* c = Ctl()) {
+      if (d_->HoverTarget == c) {
+        d_->HoverTimer.stop();
+        d_->HoverTarget = nullptr;
+      }
+      if (d_->TipOwner == c) d_->HideTip();
+      if (c->Kind() != TControlKind::GroupBox) c->NotifyMouseLeave();
+    }
+    Base::leaveEvent(e);
+  }
+  void focusInEvent(QFocusEvent* e) override {
+    Base::focusInEvent(e);
+    if (TControl* c = Ctl()) c->NotifyFocus(true);
+  }
+  void focusOutEvent(QFocusEvent* e) override {
+    Base::focusOutEvent(e);
+    if (TControl* c = Ctl()) c->NotifyFocus(false);
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    if (TControl* c = Ctl()) {
+      c->NotifyKeyDown(VirtualKey(e->key()), e->modifiers() & Qt::ShiftModifier);
+      if (!e->text().isEmpty() && Ctl()) c->NotifyChar(e->text().toUtf8().toStdString());
+    }
+    Base::keyPressEvent(e);
+    e->accept();  // keys go to the focused window only
+  }
+  void keyReleaseEvent(QKeyEvent* e) override {
+    if (TControl* c = Ctl()) c->NotifyKeyUp(VirtualKey(e->key()));
+    Base::keyReleaseEvent(e);
+    e->accept();  // keys go to the focused window only
+  }
+  TImpl* d_;
+  TControl* ctl_;
+};
+
+// A top-level form.
+class TQtForm : public THs<QWidget> {
+ public:
+  using THs::THs;
+
+ protected:
+  void closeEvent(QCloseEvent* e) override {
+    TControl* c = Ctl();
+    if (c && !c->NotifyClose(true)) {
+      e->ignore();
+      return;
+    }
+    e->accept();
+  }
+  void moveEvent(QMoveEvent* e) override {
+    THs::moveEvent(e);
+    if (TControl* c = Ctl())
+      if (pos().x() != c->Left() || pos().y() != c->Top()) c->NotifyMoved(pos().x(), pos().y());
+  }
+  void resizeEvent(QResizeEvent* e) override {
+    THs::resizeEvent(e);
+    if (TControl* c = Ctl()) {
+      TSize extra = d_->Self->FrameExtra(*c);
+      int w = width() + extra.Width, h = height() + extra.Height;
+      if (w != c->Width() || h != c->Height()) c->NotifyResized(w, h);
+    }
+  }
+  void showEvent(QShowEvent* e) override {
+    THs::showEvent(e);
+    if (TControl* c = Ctl(); c && !e->spontaneous()) c->NotifyShow(true);
+  }
+  void hideEvent(QHideEvent* e) override {
+    THs::hideEvent(e);
+    if (TControl* c = Ctl(); c && !e->spontaneous()) c->NotifyShow(false);
+  }
+  void changeEvent(QEvent* e) override {
+    THs::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange)
+      if (TControl* c = Ctl()) c->NotifyActivate(isActiveWindow());
+  }
+};
+
+// Static text: one line, clipped, aligned, top of the box.
+class TQtLabel : public THs<QWidget> {
+ public:
+  using THs::THs;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    TControl* c = Ctl();
+    if (!c) return;
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(c->Enabled() ? ToQColor(c->Font().Color) : QColor(128, 128, 128));
+    int align = c->Alignment() == taRight    ? Qt::AlignRight
+                : c->Alignment() == taCenter ? Qt::AlignHCenter
+                                             : Qt::AlignLeft;
+    p.drawText(rect(), align | Qt::AlignTop | Qt::TextSingleLine, Q(c->Text()));
+  }
+};
+
+// A group box: an etched frame with the title on its top line.
+class TQtGroupBox : public THs<QWidget> {
+ public:
+  using THs::THs;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    TControl* c = Ctl();
+    if (!c) return;
+    QPainter p(this);
+    QFontMetrics fm(font());
+    int top = fm.height() / 2;
+    QRect r = rect().adjusted(0, top, -1, -1);
+    p.setPen(QColor(160, 160, 160));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(QColor(255, 255, 255));
+    p.drawRect(r.adjusted(1, 1, 0, 0));
+    QString title = Q(c->Text());
+    if (!title.isEmpty()) {
+      int tw = fm.horizontalAdvance(title);
+      QRect tr(8, 0, std::min(tw + 4, width() - 10), fm.height());
+      p.fillRect(tr, ToQColor(c->Color()));
+      p.setFont(font());
+      p.setPen(c->Enabled() ? ToQColor(c->Font().Color) : QColor(128, 128, 128));
+      p.drawText(tr.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title);
+    }
+  }
+};
+
+// A panel; with edge style 1 a thin border and a sunken edge surround its client area.
+class TQtPanel : public THs<QWidget> {
+ public:
+  using THs::THs;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    TControl* c = Ctl();
+    if (!c) return;
+    QPainter p(this);
+    if (c->EdgeStyle() == 1) {
+      QRect r = rect().adjusted(0, 0, -1, -1);
+      p.setPen(QColor(100, 100, 100));
+      p.drawRect(r);
+      r.adjust(1, 1, -1, -1);
+      p.setPen(QColor(160, 160, 160));
+      p.drawLine(r.topLeft(), r.topRight());
+      p.drawLine(r.topLeft(), r.bottomLeft());
+      p.setPen(QColor(255, 255, 255));
+      p.drawLine(r.bottomLeft(), r.bottomRight());
+      p.drawLine(r.topRight(), r.bottomRight());
+    }
+    if (!c->Text().empty()) {
+      p.setFont(font());
+      p.setPen(ToQColor(c->Font().Color));
+      int align = c->Alignment() == taRight    ? Qt::AlignRight
+                  : c->Alignment() == taCenter ? Qt::AlignHCenter
+                                               : Qt::AlignLeft;
+      p.drawText(rect().adjusted(3, 3, -3, -3), align | Qt::AlignVCenter | Qt::TextSingleLine,
+                 Q(c->Text()));
+    }
+  }
+};
+
+// The client area of a bordered panel: children live here, input goes to the panel.
+class TQtClient : public THs<QWidget> {
+ public:
+  using THs::THs;
+};
+
+// A plain radio button: a click does not change the check; the layer decides.
+class TQtRadio : public THs<QRadioButton> {
+ public:
+  using THs::THs;
+
+ protected:
+  void nextCheckState() override {}
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+class TQtCombo : public THs<QComboBox> {
+ public:
+  using THs::THs;
+};
+
+// A tool tip: icon and bold title on the first line, the text below.
+class TQtTip : public QWidget {
+ public:
+  TQtTip(TImpl* d, TControl* c)
+      : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint), d_(d), ctl_(c) {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+  }
+  void Forget() { ctl_ = nullptr; }
+  QSize sizeHint() const override {
+    if (!ctl_) return QSize(1, 1);
+    Layout l = Lay();
+    return l.Size;
+  }
+
+ protected:
+  struct Layout {
+    QSize Size;
+    QRect Icon, Title, Text;
+  };
+  Layout Lay() const {
+    const TToolTipInfo& t = ctl_->TipInfo();
+    QFont f = ToQFont(t.Font);
+    QFont bold = f;
+    bold.setBold(true);
+    QFontMetrics fm(f), bm(bold);
+    int m = t.Margin + 3;
+    Layout l;
+    int y = m, w = 0;
+    if (!t.Title.empty() || t.Icon) {
+      int x = m;
+      if (t.Icon) {
+        l.Icon = QRect(x, y, 16, 16);
+        x += 20;
+      }
+      QRect tr = bm.boundingRect(QRect(0, 0, 2000, 2000), 0, Q(t.Title));
+      l.Title = QRect(x, y, tr.width(), std::max(16, tr.height()));
+      w = l.Title.right() + 1 - m;
+      y += l.Title.height() + 2;
+    }
+    QString text = Q(t.Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QRect xr = fm.boundingRect(QRect(0, 0, 2000, 2000), 0, text);
+    l.Text = QRect(m, y, xr.width(), text.isEmpty() ? 0 : xr.height());
+    w = std::max(w, xr.width());
+    y += l.Text.height();
+    l.Size = QSize(w + 2 * m, y + m);
+    return l;
+  }
+  void paintEvent(QPaintEvent*) override {
+    if (!ctl_) return;
+    const TToolTipInfo& t = ctl_->TipInfo();
+    Layout l = Lay();
+    QPainter p(this);
+    p.fillRect(rect(), ToQColor(t.BackColor));
+    p.setPen(ToQColor(t.TextColor));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (t.Icon) {
+      QStyle::StandardPixmap sp = t.Icon == 1   ? QStyle::SP_MessageBoxInformation
+                                  : t.Icon == 2 ? QStyle::SP_MessageBoxWarning
+                                                : QStyle::SP_MessageBoxCritical;
+      style()->standardIcon(sp).paint(&p, l.Icon);
+    }
+    QFont f = ToQFont(t.Font);
+    QFont bold = f;
+    bold.setBold(true);
+    p.setFont(bold);
+    p.drawText(l.Title, Qt::AlignLeft | Qt::AlignVCenter, Q(t.Title));
+    p.setFont(f);
+    p.drawText(l.Text, Qt::AlignLeft | Qt::AlignTop,
+               Q(t.Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  }
+
+  TImpl* d_;
+  TControl* ctl_;
+};
+
+void ForgetWidget(QWidget* w) {
+  if (auto* h = dynamic_cast<TQtTip*>(w)) return h->Forget();
+  if (auto* h = dynamic_cast<THs<QWidget>*>(w)) return h->Forget();
+  if (auto* h = dynamic_cast<THs<QRadioButton>*>(w)) return h->Forget();
+  if (auto* h = dynamic_cast<THs<QComboBox>*>(w)) return h->Forget();
+}
+
+int g_argc = 1;
+char g_arg0[] = "herosheet";
+char* g_argv[] = {g_arg0, nullptr};
+
+}  // namespace
+
+// ---- the backend ----
+
+TQtBackend::TQtBackend(int argc, char** argv) : d_(std::make_unique<TImpl>()) {
+  d_->Self = this;
+  if (!QApplication::instance()) {
+    if (argc > 0 && argv) {
+      g_argc = argc;
+      d_->App = std::make_unique<QApplication>(g_argc, argv);
+    } else {
+      d_->App = std::make_unique<QApplication>(g_argc, g_argv);
+    }
+  }
+  d_->HoverTimer.setSingleShot(true);
+  d_->TipShowTimer.setSingleShot(true);
+  d_->TipPopTimer.setSingleShot(true);
+  TImpl* d = d_.get();
+  QObject::connect(&d_->HoverTimer, &QTimer::timeout, [d] {
+    TControl* c = d->HoverTarget;
+    d->HoverTarget = nullptr;
+    if (d->Alive(c)) c->NotifyMouseHover();
+  });
+  QObject::connect(&d_->TipShowTimer, &QTimer::timeout, [d] { d->ShowTip(); });
+  QObject::connect(&d_->TipPopTimer, &QTimer::timeout, [d] { d->HideTip(); });
+}
+
+TQtBackend::~TQtBackend() {
+  d_->HoverTimer.stop();
+  d_->TipShowTimer.stop();
+  d_->TipPopTimer.stop();
+  d_->Depth = 0;
+  d_->Flush();
+  // Windows still standing belong to controls that outlive the backend: cut them loose.
+  std::vector<QWidget*> tops;
+  for (auto& [c, w] : d_->Widgets) {
+    ForgetWidget(w);
+    const_cast<TControl*>(c)->SetNative(nullptr);
+    if (!w->parentWidget()) tops.push_back(w);
+  }
+  d_->Widgets.clear();
+  d_->Controls.clear();
+  for (QWidget* w : tops)
+    delete w;
+  d_->App.reset();
+}
+
+QWidget* TQtBackend::WidgetOf(const TControl& c) const {
+  auto it = d_->Widgets.find(&c);
+  return it == d_->Widgets.end() ? nullptr : it->second;
+}
+
+TControl* TQtBackend::ControlOf(const QWidget* w) const {
+  auto it = d_->Controls.find(w);
+  return it == d_->Controls.end() ? nullptr : it->second;
+}
+
+void TQtBackend::CreateNative(TControl& c) {
+  if (c.Kind() == TControlKind::Application) {
+    c.SetNative(&d_->AppletMarker);
+    return;
+  }
+  TImpl* d = d_.get();
+  QWidget* parent = nullptr;
+  if (c.Kind() != TControlKind::Form && c.Kind() != TControlKind::ToolTip && c.Parent())
+    parent = d->ClientOf(c.Parent());
+  QWidget* w = nullptr;
+  switch (c.Kind()) {
+    case TControlKind::Form:
+      w = new TQtForm(d, &c, nullptr);
+      break;
+    case TControlKind::Label:
+      w = new TQtLabel(d, &c, parent);
+      break;
+    case TControlKind::GroupBox:
+      w = new TQtGroupBox(d, &c, parent);
+      break;
+    case TControlKind::Panel: {
+      w = new TQtPanel(d, &c, parent);
+      QWidget* client = new TQtClient(d, &c, w);
+      d->Clients[&c] = client;
+      d->Controls[client] = &c;
+      break;
+    }
+    case TControlKind::RadioButton: {
+      auto* r = new TQtRadio(d, &c, parent);
+      r->setAutoExclusive(false);
+      r->setCheckable(true);
+      TControl* ctl = &c;
+      QObject::connect(r, &QAbstractButton::clicked, [d, ctl] {
+        if (d->Alive(ctl)) ctl->NotifyClick();
+      });
+      w = r;
+      break;
+    }
+    case TControlKind::ComboBox: {
+      auto* cb = new TQtCombo(d, &c, parent);
+      TControl* ctl = &c;
+      QObject::connect(cb, &QComboBox::activated, [d, ctl](int index) {
+        if (d->Alive(ctl)) ctl->NotifySelChange(index);
+      });
+      w = cb;
+      break;
+    }
+    case TControlKind::ToolTip:
+      w = new TQtTip(d, &c);
+      break;
+    case TControlKind::Application:
+      break;
+  }
+  if (!w) return;
+  d->Widgets[&c] = w;
+  d->Controls[w] = &c;
+  c.SetNative(w);
+  w->setAttribute(Qt::WA_DeleteOnClose, false);
+  if (c.Kind() == TControlKind::Label || c.Kind() == TControlKind::GroupBox ||
+      c.Kind() == TControlKind::Panel)
+    w->setFocusPolicy(Qt::NoFocus);
+  // A new child stays above its older siblings in Qt's stacking. Overlapping siblings without
+  // clipping paint in that order on Win32 too: the younger one's text is not cut by the older
+  // one's background (rows of labels overlap by a few pixels).
+  Apply(c, chAll & ~chVisible);
+  if (c.Kind() != TControlKind::ToolTip) w->setVisible(c.Visible());
+}
+
+void TQtBackend::DestroyNative(TControl& c) {
+  TImpl* d = d_.get();
+  if (d->HoverTarget == &c) d->HoverTarget = nullptr;
+  if (d->TipOwner == &c || (c.Kind() == TControlKind::ToolTip && d->TipOwner == c.Parent()))
+    d->HideTip();
+  c.SetNative(nullptr);
+  auto it = d->Widgets.find(&c);
+  if (it == d->Widgets.end()) return;
+  QWidget* w = it->second;
+  d->Widgets.erase(it);
+  d->Controls.erase(w);
+  auto cl = d->Clients.find(&c);
+  if (cl != d->Clients.end()) {
+    d->Controls.erase(cl->second);
+    ForgetWidget(cl->second);
+    d->Clients.erase(cl);
+  }
+  ForgetWidget(w);
+  w->hide();
+  if (d->Depth > 0) {
+    d->Doomed.emplace_back(w);  // its own event may still be running
+  } else {
+    delete w;
+  }
+}
+
+void TQtBackend::Apply(TControl& c, uint32_t changes) {
+  QWidget* w = WidgetOf(c);
+  if (!w) return;
+  TImpl* d = d_.get();
+  bool form = c.Kind() == TControlKind::Form;
+  bool tip = c.Kind() == TControlKind::ToolTip;
+
+  if ((changes & chStyle) && form) {
+    uint32_t s = c.Style();
+    Qt::WindowFlags f = Qt::Window;
+    if ((s & ws::Caption) == ws::Caption) {
+      f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowCloseButtonHint;
+      if (s & ws::MinimizeBox) f |= Qt::WindowMinimizeButtonHint;
+      if (s & ws::MaximizeBox) f |= Qt::WindowMaximizeButtonHint;
+    } else {
+      f |= Qt::FramelessWindowHint;
+    }
+    if (c.ExStyle() & wsex::ToolWindow) f = (f & ~Qt::Window) | Qt::Tool;
+    if (c.ExStyle() & wsex::TopMost) f |= Qt::WindowStaysOnTopHint;
+    bool vis = w->isVisible();
+    if (w->windowFlags() != f) {
+      w->setWindowFlags(f);
+      if (vis) w->show();
+    }
+    changes |= chBounds;
+  }
+  if (changes & chBounds) {
+    if (form) {
+      TSize extra = FrameExtra(c);
+      int cw = std::max(0, c.Width() - extra.Width), ch = std::max(0, c.Height() - extra.Height);
+      w->move(c.Left(), c.Top());
+      if (c.Style() & ws::SizeBox) {
+        w->setMinimumSize(0, 0);
+        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        w->resize(cw, ch);
+      } else {
+        w->setFixedSize(cw, ch);
+      }
+    } else if (tip) {
+      if (c.TipInfo().Tracking) w->move(c.Left(), c.Top());
+    } else {
+      w->setGeometry(c.Left(), c.Top(), c.Width(), c.Height());
+    }
+    if (QWidget* client = d->Clients.count(&c) ? d->Clients[&c] : nullptr) {
+      int e = c.EdgeStyle() == 1 ? 3 : 0;
+      client->setGeometry(e, e, std::max(0, c.Width() - 2 * e), std::max(0, c.Height() - 2 * e));
+    }
+  }
+  if ((changes & chStyle) && d->Clients.count(&c)) {
+    int e = c.EdgeStyle() == 1 ? 3 : 0;
+    d->Clients[&c]->setGeometry(e, e, std::max(0, c.Width() - 2 * e),
+                                std::max(0, c.Height() - 2 * e));
+    w->update();
+  }
+  if (changes & chText) {
+    switch (c.Kind()) {
+      case TControlKind::Form:
+        w->setWindowTitle(Q(c.Text()));
+        break;
+      case TControlKind::RadioButton:
+        static_cast<QRadioButton*>(w)->setText(Q(c.Text()));
+        break;
+      case TControlKind::ComboBox: {
+        auto* cb = static_cast<QComboBox*>(w);
+        if (cb->isEditable()) cb->setEditText(Q(c.Text()));
+        break;
+      }
+      default:
+        w->update();
+        break;
+    }
+  }
+  if ((changes & (chFont | chColor)) && !tip) {
+    w->setFont(ToQFont(c.Font()));
+    QPalette pal = w->palette();
+    QColor bg = ToQColor(c.Color()), fg = ToQColor(c.Font().Color);
+    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+      pal.setColor(role, bg);
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+      pal.setColor(QPalette::Active, role, fg), pal.setColor(QPalette::Inactive, role, fg);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+    if (QWidget* client = d->Clients.count(&c) ? d->Clients[&c] : nullptr) {
+      client->setPalette(pal);
+      client->setAutoFillBackground(false);
+    }
+    w->update();
+  }
+  if (tip && (changes & (chTip | chFont))) {
+    w->adjustSize();
+    w->update();
+  }
+  if (changes & chEnabled) w->setEnabled(c.Enabled());
+  if (changes & chCursor) {
+    if (c.Cursor() == 0)
+      w->unsetCursor();
+    else
+      w->setCursor(CursorShape(c.Cursor()));
+  }
+  if ((changes & chStyle) && !form && !tip)
+    w->setFocusPolicy(
+        (c.Style() & ws::TabStop) ? Qt::StrongFocus
+        : (c.Kind() == TControlKind::RadioButton || c.Kind() == TControlKind::ComboBox)
+            ? Qt::ClickFocus
+            : Qt::NoFocus);
+  if ((changes & chCheck) && c.Kind() == TControlKind::RadioButton)
+    static_cast<QRadioButton*>(w)->setChecked(c.Checked());
+  if ((changes & (chItems | chSelection | chStyle)) && c.Kind() == TControlKind::ComboBox) {
+    auto* cb = static_cast<QComboBox*>(w);
+    QSignalBlocker block(cb);
+    if (cb->isEditable() != c.Editable()) {
+      cb->setEditable(c.Editable());
+      if (c.Editable()) cb->setEditText(Q(c.Text()));
+    }
+    if (changes & chItems) {
+      cb->clear();
+      for (const std::string& s : c.Items())
+        cb->addItem(Q(s));
+    }
+    cb->setCurrentIndex(c.ItemIndex());
+  }
+  if ((changes & chAlpha) && form) w->setWindowOpacity(c.Alpha() / 255.0);
+  if ((changes & chWindowState) && form) {
+    Qt::WindowStates st = c.WindowState() == wsMinimized   ? Qt::WindowMinimized
+                          : c.WindowState() == wsMaximized ? Qt::WindowMaximized
+                                                           : Qt::WindowNoState;
+    w->setWindowState(st);
+  }
+  if (changes & chVisible) {
+    if (tip) {
+      // A tracking tip shows where the layer puts it; the others follow the mouse.
+      if (c.TipInfo().Tracking) {
+        w->setVisible(c.Visible());
+        c.SetTipShown(c.Visible());
+      }
+    } else {
+      w->setVisible(c.Visible());
+    }
+  }
+}
+
+void TQtBackend::Restack(TControl& c, bool toFront) {
+  if (QWidget* w = WidgetOf(c)) {
+    if (toFront)
+      w->raise();
+    else
+      w->lower();
+  }
+}
+
+void TQtBackend::SetFocus(TControl& c) {
+  if (QWidget* w = WidgetOf(c)) w->setFocus(Qt::OtherFocusReason);
+}
+
+TControl* TQtBackend::FocusedControl() {
+  QWidget* f = QApplication::focusWidget();
+  return f ? ControlOf(f) : nullptr;
+}
+
+void TQtBackend::SetCapture(TControl* c) {
+  if (QWidget* g = QWidget::mouseGrabber()) g->releaseMouse();
+  if (c)
+    if (QWidget* w = WidgetOf(*c)) w->grabMouse();
+}
+
+void TQtBackend::BeginSystemMove(TControl& form) {
+  QWidget* w = WidgetOf(form);
+  if (w && w->windowHandle()) w->windowHandle()->startSystemMove();
+}
+
+TSize TQtBackend::MeasureText(const TControl& c, std::string_view text) {
+  QFontMetrics fm(ToQFont(c.Font()));
+  return TSize{fm.horizontalAdvance(Q(text)), fm.height()};
+}
+
+TSize TQtBackend::FrameExtra(const TControl& form) {
+  return ClassicFrameExtra(form.Style(), form.ExStyle());
+}
+
+bool TQtBackend::ProcessMessages(bool wait) {
+  if (d_->Quit) return false;
+  QCoreApplication::processEvents(wait ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+  d_->Flush();
+  return !d_->Quit;
+}
+
+void TQtBackend::PostQuit() {
+  d_->Quit = true;
+  if (auto* disp = QAbstractEventDispatcher::instance()) disp->wakeUp();
+}
+
+void TQtBackend::ResetQuit() {
+  d_->Quit = false;
+}
+
+QImage TQtBackend::Grab(const TControl& form) const {
+  QWidget* w = WidgetOf(form);
+  return w ? w->grab().toImage() : QImage();
+}

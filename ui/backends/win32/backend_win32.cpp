@@ -1,0 +1,950 @@
+// The Win32 backend. System controls are subclassed so that one procedure sees every message;
+// whichever window receives a child's WM_COMMAND, WM_NOTIFY or WM_CTLCOLOR* (the form, a group
+// box, a panel) hands it to that child's control.
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+// windows.h maps these names onto its ANSI calls; the window layer uses them as its own.
+#undef CreateWindow
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
+
+#include "ui/backends/win32/backend_win32.h"
+
+namespace {
+
+constexpr char kFormClass[] = "HsForm";
+constexpr char kAppClass[] = "HsApplication";
+// The drop-down list of a combo box opens below its field; its window is this much taller.
+constexpr int kComboDropHeight = 150;
+
+// SetWindowPos flags used by the layer.
+// The hide at creation also puts the new window on top of its siblings, so that of two
+// overlapping controls the later one is painted whole.
+constexpr UINT kHideNoActivate = 0x293;   // no size, move, activation; hide
+constexpr UINT kFrontNoActivate = 0x253;  // no size, move, activation; show
+constexpr UINT kBackNoActivate = 0x213;   // no size, move, activation
+
+LRESULT CALLBACK WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+
+bool IsAscii(std::string_view t) {
+  for (char ch : t)
+    if (static_cast<unsigned char>(ch) >= 0x80) return false;
+  return true;
+}
+VOID CALLBACK CloseTimerProc(HWND, UINT, UINT_PTR, DWORD);
+
+struct TWinRec {
+  TControl* Ctl = nullptr;    // nullptr once the window is going away
+  WNDPROC OldProc = nullptr;  // class procedure of a subclassed system control
+  bool Tracking = false;      // hover and leave requested from TrackMouseEvent
+};
+
+const char* KindWord(TControlKind k) {
+  switch (k) {
+    case TControlKind::Application:
+      return "app";
+    case TControlKind::Form:
+      return "form";
+    case TControlKind::Label:
+      return "label";
+    case TControlKind::RadioButton:
+      return "radio";
+    case TControlKind::GroupBox:
+      return "group";
+    case TControlKind::Panel:
+      return "panel";
+    case TControlKind::ComboBox:
+      return "combo";
+    case TControlKind::ToolTip:
+      return "tip";
+  }
+  return "?";
+}
+
+COLORREF Rgb(uint32_t c) {
+  if (IsSystemColor(c)) return GetSysColor(static_cast<int>(c & 0xFF));
+  return c & 0x00FFFFFFu;
+}
+
+class TWin32Backend final : public TBackend {
+ public:
+  TWin32Backend();
+  ~TWin32Backend() override;
+
+  const char* Name() const override { return "win32"; }
+  void CreateNative(TControl& c) override;
+  void DestroyNative(TControl& c) override;
+  void Apply(TControl& c, uint32_t changes) override;
+  void Restack(TControl& c, bool toFront) override;
+  void SetFocus(TControl& c) override;
+  TControl* FocusedControl() override { return ControlOf(GetFocus()); }
+  void SetCapture(TControl* c) override;
+  void BeginSystemMove(TControl& form) override;
+  TSize MeasureText(const TControl& c, std::string_view text) override;
+  int PixelsPerInch() override;
+  TSize FrameExtra(const TControl& form) override;
+  bool ProcessMessages(bool wait) override;
+  void PostQuit() override;
+  void ResetQuit() override;
+
+  LRESULT Handle(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+  void SetTrace(const std::string& path);
+  void CloseTick();
+
+ private:
+  TControl* ControlOf(HWND h) const {
+    auto it = wins_.find(h);
+    return it == wins_.end() ? nullptr : it->second.Ctl;
+  }
+  static HWND H(const TControl& c) { return static_cast<HWND>(c.Native()); }
+
+  uint32_t BaseStyle(const TControl& c) const;
+  uint32_t BaseExStyle(const TControl& c) const;
+  uint32_t FullStyle(const TControl& c) const { return BaseStyle(c) | c.Style(); }
+  uint32_t FullExStyle(const TControl& c) const { return BaseExStyle(c) | c.ExStyle(); }
+  HFONT FontFor(const TFontRec& f);
+  HBRUSH BrushFor(uint32_t color);
+  void ShowNative(TControl& c);
+  void ApplyTip(TControl& tip);
+  void ApplyAlpha(TControl& c);
+  void PaintText(HWND h, TControl& c);
+  LRESULT ColorMessage(HWND child, HDC dc);
+  void ChildCommand(HWND child, UINT code);
+  void Trace(const TControl& c, const std::string& what);
+  void TraceLayout(const TControl& c);
+  bool Quiet() const { return creating_ > 0; }
+
+  std::unordered_map<HWND, TWinRec> wins_;
+  std::map<std::tuple<std::string, int, int, int>, HFONT> fonts_;
+  std::unordered_map<uint32_t, HBRUSH> brushes_;
+  HINSTANCE inst_ = nullptr;
+  int ppi_ = 0;
+  int creating_ = 0;
+  bool quit_ = false;
+  bool quitPosted_ = false;  // a WM_QUIT is in the queue
+  bool staleQuit_ = false;   // ... and it is to be dropped
+  FILE* trace_ = nullptr;
+  std::string closeFile_;
+  UINT_PTR closeTimer_ = 0;
+};
+
+TWin32Backend* g_backend = nullptr;
+
+TWin32Backend::TWin32Backend() {
+  g_backend = this;
+  inst_ = GetModuleHandleA(nullptr);
+  INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = WndProc;
+  wc.hInstance = inst_;
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  // The program's icon resource when it has one, else the system's.
+  wc.hIcon = LoadIconA(inst_, "MAINICON");
+  if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  wc.lpszClassName = kFormClass;
+  RegisterClassExA(&wc);
+  wc.lpszClassName = kAppClass;
+  RegisterClassExA(&wc);
+
+  if (const char* t = std::getenv("HS_WIN32_TRACE"); t && *t) SetTrace(t);
+  if (const char* f = std::getenv("HS_WIN32_CLOSE"); f && *f) {
+    closeFile_ = f;
+    closeTimer_ = SetTimer(nullptr, 0, 100, CloseTimerProc);
+  }
+}
+
+TWin32Backend::~TWin32Backend() {
+  if (closeTimer_) KillTimer(nullptr, closeTimer_);
+  for (auto& f : fonts_)
+    DeleteObject(f.second);
+  for (auto& b : brushes_)
+    DeleteObject(b.second);
+  if (trace_) std::fclose(trace_);
+  g_backend = nullptr;
+}
+
+void TWin32Backend::SetTrace(const std::string& path) {
+  if (trace_) std::fclose(trace_);
+  trace_ = path.empty() ? nullptr : std::fopen(path.c_str(), "ab");
+}
+
+void TWin32Backend::Trace(const TControl& c, const std::string& what) {
+  if (!trace_ || Quiet()) return;
+  std::string line = Win32TraceName(c) + " " + what + "\n";
+  std::fwrite(line.data(), 1, line.size(), trace_);
+  std::fflush(trace_);
+}
+
+// Where every visible window under c is on the screen, for tests that drive the mouse.
+void TWin32Backend::TraceLayout(const TControl& c) {
+  if (!trace_) return;
+  for (TControl* k : c.Children()) {
+    HWND h = H(*k);
+    if (!h || !IsWindowVisible(h) || k->Kind() == TControlKind::ToolTip) continue;
+    RECT r;
+    GetWindowRect(h, &r);
+    Trace(*k, "at " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                  std::to_string(r.right) + " " + std::to_string(r.bottom) + " \"" + k->Text() +
+                  "\"");
+    TraceLayout(*k);
+  }
+}
+
+void TWin32Backend::CloseTick() {
+  if (closeFile_.empty() || GetFileAttributesA(closeFile_.c_str()) == INVALID_FILE_ATTRIBUTES)
+    return;
+  KillTimer(nullptr, closeTimer_);
+  closeTimer_ = 0;
+  closeFile_.clear();
+  for (auto& w : wins_) {
+    TControl* c = w.second.Ctl;
+    if (c && c->Kind() == TControlKind::Form && IsWindowVisible(w.first)) {
+      PostMessageA(w.first, WM_CLOSE, 0, 0);
+      return;
+    }
+  }
+}
+
+// ---- styles, fonts, brushes ----
+
+uint32_t TWin32Backend::BaseStyle(const TControl& c) const {
+  switch (c.Kind()) {
+    case TControlKind::Application:
+      return WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX;
+    case TControlKind::Form:
+      return WS_CLIPCHILDREN;
+    case TControlKind::Label: {
+      uint32_t align = c.Alignment() == taRight    ? SS_RIGHT
+                       : c.Alignment() == taCenter ? SS_CENTER
+                                                   : SS_LEFTNOWORDWRAP;
+      return WS_CHILD | WS_CLIPSIBLINGS | SS_NOTIFY | SS_NOPREFIX | align;
+    }
+    case TControlKind::Panel: {
+      uint32_t align = c.Alignment() == taRight    ? SS_RIGHT
+                       : c.Alignment() == taCenter ? SS_CENTER
+                                                   : SS_LEFTNOWORDWRAP;
+      return WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | SS_NOTIFY | SS_NOPREFIX | align;
+    }
+    case TControlKind::RadioButton:
+      return WS_CHILD | WS_CLIPSIBLINGS | BS_RADIOBUTTON | BS_NOTIFY | WS_GROUP | WS_TABSTOP;
+    case TControlKind::GroupBox:
+      return WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX;
+    case TControlKind::ComboBox:
+      return WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL |
+             (c.Editable() ? CBS_DROPDOWN : CBS_DROPDOWNLIST) | CBS_AUTOHSCROLL | CBS_HASSTRINGS |
+             (c.Sorted() ? CBS_SORT : 0);
+    case TControlKind::ToolTip:
+      return WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | (c.TipInfo().Balloon ? TTS_BALLOON : 0);
+  }
+  return 0;
+}
+
+uint32_t TWin32Backend::BaseExStyle(const TControl& c) const {
+  switch (c.Kind()) {
+    case TControlKind::Panel:
+      return WS_EX_CONTROLPARENT;
+    case TControlKind::ToolTip:
+      return WS_EX_TOPMOST;
+    default:
+      return 0;
+  }
+}
+
+HFONT TWin32Backend::FontFor(const TFontRec& f) {
+  auto key = std::make_tuple(f.Name, static_cast<int>(f.Size), static_cast<int>(f.Style),
+                             static_cast<int>(f.CharSet));
+  auto it = fonts_.find(key);
+  if (it != fonts_.end()) return it->second;
+  HFONT font = CreateFontA(FontHeightFor(f.Size, PixelsPerInch()), 0, 0, 0,
+                           (f.Style & fsBold) ? FW_BOLD : FW_NORMAL, (f.Style & fsItalic) != 0,
+                           (f.Style & fsUnderline) != 0, (f.Style & fsStrikeOut) != 0, f.CharSet,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, f.Name.c_str());
+  if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  fonts_[key] = font;
+  return font;
+}
+
+HBRUSH TWin32Backend::BrushFor(uint32_t color) {
+  if (IsSystemColor(color)) return GetSysColorBrush(static_cast<int>(color & 0xFF));
+  uint32_t rgb = color & 0x00FFFFFFu;
+  auto it = brushes_.find(rgb);
+  if (it != brushes_.end()) return it->second;
+  HBRUSH b = CreateSolidBrush(rgb);
+  brushes_[rgb] = b;
+  return b;
+}
+
+int TWin32Backend::PixelsPerInch() {
+  if (ppi_ == 0) {
+    HDC dc = GetDC(nullptr);
+    ppi_ = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc) ReleaseDC(nullptr, dc);
+    if (ppi_ <= 0) ppi_ = 96;
+  }
+  return ppi_;
+}
+
+// ---- windows ----
+
+void TWin32Backend::CreateNative(TControl& c) {
+  HWND parent = c.Parent() ? H(*c.Parent()) : nullptr;
+  const char* cls = nullptr;
+  bool own = false;
+  switch (c.Kind()) {
+    case TControlKind::Application:
+      cls = kAppClass;
+      own = true;
+      parent = nullptr;
+      break;
+    case TControlKind::Form:
+      cls = kFormClass;
+      own = true;
+      break;
+    case TControlKind::Label:
+    case TControlKind::Panel:
+      cls = "STATIC";
+      break;
+    case TControlKind::RadioButton:
+    case TControlKind::GroupBox:
+      cls = "BUTTON";
+      break;
+    case TControlKind::ComboBox:
+      cls = "COMBOBOX";
+      break;
+    case TControlKind::ToolTip:
+      cls = TOOLTIPS_CLASSA;
+      break;
+  }
+  bool child = (BaseStyle(c) & WS_CHILD) != 0;
+  if (child && !parent) return;  // a control needs its parent's window
+  int height = c.Height() + (c.Kind() == TControlKind::ComboBox ? kComboDropHeight : 0);
+  // A plain drop-down list has no text of its own; one with an edit field shows it there.
+  bool noText =
+      c.Kind() == TControlKind::ToolTip || (c.Kind() == TControlKind::ComboBox && !c.Editable());
+  std::string ansi = noText ? std::string() : ToAnsiText(c.Text());
+  const char* text = noText ? nullptr : ansi.c_str();
+  ++creating_;
+  HWND h = CreateWindowExA(FullExStyle(c), cls, text, FullStyle(c) & ~WS_VISIBLE, c.Left(), c.Top(),
+                           c.Width(), height, parent,
+                           child ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.Id())) : nullptr,
+                           inst_, own ? static_cast<void*>(&c) : nullptr);
+  if (!h) {
+    --creating_;
+    return;
+  }
+  if (!own) {
+    TWinRec r;
+    r.Ctl = &c;
+    r.OldProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(h, GWLP_WNDPROC));
+    wins_[h] = r;
+    SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WndProc));
+  }
+  c.SetNative(h);
+  SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, kHideNoActivate);
+  if (c.Kind() == TControlKind::ToolTip) {
+    SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    TOOLINFOA ti{};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT;
+    ti.hwnd = GetParent(parent) ? GetParent(parent) : parent;
+    ti.uId = reinterpret_cast<UINT_PTR>(parent);
+    ti.lpszText = nullptr;
+    SendMessageA(h, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  Apply(c, chFont | chColor | chEnabled | chCheck | chItems | chSelection | chTip | chAlpha);
+  // The combo box takes no window name at creation; its edit field gets the text now.
+  if (c.Kind() == TControlKind::ComboBox && c.Editable())
+    SetWindowTextA(h, ToAnsiText(c.Text()).c_str());
+  --creating_;
+  if (c.Visible() && c.Kind() != TControlKind::ToolTip) ShowNative(c);
+}
+
+void TWin32Backend::DestroyNative(TControl& c) {
+  HWND h = H(c);
+  c.SetNative(nullptr);
+  if (!h) return;
+  auto it = wins_.find(h);
+  if (it != wins_.end()) it->second.Ctl = nullptr;  // nothing reaches c from here on
+  if (IsWindow(h))
+    ::DestroyWindow(h);
+  else
+    wins_.erase(h);
+}
+
+void TWin32Backend::ShowNative(TControl& c) {
+  HWND h = H(c);
+  if (!h) return;
+  if (!c.Visible()) {
+    ShowWindow(h, SW_HIDE);
+    return;
+  }
+  switch (c.Kind()) {
+    case TControlKind::Form: {
+      int cmd = c.WindowState() == wsMinimized   ? SW_SHOWMINIMIZED
+                : c.WindowState() == wsMaximized ? SW_SHOWMAXIMIZED
+                                                 : SW_SHOW;
+      ShowWindow(h, cmd);
+      break;
+    }
+    case TControlKind::ToolTip:
+      break;  // tool tips show themselves
+    default:
+      ShowWindow(h, SW_SHOWNA);
+      break;
+  }
+}
+
+void TWin32Backend::Apply(TControl& c, uint32_t changes) {
+  HWND h = H(c);
+  if (!h) return;
+  TControlKind k = c.Kind();
+  if (changes & chStyle) {
+    LONG_PTR keep =
+        GetWindowLongPtrA(h, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE);
+    LONG_PTR keepEx = GetWindowLongPtrA(h, GWL_EXSTYLE) & WS_EX_LAYERED;
+    SetWindowLongPtrA(h, GWL_STYLE, static_cast<LONG_PTR>(FullStyle(c) & ~WS_VISIBLE) | keep);
+    SetWindowLongPtrA(h, GWL_EXSTYLE, static_cast<LONG_PTR>(FullExStyle(c)) | keepEx);
+    SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if ((changes & chAlignment) && (k == TControlKind::Label || k == TControlKind::Panel)) {
+    LONG_PTR s = GetWindowLongPtrA(h, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+    SetWindowLongPtrA(h, GWL_STYLE, s | (FullStyle(c) & SS_TYPEMASK));
+    InvalidateRect(h, nullptr, TRUE);
+  }
+  if ((changes & chBounds) && k != TControlKind::ToolTip) {
+    int height = c.Height() + (k == TControlKind::ComboBox ? kComboDropHeight : 0);
+    SetWindowPos(h, nullptr, c.Left(), c.Top(), c.Width(), height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    if (k == TControlKind::Form) {
+      Trace(c, "bounds " + std::to_string(c.Left()) + " " + std::to_string(c.Top()) + " " +
+                   std::to_string(c.Width()) + " " + std::to_string(c.Height()));
+    }
+  }
+  if ((changes & chText) && k != TControlKind::ToolTip &&
+      (k != TControlKind::ComboBox || c.Editable())) {
+    SetWindowTextA(h, ToAnsiText(c.Text()).c_str());
+    if (k == TControlKind::Label || k == TControlKind::Panel) InvalidateRect(h, nullptr, TRUE);
+    Trace(c, "text \"" + c.Text() + "\"");
+  }
+  if ((changes & chFont) && k != TControlKind::ToolTip && k != TControlKind::Application) {
+    SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(c.Font())), TRUE);
+    InvalidateRect(h, nullptr, TRUE);
+    const TFontRec& f = c.Font();
+    char color[16];
+    std::snprintf(color, sizeof color, "%06X", static_cast<unsigned>(f.Color));
+    Trace(c, "font \"" + f.Name + "\" " + std::to_string(f.Size) + " " + std::to_string(f.Style) +
+                 " " + color);
+  }
+  if (changes & chColor) InvalidateRect(h, nullptr, TRUE);
+  if (changes & chEnabled) EnableWindow(h, c.Enabled());
+  if ((changes & chCheck) && k == TControlKind::RadioButton) {
+    SendMessageA(h, BM_SETCHECK, c.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    Trace(c, c.Checked() ? "check 1" : "check 0");
+  }
+  if ((changes & chItems) && k == TControlKind::ComboBox) {
+    SendMessageA(h, CB_RESETCONTENT, 0, 0);
+    // Inserted at their index: the layer keeps the order, also of a sorted list.
+    for (int i = 0; i < c.ItemCount(); ++i) {
+      std::string item = ToAnsiText(c.Item(i));
+      SendMessageA(h, CB_INSERTSTRING, static_cast<WPARAM>(i),
+                   reinterpret_cast<LPARAM>(item.c_str()));
+      SendMessageA(h, CB_SETITEMDATA, static_cast<WPARAM>(i), static_cast<LPARAM>(c.ItemData(i)));
+    }
+  }
+  if ((changes & (chItems | chSelection)) && k == TControlKind::ComboBox)
+    SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(c.ItemIndex()), 0);
+  if ((changes & chTip) && k == TControlKind::ToolTip) ApplyTip(c);
+  if ((changes & chAlpha) && k == TControlKind::Form) ApplyAlpha(c);
+  if (changes & chVisible) {
+    ShowNative(c);
+    if (k == TControlKind::Form) {
+      Trace(c, c.Visible() ? "show 1" : "show 0");
+      if (c.Visible()) TraceLayout(c);
+    }
+  }
+  if ((changes & chWindowState) && k == TControlKind::Form && c.Visible()) {
+    ShowWindow(h, c.WindowState() == wsMinimized   ? SW_MINIMIZE
+                  : c.WindowState() == wsMaximized ? SW_MAXIMIZE
+                                                   : SW_RESTORE);
+  }
+  if (changes & chCursor) {
+    // The cursor is set on WM_SETCURSOR; refresh it when the mouse is over the window now.
+    POINT p;
+    if (GetCursorPos(&p) && WindowFromPoint(p) == h)
+      SendMessageA(h, WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(HTCLIENT, 0));
+  }
+}
+
+void TWin32Backend::ApplyTip(TControl& tip) {
+  HWND h = H(tip);
+  TControl* owner = tip.Parent();
+  if (!h || !owner || !owner->HasWindow()) return;
+  const TToolTipInfo& t = tip.TipInfo();
+  LONG_PTR s = GetWindowLongPtrA(h, GWL_STYLE);
+  LONG_PTR want = t.Balloon ? (s | TTS_BALLOON) : (s & ~static_cast<LONG_PTR>(TTS_BALLOON));
+  if (want != s) SetWindowLongPtrA(h, GWL_STYLE, want);
+  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(t.Font)), FALSE);
+  SendMessageA(h, TTM_SETTIPTEXTCOLOR, Rgb(t.TextColor), 0);
+  SendMessageA(h, TTM_SETTIPBKCOLOR, Rgb(t.BackColor), 0);
+  SendMessageA(h, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(t.InitialDelay, 0));
+  SendMessageA(h, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(t.AutoPopDelay, 0));
+  RECT m{t.Margin, t.Margin, t.Margin, t.Margin};
+  SendMessageA(h, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&m));
+  TOOLINFOA ti{};
+  ti.cbSize = TTTOOLINFOA_V2_SIZE;
+  HWND ownerH = H(*owner);
+  ti.hwnd = GetParent(ownerH) ? GetParent(ownerH) : ownerH;
+  ti.uId = reinterpret_cast<UINT_PTR>(ownerH);
+  std::string text = ToAnsiText(t.Text);
+  ti.lpszText = text.data();
+  SendMessageA(h, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+  std::string title = ToAnsiText(t.Title);
+  SendMessageA(h, TTM_SETTITLEA, static_cast<WPARAM>(t.Icon),
+               reinterpret_cast<LPARAM>(title.c_str()));
+}
+
+void TWin32Backend::ApplyAlpha(TControl& c) {
+  HWND h = H(c);
+  using TSetLayered = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+  // Looked up at run time: systems without it leave the form opaque.
+  static const TSetLayered setLayered = [] {
+    HMODULE user = GetModuleHandleA("User32");
+    FARPROC p = user ? GetProcAddress(user, "SetLayeredWindowAttributes") : nullptr;
+    return reinterpret_cast<TSetLayered>(reinterpret_cast<void*>(p));
+  }();
+  if (!setLayered) return;
+  LONG_PTR ex = GetWindowLongPtrA(h, GWL_EXSTYLE);
+  if (c.Alpha() < 255) {
+    SetWindowLongPtrA(h, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    setLayered(h, 0, c.Alpha(), LWA_ALPHA);
+  } else if (ex & WS_EX_LAYERED) {
+    SetWindowLongPtrA(h, GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  }
+}
+
+void TWin32Backend::Restack(TControl& c, bool toFront) {
+  if (HWND h = H(c))
+    SetWindowPos(h, toFront ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+                 toFront ? kFrontNoActivate : kBackNoActivate);
+}
+
+void TWin32Backend::SetFocus(TControl& c) {
+  if (HWND h = H(c)) ::SetFocus(h);
+}
+
+void TWin32Backend::SetCapture(TControl* c) {
+  if (c && c->HasWindow())
+    ::SetCapture(H(*c));
+  else
+    ::ReleaseCapture();
+}
+
+void TWin32Backend::BeginSystemMove(TControl& form) {
+  ::ReleaseCapture();
+  SendMessageA(H(form), WM_SYSCOMMAND, 0xF012, 0);
+}
+
+TSize TWin32Backend::MeasureText(const TControl& c, std::string_view text) {
+  HWND h = H(c);
+  HDC dc = GetDC(h);
+  if (!dc) return TSize{};
+  HGDIOBJ old = SelectObject(dc, FontFor(c.Font()));
+  SIZE s{0, 0};
+  std::string ansi = ToAnsiText(text);
+  GetTextExtentPoint32A(dc, ansi.data(), static_cast<int>(ansi.size()), &s);
+  SelectObject(dc, old);
+  ReleaseDC(h, dc);
+  return TSize{static_cast<int>(s.cx), static_cast<int>(s.cy)};
+}
+
+TSize TWin32Backend::FrameExtra(const TControl& form) {
+  RECT r{0, 0, 0, 0};
+  AdjustWindowRectEx(&r, FullStyle(form), FALSE, FullExStyle(form));
+  return TSize{static_cast<int>(r.right - r.left), static_cast<int>(r.bottom - r.top)};
+}
+
+// ---- the message loop ----
+
+bool TWin32Backend::ProcessMessages(bool wait) {
+  if (quit_) return false;
+  if (wait) WaitMessage();
+  MSG m;
+  while (!quit_ && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    if (m.message == WM_QUIT) {
+      quitPosted_ = false;
+      if (staleQuit_) {  // posted before the last ResetQuit
+        staleQuit_ = false;
+        continue;
+      }
+      quit_ = true;
+      break;
+    }
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+  }
+  return !quit_;
+}
+
+void TWin32Backend::PostQuit() {
+  if (!quitPosted_) PostQuitMessage(0);
+  quitPosted_ = true;
+  staleQuit_ = false;
+  quit_ = true;
+}
+
+// The queue is not looked at here: a PeekMessage would make the pending messages old, and the
+// WaitMessage of the next loop turn would then sleep on them.
+void TWin32Backend::ResetQuit() {
+  staleQuit_ = quitPosted_;
+  quit_ = false;
+}
+
+// ---- messages ----
+
+void TWin32Backend::PaintText(HWND h, TControl& c) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(h, &ps);
+  RECT r;
+  GetClientRect(h, &r);
+  FillRect(dc, &r, BrushFor(c.Color()));
+  HGDIOBJ old = SelectObject(dc, FontFor(c.Font()));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, c.Enabled() ? Rgb(c.Font().Color) : GetSysColor(COLOR_GRAYTEXT));
+  UINT align = c.Alignment() == taRight    ? DT_RIGHT
+               : c.Alignment() == taCenter ? DT_CENTER
+                                           : DT_LEFT;
+  UINT flags = DT_SINGLELINE | DT_NOPREFIX | align;
+  if (c.Kind() == TControlKind::Panel) flags |= DT_VCENTER;
+  std::string ansi = ToAnsiText(c.Text());
+  DrawTextA(dc, ansi.c_str(), static_cast<int>(ansi.size()), &r, flags);
+  SelectObject(dc, old);
+  EndPaint(h, &ps);
+}
+
+LRESULT TWin32Backend::ColorMessage(HWND child, HDC dc) {
+  TControl* c = ControlOf(child);
+  if (!c) return 0;
+  SetTextColor(dc, Rgb(c->Font().Color));
+  SetBkColor(dc, Rgb(c->Color()));
+  return reinterpret_cast<LRESULT>(BrushFor(c->Color()));
+}
+
+void TWin32Backend::ChildCommand(HWND child, UINT code) {
+  TControl* c = ControlOf(child);
+  if (!c || Quiet()) return;
+  switch (c->Kind()) {
+    case TControlKind::RadioButton:
+      if (code == BN_CLICKED) {
+        Trace(*c, "click");
+        c->NotifyClick();
+      }
+      break;
+    case TControlKind::Label:
+    case TControlKind::Panel:
+      if (code == STN_CLICKED) {
+        Trace(*c, "click");
+        c->NotifyClick();
+      }
+      break;
+    case TControlKind::ComboBox:
+      if (code == CBN_SELCHANGE) {
+        int i = static_cast<int>(SendMessageA(child, CB_GETCURSEL, 0, 0));
+        Trace(*c, "select " + std::to_string(i));
+        c->NotifySelChange(i);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT TWin32Backend::Handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    // Our own classes: the control comes with the creation parameters.
+    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
+    if (cs->lpCreateParams && !wins_.count(h)) {
+      TWinRec r;
+      r.Ctl = static_cast<TControl*>(cs->lpCreateParams);
+      wins_[h] = r;
+    }
+  }
+  auto it = wins_.find(h);
+  if (it == wins_.end()) return DefWindowProcA(h, msg, wp, lp);
+  // Copies: the map may change during the notifications below.
+  TControl* c = it->second.Ctl;
+  WNDPROC old = it->second.OldProc;
+  auto next = [&] {
+    return old ? CallWindowProcA(old, h, msg, wp, lp) : DefWindowProcA(h, msg, wp, lp);
+  };
+  if (msg == WM_NCDESTROY) {
+    LRESULT res = next();
+    if (c && c->Native() == h) c->SetNative(nullptr);
+    wins_.erase(h);
+    return res;
+  }
+  if (!c) return next();
+  bool live = !Quiet();
+  auto mouse = [&](int button) {
+    TMouseInfo m;
+    m.Button = button;
+    m.Keys = static_cast<uint32_t>(wp & 0xFFFF);
+    m.X = static_cast<short>(LOWORD(lp));
+    m.Y = static_cast<short>(HIWORD(lp));
+    return m;
+  };
+
+  switch (msg) {
+    case WM_MOUSEMOVE: {
+      auto r = wins_.find(h);
+      if (r != wins_.end() && !r->second.Tracking) {
+        r->second.Tracking = true;
+        TRACKMOUSEEVENT t{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, h, HOVER_DEFAULT};
+        TrackMouseEvent(&t);
+        Trace(*c, "enter");
+      }
+      if (live) c->NotifyMouseMove(mouse(0));
+      break;
+    }
+    case WM_MOUSEHOVER:
+      if (live) {
+        Trace(*c, "hover");
+        c->NotifyMouseHover();
+      }
+      return 0;
+    case WM_MOUSELEAVE: {
+      auto r = wins_.find(h);
+      if (r != wins_.end()) r->second.Tracking = false;
+      if (live) {
+        Trace(*c, "leave");
+        c->NotifyMouseLeave();
+      }
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: {
+      int b = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? 1
+              : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? 2
+                                                                   : 3;
+      if (live) c->NotifyMouseDown(mouse(b));
+      break;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      int b = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 3;
+      if (live) c->NotifyMouseUp(mouse(b));
+      break;
+    }
+    case WM_MOUSEWHEEL: {
+      POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+      ScreenToClient(h, &p);
+      TMouseInfo m;
+      m.Keys = static_cast<uint32_t>(LOWORD(wp));
+      m.X = p.x;
+      m.Y = p.y;
+      m.Wheel = static_cast<short>(HIWORD(wp));
+      if (live) c->NotifyMouseWheel(m);
+      // Only a combo box scrolls its own selection; nothing goes on to the parent.
+      if (c->Kind() == TControlKind::ComboBox) return next();
+      return 0;
+    }
+    case WM_KEYDOWN: {
+      bool tab = wp == VK_TAB && [&] {
+        for (TControl* p = c; p; p = p->Parent())
+          if (p->TabNavigation()) return true;
+        return false;
+      }();
+      if (live) c->NotifyKeyDown(static_cast<int>(wp), GetKeyState(VK_SHIFT) < 0);
+      if (tab) return 0;  // the top window moved the focus itself
+      break;
+    }
+    case WM_KEYUP:
+      if (live) c->NotifyKeyUp(static_cast<int>(wp));
+      break;
+    case WM_CHAR: {
+      if (wp == '\t') {
+        for (TControl* p = c; p; p = p->Parent())
+          if (p->TabNavigation()) return 0;
+      }
+      char ch = static_cast<char>(wp);
+      if (live) c->NotifyChar(std::string_view(&ch, 1));
+      break;
+    }
+    case WM_SETFOCUS: {
+      LRESULT res = next();
+      if (live) c->NotifyFocus(true);
+      return res;
+    }
+    case WM_KILLFOCUS: {
+      LRESULT res = next();
+      if (live) c->NotifyFocus(false);
+      return res;
+    }
+    case WM_MOVE: {
+      LRESULT res = next();
+      if (!live || IsIconic(h)) return res;
+      RECT r;
+      GetWindowRect(h, &r);
+      if (c->Kind() != TControlKind::Form && c->Kind() != TControlKind::Application) {
+        MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+      }
+      c->NotifyMoved(r.left, r.top);
+      return res;
+    }
+    case WM_SIZE: {
+      LRESULT res = next();
+      if (!live || c->Kind() == TControlKind::ComboBox) return res;
+      if (wp == SIZE_MINIMIZED) {
+        c->NotifyResized(c->Width(), c->Height());
+      } else {
+        RECT r;
+        GetWindowRect(h, &r);
+        c->NotifyResized(r.right - r.left, r.bottom - r.top);
+      }
+      return res;
+    }
+    case WM_ACTIVATE:
+      if (live) c->NotifyActivate(wp != 0);
+      break;
+    case WM_SHOWWINDOW:
+      if (live && lp == 0 && c->Kind() == TControlKind::Form) c->NotifyShow(wp != 0);
+      break;
+    case WM_CLOSE: {
+      if (!live) return 0;
+      bool asked = lp == 0;
+      Trace(*c, asked ? "close asked" : "close");
+      // The layer destroys the window when the close goes through.
+      c->NotifyClose(asked);
+      return 0;
+    }
+    case WM_COMMAND:
+      if (lp != 0 && ControlOf(reinterpret_cast<HWND>(lp))) {
+        ChildCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
+        return 0;
+      }
+      break;
+    case WM_NOTIFY: {
+      auto* n = reinterpret_cast<NMHDR*>(lp);
+      TControl* from = n ? ControlOf(n->hwndFrom) : nullptr;
+      if (from && from->Kind() == TControlKind::ToolTip &&
+          (n->code == TTN_SHOW || n->code == TTN_POP)) {
+        from->SetTipShown(n->code == TTN_SHOW);
+        return 0;
+      }
+      break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (ControlOf(reinterpret_cast<HWND>(lp)))
+        return ColorMessage(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp));
+      break;
+    case WM_ERASEBKGND:
+      switch (c->Kind()) {
+        case TControlKind::Form:
+        case TControlKind::Application:
+        case TControlKind::GroupBox: {
+          RECT r;
+          GetClientRect(h, &r);
+          FillRect(reinterpret_cast<HDC>(wp), &r, BrushFor(c->Color()));
+          return 1;
+        }
+        case TControlKind::Label:
+        case TControlKind::Panel:
+          return 1;  // painted whole in WM_PAINT
+        default:
+          break;
+      }
+      break;
+    case WM_PAINT:
+      if (c->Kind() == TControlKind::Label || c->Kind() == TControlKind::Panel) {
+        PaintText(h, *c);
+        return 0;
+      }
+      break;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wp) == h && LOWORD(lp) == HTCLIENT && c->Cursor() != 0) {
+        ::SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(c->Cursor())));
+        return TRUE;
+      }
+      break;
+    default:
+      break;
+  }
+  return next();
+}
+
+LRESULT CALLBACK WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (!g_backend) return DefWindowProcA(h, msg, wp, lp);
+  return g_backend->Handle(h, msg, wp, lp);
+}
+
+VOID CALLBACK CloseTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_backend) g_backend->CloseTick();
+}
+
+}  // namespace
+
+TBackend& Win32Backend() {
+  static TWin32Backend b;
+  return b;
+}
+
+std::string Win32TraceName(const TControl& c) {
+  std::vector<int> ids;  // from c up to its top window
+  const TControl* p = &c;
+  while (p && !p->IsTopLevel()) {
+    ids.push_back(p->Id());
+    p = p->Parent();
+  }
+  std::string name = KindWord(c.Kind());
+  name += ' ';
+  if (p && p->Kind() == TControlKind::Application) {
+    name += 'A';
+  } else if (p) {
+    name += 'F';
+    name += std::to_string(p->Id());
+  }
+  for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
+    name += '.';
+    name += std::to_string(*it);
+  }
+  return name;
+}
+
+void SetWin32Trace(const std::string& path) {
+  static_cast<TWin32Backend&>(Win32Backend()).SetTrace(path);
+}
+
+std::string ToAnsiText(std::string_view text) {
+  if (text.empty() || IsAscii(text) || text.size() > 0x7fffffff) return std::string(text);
+  int n = static_cast<int>(text.size());
+  int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), n, nullptr, 0);
+  if (wide <= 0) return std::string(text);  // not UTF-8: already in the code page
+  std::wstring w(static_cast<size_t>(wide), L'\0');
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), n, w.data(), wide);
+  int bytes = WideCharToMultiByte(CP_ACP, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return std::string(text);
+  std::string out(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, w.data(), wide, out.data(), bytes, nullptr, nullptr);
+  return out;
+}
