@@ -142,6 +142,12 @@ void TArray::AppendItem(std::string_view name, int32_t item, bool index) {
   if (index) IndexEntry(Items.size() - 1);
 }
 
+TNameValue SplitNameValue(std::string_view line) {
+  size_t eq = line.find('=');
+  if (eq == std::string_view::npos) return {line, line, false};
+  return {line.substr(0, eq), line.substr(eq + 1), true};
+}
+
 void TArray::TakeLines(std::string&& text) {
   ClearItems();
   size_t zero = text.find('\0');
@@ -153,13 +159,11 @@ void TArray::TakeLines(std::string&& text) {
   const char* base = NameBuf.data();
   ForEachLine(NameBuf, [&](std::string_view line) {
     if (Items.size() >= static_cast<size_t>(INT32_MAX)) return;
-    size_t eq = line.find('=');
-    std::string_view name = eq == std::string_view::npos ? line : line.substr(0, eq);
-    std::string_view value = eq == std::string_view::npos ? line : line.substr(eq + 1);
+    TNameValue entry = SplitNameValue(line);
     NameRef r;
-    r.Offset = static_cast<size_t>(name.data() - base);
-    r.Length = static_cast<uint32_t>(std::min<size_t>(name.size(), UINT32_MAX));
-    Items.push_back(LoadItem(value));
+    r.Offset = static_cast<size_t>(entry.Name.data() - base);
+    r.Length = static_cast<uint32_t>(std::min<size_t>(entry.Name.size(), UINT32_MAX));
+    Items.push_back(LoadItem(entry.Value));
     Names.push_back(r);
   });
   IndexFrom(0);

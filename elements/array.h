@@ -47,6 +47,15 @@ inline TArrayIntf* ReadArrayIntf(const THI_Event& point) {
   return static_cast<TArrayIntf*>(ReadArray(point));
 }
 
+// One name=value line of a text-mode array file: the name is the text before the first '=', the
+// value text everything after it; a line without '=' is both name and value text.
+struct TNameValue {
+  std::string_view Name;
+  std::string_view Value;
+  bool HasEquals = false;
+};
+TNameValue SplitNameValue(std::string_view line);
+
 class TArray : public THIBase {
  public:
   TArrayIntf Intf;        // bound to this object by the constructor

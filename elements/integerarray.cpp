@@ -20,11 +20,8 @@ void THIIntegerArray::LoadText(std::string_view text) {
   Reserve(lines, text.size());
   size_t first = Size();
   ForEachLine(text, [this](std::string_view line) {
-    size_t eq = line.find('=');
-    if (eq == std::string_view::npos)
-      AppendItem(line, LoadItem(line), false);
-    else
-      AppendItem(line.substr(0, eq), LoadItem(line.substr(eq + 1)), false);
+    TNameValue entry = SplitNameValue(line);
+    AppendItem(entry.Name, LoadItem(entry.Value), false);
   });
   IndexFrom(first);
 }

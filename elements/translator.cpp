@@ -23,10 +23,9 @@ char Lower(char c) {
 void BuildTable(const TStrList& lines) {
   auto t = std::make_unique<TTable>();
   for (size_t i = 0; i < lines.Count(); ++i) {
-    std::string_view line = lines.Line(i);
-    size_t bar = line.find('|');
-    std::string key(bar == std::string_view::npos ? line : line.substr(0, bar));
-    std::string text(bar == std::string_view::npos ? line : line.substr(bar + 1));
+    TLanguageEntry entry = SplitLanguageLine(lines.Line(i));
+    std::string key(entry.Key);
+    std::string text(entry.Text);
     t->First.emplace(key, t->Keys.size());  // a repeated key keeps its first line
     t->Keys.push_back(std::move(key));
     t->Texts.push_back(std::move(text));
@@ -35,6 +34,12 @@ void BuildTable(const TStrList& lines) {
 }
 
 }  // namespace
+
+TLanguageEntry SplitLanguageLine(std::string_view line) {
+  size_t bar = line.find('|');
+  if (bar == std::string_view::npos) return {line, line, false};
+  return {line.substr(0, bar), line.substr(bar + 1), true};
+}
 
 bool MatchesMask(std::string_view name, std::string_view mask) {
   // Iterative wildcard match with one back-track point for the last '*'.

@@ -20,6 +20,15 @@ struct THITranslator {
   void Load();
 };
 
+// One line of a language file: the key is the text before the first '|', the text everything
+// after it; a line without '|' is both key and text.
+struct TLanguageEntry {
+  std::string_view Key;
+  std::string_view Text;
+  bool HasBar = false;
+};
+TLanguageEntry SplitLanguageLine(std::string_view line);
+
 // The text of key, or key itself when there is no table or no entry.
 std::string Translate(std::string_view key);
 // True when a table exists (a language file was found).

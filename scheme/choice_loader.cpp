@@ -9,12 +9,12 @@ TClassMultiElement_39C8CB0::TClassMultiElement_39C8CB0(TControl*, TScheme* paren
 
   // Elements and properties.
   StartHub = build::Hub(*this, 5);
-  CodeTable = build::IntegerArray(*this, "array.ini", true, true);
-  ChoiceFile = build::StrList(*this, "choice.ini");
+  CodeTable = build::IntegerArray(*this, choice_format::CodeFile, true, true);
+  ChoiceFile = build::StrList(*this, choice_format::ChoiceFile);
   LineEnum = build::ArrayEnum(*this, 0);
   LineHub = build::Hub(*this, 3);
-  EndMark = build::Position(*this, "-- end", 1, 1, 1);
-  ChoiceMark = build::Position(*this, "-- choice", 1, 1, 1);
+  EndMark = build::Position(*this, choice_format::EndMark, 1, 1, 1);
+  ChoiceMark = build::Position(*this, choice_format::HeaderMark, 1, 1, 1);
   InBlock = build::Memory(*this, MakeInteger(0));
   EndHub = build::Hub(*this, 3);
   NotHeader = build::IfElse(*this, THIIf_else::NotEqual, MakeInteger(1));
@@ -28,8 +28,8 @@ TClassMultiElement_39C8CB0::TClassMultiElement_39C8CB0(TControl*, TScheme* paren
   LineFormat = build::FormatStr(*this, 3, "%1 %2 %3");
   Block = build::StrList(*this, "");
   BlockEnum = build::ArrayEnum(*this, 0);
-  BlockNo = build::Counter(*this, 0, 0, 6, 1, 0);
-  ToCommand = build::IndexToChanel(*this, 7);
+  BlockNo = build::Counter(*this, 0, 0, choice_format::Blocks - 1, 1, 0);
+  ToCommand = build::IndexToChanel(*this, choice_format::Blocks);
   Command = build::MTChanelToIndex(*this, 10);
 
   // Data points.
@@ -66,8 +66,9 @@ TClassMultiElement_39C8CB0::TClassMultiElement_39C8CB0(TControl*, TScheme* paren
 
   // 4. Every stored line of block b leaves as the chain [3 + b, line]; then b steps on.
   BlockEnum->onItem = MakeEvent<&THIIndexToChanel::doEvent>(ToCommand);
-  for (uint16_t b = 0; b < 7; ++b)
-    ToCommand->onEvent[b] = MakeEvent<&THIMT_ChanelToIndex::doEvent>(Command, 3 + b);
+  for (uint16_t b = 0; b < choice_format::Blocks; ++b)
+    ToCommand->onEvent[b] =
+        MakeEvent<&THIMT_ChanelToIndex::doEvent>(Command, choice_format::FirstLineCommand + b);
   Command->onIndex = ParentEvent(Edit, 0);
   BlockEnum->onEndEnum = MakeEvent<&THICounter::doNext>(BlockNo);
 

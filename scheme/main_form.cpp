@@ -106,8 +106,8 @@ TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
   boxCommand = build::MTChanelToIndex(*this, 6);
 
   // 4. The two command labels.
-  clearLabel = CommandLabel(*this, form, 125, "btn_clear");
-  settingsLabel = CommandLabel(*this, form, 265, "btn_settings");
+  clearLabel = CommandLabel(*this, form, 125, ClearKey);
+  settingsLabel = CommandLabel(*this, form, 265, SettingsKey);
 
   // 5. Links.
   // Start-up: load the answer lines, then reset every question.

@@ -8,11 +8,17 @@
 // router are split by reportSwitch: 0 a commit, 1 a hover, 2 .. 5 box highlights.
 #pragma once
 
+#include <string_view>
+
 #include "controls/mainform.h"
 #include "elements/translator.h"
 #include "runtime/changemon.h"
 #include "scheme/build.h"
 #include "scheme/build_ui.h"
+
+// The caption keys of the two command labels.
+inline constexpr std::string_view ClearKey = "btn_clear";
+inline constexpr std::string_view SettingsKey = "btn_settings";
 
 class TClassMainForm_27BA6A4 : public TScheme {
  public:

@@ -27,7 +27,7 @@ TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
   Edit = MakeBoundary(container, 1);
 
   for (int k = 0; k < buttons; ++k) {
-    std::string_view key = k == 0 ? "ch_unknown" : layout.Answers[static_cast<size_t>(k - 1)];
+    std::string_view key = k == 0 ? UnknownAnswerKey : layout.Answers[static_cast<size_t>(k - 1)];
     Answers.push_back(build::RadioButton(*this, Frame->Control,
                                          {5, 15 + 15 * k, layout.ButtonWidth, 16}, font,
                                          build::Tr(key), k == 0 ? 0 : 1));
@@ -160,75 +160,78 @@ TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
   Highlight->SetMake(&MakeSubScheme<TClassMultiElement_27CA968>);
 }
 
+const TQuestionLayout& QuestionLayout(int question) {
+  static const TQuestionLayout layouts[5] = {
+      {TQuestionLayout::Gender,
+       {5, 115, 115, 65},
+       "ch1_caption",
+       {"tf_male", "tf_female"},
+       100,
+       4,
+       3,
+       "choice-1.txt",
+       {}},
+      {TQuestionLayout::BySex,
+       {5, 180, 185, 125},
+       "ch2_caption",
+       {"ch2_noble", "ch2_merchant", "ch2_veteran", "ch2_hunter", "ch2_nomad", "ch2_thief"},
+       175,
+       6,
+       4,
+       "choice-2-male.txt",
+       "choice-2-female.txt"},
+      {TQuestionLayout::Single,
+       {5, 305, 185, 110},
+       "ch3_caption",
+       {"ch3_page", "ch3_apprentice", "ch3_helper", "ch3_urchin", "ch3_steppe_child"},
+       175,
+       7,
+       6,
+       "choice-3.txt",
+       {}},
+      {TQuestionLayout::BySex,
+       {195, 180, 185, 125},
+       "ch4_caption",
+       {"ch4_squire", "ch4_troubadour", "ch4_student", "ch4_peddler", "ch4_craftsman",
+        "ch4_poacher"},
+       175,
+       9,
+       7,
+       "choice-4-male.txt",
+       "choice-4-female.txt"},
+      {TQuestionLayout::Single,
+       {195, 305, 185, 110},
+       "ch5_caption",
+       {"ch5_revenge", "ch5_loss", "ch5_wanderlust", "ch5_disown", "ch5_greed"},
+       175,
+       10,
+       9,
+       "choice-5.txt",
+       {}}};
+  return layouts[question >= 1 && question <= 5 ? question - 1 : 0];
+}
+
 TClassChildGroupBox_27ED204::TClassChildGroupBox_27ED204(TControl* parentWindow,
                                                          TScheme* parentScheme,
                                                          THIMultiElement* container)
-    : TQuestionGroup(parentWindow, parentScheme, container,
-                     {TQuestionLayout::Gender,
-                      {5, 115, 115, 65},
-                      "ch1_caption",
-                      {"tf_male", "tf_female"},
-                      100,
-                      4,
-                      3,
-                      "choice-1.txt",
-                      {}}) {}
+    : TQuestionGroup(parentWindow, parentScheme, container, QuestionLayout(1)) {}
 
 TClassChildGroupBox_28009CC::TClassChildGroupBox_28009CC(TControl* parentWindow,
                                                          TScheme* parentScheme,
                                                          THIMultiElement* container)
-    : TQuestionGroup(
-          parentWindow, parentScheme, container,
-          {TQuestionLayout::BySex,
-           {5, 180, 185, 125},
-           "ch2_caption",
-           {"ch2_noble", "ch2_merchant", "ch2_veteran", "ch2_hunter", "ch2_nomad", "ch2_thief"},
-           175,
-           6,
-           4,
-           "choice-2-male.txt",
-           "choice-2-female.txt"}) {}
+    : TQuestionGroup(parentWindow, parentScheme, container, QuestionLayout(2)) {}
 
 TClassChildGroupBox_28096C8::TClassChildGroupBox_28096C8(TControl* parentWindow,
                                                          TScheme* parentScheme,
                                                          THIMultiElement* container)
-    : TQuestionGroup(
-          parentWindow, parentScheme, container,
-          {TQuestionLayout::Single,
-           {5, 305, 185, 110},
-           "ch3_caption",
-           {"ch3_page", "ch3_apprentice", "ch3_helper", "ch3_urchin", "ch3_steppe_child"},
-           175,
-           7,
-           6,
-           "choice-3.txt",
-           {}}) {}
+    : TQuestionGroup(parentWindow, parentScheme, container, QuestionLayout(3)) {}
 
 TClassChildGroupBox_27FE3AC::TClassChildGroupBox_27FE3AC(TControl* parentWindow,
                                                          TScheme* parentScheme,
                                                          THIMultiElement* container)
-    : TQuestionGroup(parentWindow, parentScheme, container,
-                     {TQuestionLayout::BySex,
-                      {195, 180, 185, 125},
-                      "ch4_caption",
-                      {"ch4_squire", "ch4_troubadour", "ch4_student", "ch4_peddler",
-                       "ch4_craftsman", "ch4_poacher"},
-                      175,
-                      9,
-                      7,
-                      "choice-4-male.txt",
-                      "choice-4-female.txt"}) {}
+    : TQuestionGroup(parentWindow, parentScheme, container, QuestionLayout(4)) {}
 
 TClassChildGroupBox_281907C::TClassChildGroupBox_281907C(TControl* parentWindow,
                                                          TScheme* parentScheme,
                                                          THIMultiElement* container)
-    : TQuestionGroup(parentWindow, parentScheme, container,
-                     {TQuestionLayout::Single,
-                      {195, 305, 185, 110},
-                      "ch5_caption",
-                      {"ch5_revenge", "ch5_loss", "ch5_wanderlust", "ch5_disown", "ch5_greed"},
-                      175,
-                      10,
-                      9,
-                      "choice-5.txt",
-                      {}}) {}
+    : TQuestionGroup(parentWindow, parentScheme, container, QuestionLayout(5)) {}

@@ -33,6 +33,11 @@ struct TQuestionLayout {
   std::string_view FemaleFile;
 };
 
+// The caption key of answer 0 of every question.
+inline constexpr std::string_view UnknownAnswerKey = "ch_unknown";
+// The layout of question 1 .. 5 (others give question 1's).
+const TQuestionLayout& QuestionLayout(int question);
+
 class TQuestionGroup : public TSubScheme {
  public:
   THIGroupBox* Frame = nullptr;

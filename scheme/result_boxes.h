@@ -39,6 +39,10 @@ struct TResultBoxLayout {
   std::vector<TResultRow> Rows;
 };
 
+// The layout of box 0 .. 3: attributes, skills, weapon proficiencies, other values (others give
+// box 0's).
+const TResultBoxLayout& ResultBoxLayout(int box);
+
 class TResultBox : public TSubScheme {
  public:
   THIGroupBox* Frame = nullptr;

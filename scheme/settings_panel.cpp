@@ -36,7 +36,7 @@ TClassChildPanel_2777C8C::TClassChildPanel_2777C8C(TControl* parentWindow, TSche
   CloseLabel->Height = 20;
   CloseLabel->Color = build::SheetColor;
   CloseLabel->Font = build::SansSerif(10, fsBold, 0, 1);
-  CloseLabel->Caption = build::Tr("btn_exit");
+  CloseLabel->Caption = build::Tr(ExitKey);
   CloseLabel->SetAutoSize(false);
   CloseLabel->SetAlignment(taCenter);
   CloseLabel->HoverColor = 32768;
@@ -44,8 +44,8 @@ TClassChildPanel_2777C8C::TClassChildPanel_2777C8C(TControl* parentWindow, TSche
   CloseLabel->HoverUnderline = 1;
   CloseLabel->Init();
 
-  LanguageLabel = build::Label(*this, panel, {10, 10, 69, 17}, regular,
-                               build::Tr("btn_localization"), true, taLeft);
+  LanguageLabel = build::Label(*this, panel, {10, 10, 69, 17}, regular, build::Tr(LocalizationKey),
+                               true, taLeft);
 
   LanguageBox = Add<THIComboBox>(panel);
   LanguageBox->Left = 90;
@@ -68,7 +68,7 @@ TClassChildPanel_2777C8C::TClassChildPanel_2777C8C(TControl* parentWindow, TSche
   RestartNote->Color = build::SheetColor;
   RestartNote->Font = build::SansSerif(8, fsBold, 128, 1);
   RestartNote->Visible = 0;
-  RestartNote->Caption = build::Tr("btn_msg_restart");
+  RestartNote->Caption = build::Tr(RestartKey);
   RestartNote->SetAutoSize(true);
   RestartNote->SetAlignment(taLeft);
   RestartNote->Init();

@@ -5,12 +5,19 @@
 // Work point 0: open the panel (the incoming value is not used).
 #pragma once
 
+#include <string_view>
+
 #include "controls/panel.h"
 #include "controls/winlist.h"
 #include "elements/filesearch.h"
 #include "elements/ini.h"
 #include "scheme/build.h"
 #include "scheme/build_ui.h"
+
+// The caption keys of the panel: the close label, the language label, the restart note.
+inline constexpr std::string_view ExitKey = "btn_exit";
+inline constexpr std::string_view LocalizationKey = "btn_localization";
+inline constexpr std::string_view RestartKey = "btn_msg_restart";
 
 class TClassChildPanel_2777C8C : public TSubScheme {
  public:

@@ -1,0 +1,22 @@
+// What the sheet shows, for tools that check data files against it: every caption key the sheet
+// translates, the answers of the list each block of choice.ini feeds, and the label of a code.
+// All of it is read from the layouts the sheet is built from.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+struct TAnswerList {
+  int Question = 0;                       // 1 .. 5
+  int Sex = 0;                            // 0 the question's only list, 1 male, 2 female
+  std::string_view Caption;               // the question's caption key
+  std::vector<std::string_view> Answers;  // caption keys of answers 0 .. n
+};
+
+// Every caption key the sheet translates, once each, in the order of the sheet's parts.
+std::vector<std::string_view> SheetCaptionKeys();
+// The list that block b (0 .. 6) of choice.ini feeds; Question 0 for a number outside.
+TAnswerList AnswerListOfBlock(int block);
+// The caption key of the result row whose value label shows code, or "" when none does.
+std::string_view LabelKeyOfCode(int32_t code);
