@@ -31,8 +31,17 @@ TFontRec SansSerif(uint8_t size, uint8_t style, uint32_t color, uint8_t charSet)
   return f;
 }
 
+namespace {
+void (*g_keyWatcher)(std::string_view) = nullptr;
+}  // namespace
+
 std::string Tr(std::string_view key) {
+  if (g_keyWatcher) g_keyWatcher(key);
   return Translate(key);
+}
+
+void WatchTranslatedKeys(void (*watcher)(std::string_view key)) {
+  g_keyWatcher = watcher;
 }
 
 THIFont* Font(TScheme& s, const TFontRec& font) {

@@ -27,6 +27,9 @@ TFontRec SansSerif(uint8_t size, uint8_t style, uint32_t color, uint8_t charSet)
 
 // The caption of a key in the loaded language (the key itself when it has none).
 std::string Tr(std::string_view key);
+// Has every key Tr is asked for passed to watcher as well (nullptr: to none); for tests that
+// list the keys the sheet translates.
+void WatchTranslatedKeys(void (*watcher)(std::string_view key));
 
 // A font source with ShowDialog off.
 THIFont* Font(TScheme& s, const TFontRec& font);

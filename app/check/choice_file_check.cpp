@@ -99,9 +99,11 @@ void TWalk::AnswerLine(size_t n, std::string_view text) {
                 Quoted(stored));
   Pending.push_back(stored);
 
-  int32_t answer = ParseInt(word);
-  if (!IsPlainNumber(word))
-    Warn(n, "answer number " + Quoted(word) + " is not a number; it counts as answer " +
+  // The answer number as the stored line carries it.
+  std::string_view storedWord = std::string_view(stored).substr(0, stored.find(' '));
+  int32_t answer = ParseInt(storedWord);
+  if (!IsPlainNumber(storedWord))
+    Warn(n, "answer number " + Quoted(storedWord) + " is not a number; it counts as answer " +
                 std::to_string(answer));
   const int answers = static_cast<int>(AnswerListOfBlock(BlockNo).Answers.size()) - 1;
   if (answer < 0 || answer > answers)
@@ -157,8 +159,8 @@ void TWalk::Finish() {
   std::string text = std::to_string(count) + " blocks where " +
                      std::to_string(choice_format::Blocks) + " are expected";
   for (size_t i = 0; i < count; ++i)
-    text += (i == 0 ? ": line " : ", line ") + std::to_string(Blocks[i].EndLine) +
-            " closes the block for " + DescribeList(Blocks[i].Number) +
+    text += (i == 0 ? "; blocks end on line " : ", line ") + std::to_string(Blocks[i].EndLine) +
+            " for " + DescribeList(Blocks[i].Number) +
             (i >= static_cast<size_t>(choice_format::Blocks) ? " again" : "");
   for (size_t b = count; b < static_cast<size_t>(choice_format::Blocks); ++b)
     text += (b == count ? "; no lines for " : ", ") + DescribeList(static_cast<int>(b));
@@ -170,8 +172,8 @@ void TWalk::Finish() {
 std::string DescribeList(int block) {
   TAnswerList list = AnswerListOfBlock(block);
   std::string s = "question " + std::to_string(list.Question);
-  if (list.Sex == 1) s += ", male list";
-  if (list.Sex == 2) s += ", female list";
+  if (list.Sex == 1) s += " (male list)";
+  if (list.Sex == 2) s += " (female list)";
   return s;
 }
 
