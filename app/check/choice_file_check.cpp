@@ -123,6 +123,9 @@ void TWalk::CheckName(size_t n, std::string_view name, bool found) {
   if (!found)
     Warn(n, "name " + Quoted(name) + " is not in array.ini, so the line adds nothing" +
                 (space.empty() ? "" : " (" + space + ")"));
+  else if (Codes.FindName(name) < 0)
+    Warn(n, "name " + Quoted(name) + " is not in array.ini; as a number it picks line " +
+                std::to_string(ParseInt(name) + 1) + " of array.ini");
   else if (!space.empty())
     Warn(n, "name " + Quoted(name) + ": " + space);
 }

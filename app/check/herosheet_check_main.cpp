@@ -20,13 +20,15 @@ sheet splits them (at CR or CR LF); a finding about a whole file is on line 1. F
 sorted by file, then line.
 
 Whole files: missing or unreadable choice.ini or array.ini (error); LF-only line ends (the
-file reads as one line); a NUL byte (the rest is ignored); a line feed inside a line.
+file reads as one line); a NUL byte (the rest is ignored); a line feed inside a line; a UTF-8
+byte order mark (read as part of the first line).
 choice.ini: text outside every block (lines starting with ";" are taken as comments); a
 "-- choice" that does not begin its line; a block never closed; a block opened inside an open
 block; other text on an "-- end" line; not exactly seven blocks; answer lines without a space
 or "="; answer numbers that are not numbers or beyond the question's answers; names not in
-array.ini or with a space that belongs to the name; amounts with no digits, rounded, with a
-misplaced minus sign or beyond 32 bits; "%1", "%2" or "%3" filled in when a line is stored.
+array.ini, with a space that belongs to the name, or picking an entry by its number; amounts
+with no digits, rounded, with a misplaced minus sign or beyond 32 bits; "%1", "%2" or "%3"
+filled in when a line is stored.
 array.ini: names defined twice; lines without "="; codes with no digits; codes that no result
 label shows (below 100, 500 and up, outside their table, 400).
 *.lng: caption keys missing; keys defined twice; keys the sheet does not use; lines

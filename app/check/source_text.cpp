@@ -34,6 +34,8 @@ TSourceText ReadSourceText(const std::string& name, bool required, TFindings& fi
     findings.Warn(name, LineOfOffset(text, nul), "a NUL byte: the rest of the file is ignored");
     text = text.substr(0, nul);
   }
+  if (text.substr(0, 3) == "\xEF\xBB\xBF")
+    findings.Warn(name, 1, "a UTF-8 byte order mark begins the file and is read as text");
   ForEachLine(text, [&](std::string_view line) { src.Lines.push_back(line); });
   bool hasCr = text.find('\r') != std::string_view::npos;
   if (!hasCr && text.find('\n') != std::string_view::npos) {

@@ -17,5 +17,5 @@ struct TSourceText {
 };
 
 // Reads name from the current folder. Reports an unreadable file (an error when required),
-// LF-only line ends, a NUL byte and line feeds that do not end a line.
+// LF-only line ends, a NUL byte, a byte order mark and line feeds that do not end a line.
 TSourceText ReadSourceText(const std::string& name, bool required, TFindings& findings);
