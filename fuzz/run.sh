@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 secs=${1:-60}
 shift || true
-harnesses=(numbers lines format mask profile choice language)
+harnesses=(numbers lines format mask profile choice language check)
 if (($#)); then harnesses=("$@"); fi
 
 build=$root/build/fuzz
