@@ -79,8 +79,11 @@ void THITranslator::Load() {
     if (!MatchesMask(e.Name, "*.lng")) continue;
     size_t dot = e.Name.rfind('.');
     if (e.Name.compare(0, dot, chosen) != 0 || chosen.size() != dot) continue;
+    // A file bigger than any real language file is taken for a missing one: no table.
+    std::string path = folder + e.Name;
+    if (os::FileExists(path) && !os::FileWithin(path, os::kLanguageFileMax)) return;
     TStrList lines;
-    lines.LoadFromFile(folder + e.Name);  // an unreadable file gives an empty table
+    lines.LoadFromFile(path, os::kLanguageFileMax);  // an unreadable file gives an empty table
     BuildTable(lines);
     return;
   }
