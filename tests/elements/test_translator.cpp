@@ -212,7 +212,8 @@ TEST_F(TranslatorTest, BundledLanguageFilesCoverEveryCaptionKey) {
                         "oth_honor",
                         "btn_exit",
                         "btn_localization",
-                        "btn_msg_restart"};
+                        "btn_msg_restart",
+                        "btn_msg_not_saved"};
   for (const char* lang : {"en", "ru"}) {
     TempFolder dir;
     std::string text;
