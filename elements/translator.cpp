@@ -40,12 +40,12 @@ bool MatchesMask(std::string_view name, std::string_view mask) {
   // Iterative wildcard match with one back-track point for the last '*'.
   size_t n = 0, m = 0, starM = std::string_view::npos, starN = 0;
   while (n < name.size()) {
-    if (m < mask.size() && (mask[m] == '?' || Lower(mask[m]) == Lower(name[n]))) {
-      ++n;
-      ++m;
-    } else if (m < mask.size() && mask[m] == '*') {
+    if (m < mask.size() && mask[m] == '*') {  // before the literal test: a '*' in the name
       starM = m++;
       starN = n;
+    } else if (m < mask.size() && (mask[m] == '?' || Lower(mask[m]) == Lower(name[n]))) {
+      ++n;
+      ++m;
     } else if (starM != std::string_view::npos) {
       m = starM + 1;
       n = ++starN;
