@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "elements/translator.h"
+#include "fuzz/scratch_folder.h"
 #include "platform/os.h"
 
 namespace {
@@ -35,9 +36,7 @@ void WriteFile(const std::string& name, std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (g_folder.empty()) {
-    char dir[] = "/tmp/hs_fuzz_language_name_XXXXXX";
-    if (!mkdtemp(dir)) std::abort();
-    g_folder = std::string(dir) + "/";
+    g_folder = ScratchFolder("hs_fuzz_language_name");
     std::atexit([] {
       std::remove((g_folder + "config.ini").c_str());
       for (const auto& f : kFiles)

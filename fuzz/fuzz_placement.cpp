@@ -11,6 +11,7 @@
 
 #include "controls/app.h"
 #include "controls/mainform.h"
+#include "fuzz/scratch_folder.h"
 #include "platform/os.h"
 #include "runtime/event.h"
 #include "ui/backend.h"
@@ -47,9 +48,7 @@ const int32_t kHigh[4] = {32000, 32000, 8192, 8192};
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (g_folder.empty()) {
-    char dir[] = "/tmp/hs_fuzz_placement_XXXXXX";
-    if (!mkdtemp(dir)) std::abort();
-    g_folder = std::string(dir) + "/";
+    g_folder = ScratchFolder("hs_fuzz_placement");
     std::atexit([] {
       std::remove((g_folder + "config.ini").c_str());
       std::remove((g_folder + "model.ini").c_str());

@@ -15,6 +15,7 @@
 
 #include "controls/app.h"
 #include "elements/translator.h"
+#include "fuzz/scratch_folder.h"
 #include "platform/os.h"
 #include "runtime/event.h"
 #include "runtime/globalvar.h"
@@ -37,12 +38,6 @@ void Check(bool ok, const char* what) {
 }
 
 std::string g_data, g_program;
-
-std::string MakeFolder(const char* pattern) {
-  std::string dir = pattern;
-  if (!mkdtemp(dir.data())) std::abort();
-  return dir + "/";
-}
 
 void EmptyFolder(const std::string& dir) {
   std::error_code ec;
@@ -81,8 +76,8 @@ void ResetRuntime() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (g_data.empty()) {
-    g_data = MakeFolder("/tmp/hs_fuzz_settings_data_XXXXXX");
-    g_program = MakeFolder("/tmp/hs_fuzz_settings_program_XXXXXX");
+    g_data = ScratchFolder("hs_fuzz_settings_data");
+    g_program = ScratchFolder("hs_fuzz_settings_program");
     std::atexit([] {
       std::error_code ec;
       fs::remove_all(g_data, ec);
