@@ -59,6 +59,21 @@ std::string_view Word(std::string_view& s) {
   return w;
 }
 
+// The first word of s (removed from s) as a decimal integer; false when it is not one.
+bool Number(std::string_view& s, int& v) {
+  std::string_view w = Word(s);
+  if (w.empty() || w.size() > 9) return false;
+  size_t i = w[0] == '-' ? 1 : 0;
+  if (i == w.size()) return false;
+  int n = 0;
+  for (; i < w.size(); ++i) {
+    if (w[i] < '0' || w[i] > '9') return false;
+    n = n * 10 + (w[i] - '0');
+  }
+  v = w[0] == '-' ? -n : n;
+  return true;
+}
+
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
     s.remove_prefix(1);
@@ -214,6 +229,15 @@ std::string TSheetRunner::Execute(std::string_view line, bool* more) {
       Shutdown();
       if (more) *more = false;
     }
+    return {};
+  }
+  if (cmd == "place") {
+    int b[4];
+    for (int& v : b)
+      if (!Number(rest, v)) return "error: place needs left, top, width and height\n";
+    TControl& form = *scheme_->mainForm->Control;
+    form.SetPosition(b[0], b[1]);
+    form.SetSize(b[2], b[3]);
     return {};
   }
   if (cmd == "hover" || cmd == "click" || cmd == "pick") {

@@ -4,6 +4,7 @@
 //   hover NAME            the mouse moves onto NAME, no button held
 //   click NAME            a left click on NAME
 //   pick panel.language T the user picks the item T of the language box
+//   place L T W H         the user moves the main form to L, T and sizes it to W x H
 //   close                 the user closes the main form (the runner then ends)
 //   dump                  one line per window in creation order, then "."
 //   quit                  ends the runner

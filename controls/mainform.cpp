@@ -107,10 +107,10 @@ void THIMainForm::Placement(int save) {
   ini.Section = section;
   if (save) {
     ini.Mode = TIniFile::WriteMode;
-    ini.ValueInteger("Left", c.Left());
-    ini.ValueInteger("Top", c.Top());
-    ini.ValueInteger("Width", c.Width());
-    ini.ValueInteger("Height", c.Height());
+    // One rewrite, so that another instance closing at the same moment cannot mix its
+    // placement into this one. Nothing is on screen any more to show a failure.
+    ini.ValueIntegers(
+        {{"Left", c.Left()}, {"Top", c.Top()}, {"Width", c.Width()}, {"Height", c.Height()}});
     return;
   }
   ini.Mode = TIniFile::ReadMode;

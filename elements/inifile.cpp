@@ -19,6 +19,14 @@ std::string TIniFile::ValueString(std::string_view key, std::string_view v) {
   return os::ReadProfileString(Section, key, v, FileName);
 }
 
+void TIniFile::ValueIntegers(const std::vector<std::pair<std::string, int32_t>>& values) {
+  if (Mode != WriteMode) return;
+  std::vector<std::pair<std::string, std::string>> texts;
+  for (const auto& v : values)
+    texts.emplace_back(v.first, FormatInt(v.second));
+  os::WriteProfileStrings(Section, texts, FileName);
+}
+
 namespace {
 void ReplaceAll(std::string& s, std::string_view what, const std::string& with) {
   std::string out;

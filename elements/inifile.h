@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 class TIniFile {
  public:
@@ -17,6 +19,9 @@ class TIniFile {
   int32_t ValueInteger(std::string_view key, int32_t v);
   // Read mode: the key's text (at most 2047 bytes) or v. Write mode: writes v; answers v.
   std::string ValueString(std::string_view key, std::string_view v);
+  // Write mode: writes each key with its value as decimal text, in one rewrite of the file with
+  // the bytes ValueInteger for each pair in order would give. Nothing in read mode.
+  void ValueIntegers(const std::vector<std::pair<std::string, int32_t>>& values);
 };
 
 // The ini path rule: expands %windir%, %tmpdir%, %sysdir%, then puts the program's folder in

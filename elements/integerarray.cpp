@@ -40,7 +40,8 @@ void THIIntegerArray::LoadRaw(std::string_view bytes) {
 
 void THIIntegerArray::doLoad(TData& data, uint16_t) {
   std::string name = ReadString(data, FileNamePoint, FileName);
-  if (!os::FileExists(name)) return;
+  // A file bigger than any real data file is taken for a missing one.
+  if (!os::FileWithin(name, os::kDataFileMax)) return;
   ClearItems();
   try {
     std::string bytes;

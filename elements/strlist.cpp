@@ -21,7 +21,8 @@ void THIStrList::doClear(TData& data, uint16_t) {
 
 void THIStrList::doLoad(TData& data, uint16_t) {
   std::string name = ReadString(data, FileNamePoint, FileName);
-  if (!os::FileExists(name)) return;
+  // A file bigger than any real data file is taken for a missing one.
+  if (!os::FileWithin(name, os::kDataFileMax)) return;
   Lines.LoadFromFile(name);  // a file that cannot be read leaves the lines as they were
   RedirectNull(data, onChange);
 }

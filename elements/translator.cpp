@@ -45,12 +45,12 @@ bool MatchesMask(std::string_view name, std::string_view mask) {
   // Iterative wildcard match with one back-track point for the last '*'.
   size_t n = 0, m = 0, starM = std::string_view::npos, starN = 0;
   while (n < name.size()) {
-    if (m < mask.size() && (mask[m] == '?' || Lower(mask[m]) == Lower(name[n]))) {
-      ++n;
-      ++m;
-    } else if (m < mask.size() && mask[m] == '*') {
+    if (m < mask.size() && mask[m] == '*') {  // before the literal test: a '*' in the name
       starM = m++;
       starN = n;
+    } else if (m < mask.size() && (mask[m] == '?' || Lower(mask[m]) == Lower(name[n]))) {
+      ++n;
+      ++m;
     } else if (starM != std::string_view::npos) {
       m = starM + 1;
       n = ++starN;
@@ -84,8 +84,11 @@ void THITranslator::Load() {
     if (!MatchesMask(e.Name, "*.lng")) continue;
     size_t dot = e.Name.rfind('.');
     if (e.Name.compare(0, dot, chosen) != 0 || chosen.size() != dot) continue;
+    // A file bigger than any real language file is taken for a missing one: no table.
+    std::string path = folder + e.Name;
+    if (os::FileExists(path) && !os::FileWithin(path, os::kLanguageFileMax)) return;
     TStrList lines;
-    lines.LoadFromFile(folder + e.Name);  // an unreadable file gives an empty table
+    lines.LoadFromFile(path, os::kLanguageFileMax);  // an unreadable file gives an empty table
     BuildTable(lines);
     return;
   }

@@ -111,9 +111,9 @@ std::string TStrList::Text() const {
   return out;
 }
 
-bool TStrList::LoadFromFile(const std::string& path) {
+bool TStrList::LoadFromFile(const std::string& path, uint64_t limit) {
   std::string text;
-  if (!os::ReadWholeFile(path, text)) return false;
+  if (!os::ReadWholeFile(path, text, limit)) return false;
   TakeText(std::move(text));
   return true;
 }

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/os.h"
+
 class TStrList {
  public:
   size_t Count() const { return Lines.size(); }
@@ -25,8 +27,9 @@ class TStrList {
   void TakeText(std::string&& text);
   // All lines, each followed by CR LF.
   std::string Text() const;
-  // Reads the whole file and sets its text; false (lines unchanged) when it cannot be read.
-  bool LoadFromFile(const std::string& path);
+  // Reads the whole file and sets its text; false (lines unchanged) when it cannot be read or
+  // is bigger than limit bytes.
+  bool LoadFromFile(const std::string& path, uint64_t limit = os::kDataFileMax);
 
  private:
   struct LineRef {

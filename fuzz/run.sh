@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 secs=${1:-60}
 shift || true
-harnesses=(numbers lines format mask profile choice language check)
+harnesses=(numbers lines format mask profile choice language language_name translator_mask
+  placement settings_list check)
 if (($#)); then harnesses=("$@"); fi
 
 build=$root/build/fuzz

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace os {
@@ -37,8 +38,19 @@ std::string SystemFolder();
 // Maximum length of a text read from an ini file (the 2048-byte buffer less the zero byte).
 constexpr size_t kProfileStringMax = 2047;
 
+// Sizes no real file of its kind reaches. A bigger file is treated as unreadable, so that what
+// happens for a missing file happens, and memory stays bounded.
+constexpr uint64_t kDataFileMax = 256ull << 20;     // choice.ini, array.ini
+constexpr uint64_t kSettingsFileMax = 16ull << 20;  // config.ini and the other ini files
+constexpr uint64_t kLanguageFileMax = 16ull << 20;  // *.lng
+
+// How long a settings write waits for the other writers of its folder before it writes anyway
+// (the rename keeps the file whole; only a concurrent change of another key may be lost then).
+constexpr int kProfileLockWaitMs = 2000;
+
 // The value of key in section of the ini file at path, or deflt when the file, section or key
-// is missing; at most kProfileStringMax bytes (GetPrivateProfileStringA).
+// is missing; at most kProfileStringMax bytes (GetPrivateProfileStringA). A file bigger than
+// kSettingsFileMax reads as a missing one, here and in ReadProfileInt.
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view deflt, const std::string& path);
 // The value of key read as a decimal integer (leading digits after an optional '-'), or deflt
@@ -50,13 +62,23 @@ int32_t ReadProfileInt(std::string_view section, std::string_view key, int32_t d
 // line break, a section holding ']'); the old file is then intact (WritePrivateProfileStringA).
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path);
+// Sets several keys of one section in one rewrite of the file: the result has exactly the bytes
+// that WriteProfileString for each pair, in order, would give, but no other writer can come in
+// between. A refused pair is skipped as its own call would be; false when any pair was refused
+// or the file could not be written. ini files bigger than kSettingsFileMax are not written.
+bool WriteProfileStrings(std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& values,
+                         const std::string& path);
 
 // True when path exists and is not a folder.
 bool FileExists(const std::string& path);
 // True when path exists and is a folder.
 bool IsFolder(const std::string& path);
-// Reads the whole file into out; false (out empty) when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& out);
+// Reads the whole file into out; false (out empty) when it cannot be opened or read, or holds
+// more than limit bytes (the read stops there, so a file still growing cannot exhaust memory).
+bool ReadWholeFile(const std::string& path, std::string& out, uint64_t limit = kDataFileMax);
+// True when path is a file (not a folder) of at most limit bytes.
+bool FileWithin(const std::string& path, uint64_t limit);
 
 // One entry of a folder listing.
 struct DirEntry {

@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -53,17 +55,9 @@ bool WriteProtected(const std::string& path, const struct stat& st) {
   return ::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0;
 }
 
-// Replaces the file at path by data: a temporary file beside it is written, flushed and
-// renamed over the original, so the original is never left truncated.
-bool ReplaceFile(const std::string& path, const std::string& data) {
-  std::string target = path;
-  struct stat lst;
-  if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (!real) return false;  // a dangling link
-    target = real;
-    std::free(real);
-  }
+// Replaces the file at target (no link) by data: a temporary file beside it is written,
+// flushed and renamed over the original, so the original is never left truncated.
+bool ReplaceFile(const std::string& target, const std::string& data) {
   struct stat st;
   bool exists = ::stat(target.c_str(), &st) == 0;
   if (exists && (!S_ISREG(st.st_mode) || WriteProtected(target, st))) return false;
@@ -102,16 +96,39 @@ bool ReplaceFile(const std::string& path, const std::string& data) {
   return true;
 }
 
-// An exclusive advisory lock on a folder, held while the object lives (none when the folder
-// cannot be opened). The system drops it when the process ends, however it ends.
+// The file a write of path changes: path itself, or the end of its chain of symbolic links.
+// False for a dangling link or a loop.
+bool ResolveLink(const std::string& path, std::string& target) {
+  target = path;
+  struct stat lst;
+  if (::lstat(path.c_str(), &lst) != 0 || !S_ISLNK(lst.st_mode)) return true;
+  char* real = ::realpath(path.c_str(), nullptr);
+  if (!real) return false;
+  target = real;
+  std::free(real);
+  return true;
+}
+
+// An exclusive advisory lock on a folder, held while the object lives. It is waited for at most
+// waitMs; after that, or when the folder cannot be opened, the object holds no lock. The system
+// drops the lock when the process ends, however it ends.
 class FolderLock {
  public:
-  explicit FolderLock(const std::string& folder)
+  FolderLock(const std::string& folder, int waitMs)
       : Fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-    int r = -1;
-    while (Fd >= 0 && (r = ::flock(Fd, LOCK_EX)) != 0 && errno == EINTR) {
+    if (Fd < 0) return;
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    int pauseMs = 1;
+    for (;;) {
+      if (::flock(Fd, LOCK_EX | LOCK_NB) == 0) {
+        Locked = true;
+        return;
+      }
+      if (errno != EWOULDBLOCK && errno != EINTR) return;
+      if (std::chrono::steady_clock::now() >= until) return;
+      ::usleep(static_cast<useconds_t>(pauseMs) * 1000);
+      pauseMs = std::min(pauseMs * 2, 20);
     }
-    Locked = r == 0;
   }
   ~FolderLock() {
     if (Fd >= 0) ::close(Fd);
@@ -193,7 +210,7 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view deflt, const std::string& path) {
   std::string text;
   std::optional<std::string> v;
-  if (ReadWholeFile(path, text)) v = profile::Lookup(text, section, key);
+  if (ReadWholeFile(path, text, kSettingsFileMax)) v = profile::Lookup(text, section, key);
   std::string out;
   if (v) {
     out = std::move(*v);
@@ -211,7 +228,7 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 int32_t ReadProfileInt(std::string_view section, std::string_view key, int32_t deflt,
                        const std::string& path) {
   std::string text;
-  if (!ReadWholeFile(path, text)) return deflt;
+  if (!ReadWholeFile(path, text, kSettingsFileMax)) return deflt;
   std::optional<std::string> v = profile::Lookup(text, section, key);
   if (!v || v->empty()) return deflt;
   const std::string& s = *v;
@@ -227,20 +244,41 @@ int32_t ReadProfileInt(std::string_view section, std::string_view key, int32_t d
 
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path) {
-  if (path.empty() || !profile::CanWrite(section, key, value)) return false;
+  return WriteProfileStrings(section, {{std::string(key), std::string(value)}}, path);
+}
+
+bool WriteProfileStrings(std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& values,
+                         const std::string& path) {
+  if (path.empty()) return false;
+  bool allWritable = true;
+  std::vector<const std::pair<std::string, std::string>*> writable;
+  for (const auto& v : values) {
+    if (profile::CanWrite(section, v.first, v.second))
+      writable.push_back(&v);
+    else
+      allWritable = false;
+  }
+  if (writable.empty()) return allWritable;
+  // The lock, the clean-up, the temporary file and the rename all work in the folder of the
+  // file that really changes, so that writers reaching it by a link or directly take turns.
+  std::string target;
+  if (!ResolveLink(path, target)) return false;
   // Every write rewrites the whole file: writers in one folder take turns, so that two
-  // processes setting different keys at once do not undo each other's change.
-  FolderLock lock(FolderOf(path));
-  if (lock.Held()) RemoveStaleTemps(path);
+  // processes setting different keys at once do not undo each other's change. A writer that
+  // keeps the lock too long (stopped, say) only costs the wait.
+  FolderLock lock(FolderOf(target), kProfileLockWaitMs);
+  if (lock.Held()) RemoveStaleTemps(target);
   std::string text;
   struct stat st;
-  if (::stat(path.c_str(), &st) == 0) {
-    if (!S_ISREG(st.st_mode) || !ReadWholeFile(path, text)) return false;
+  if (::stat(target.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode) || !ReadWholeFile(target, text, kSettingsFileMax)) return false;
   } else if (errno != ENOENT) {
     return false;
   }
-  std::string updated = profile::Update(text, section, key, value);
-  return ReplaceFile(path, updated);
+  for (const auto* v : writable)
+    text = profile::Update(text, section, v->first, v->second);
+  return ReplaceFile(target, text) && allWritable;
 }
 
 bool FileExists(const std::string& path) {
@@ -253,7 +291,13 @@ bool IsFolder(const std::string& path) {
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
+bool FileWithin(const std::string& path, uint64_t limit) {
+  struct stat st;
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) &&
+         static_cast<uint64_t>(st.st_size) <= limit;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out, uint64_t limit) {
   out.clear();
   if (path.empty()) return false;
   // Non-blocking, so that a named pipe cannot hang the open; only regular files are read (a
@@ -261,7 +305,7 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return false;
   struct stat st;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > limit) {
     ::close(fd);
     return false;
   }
@@ -277,13 +321,17 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
         break;
       }
       if (n == 0) break;
+      if (out.size() + static_cast<uint64_t>(n) > limit) {  // it grew while being read
+        ok = false;
+        break;
+      }
       out.append(buf, static_cast<size_t>(n));
     }
   } catch (...) {  // out of memory
     ok = false;
   }
   ::close(fd);
-  if (!ok) out.clear();
+  if (!ok) out = std::string();
   return ok;
 }
 

@@ -42,6 +42,14 @@ std::string ProfilePath(const std::string& path) {
   return p;
 }
 
+// True when p is a file bigger than any real settings file.
+bool TooBig(const std::string& p) {
+  WIN32_FILE_ATTRIBUTE_DATA a;
+  if (!GetFileAttributesExA(p.c_str(), GetFileExInfoStandard, &a)) return false;
+  uint64_t size = (static_cast<uint64_t>(a.nFileSizeHigh) << 32) | a.nFileSizeLow;
+  return (a.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && size > kSettingsFileMax;
+}
+
 // The folder a Get...DirectoryA/PathA call fills, with a trailing separator; growing the
 // buffer when the first one was too small.
 template <typename Call>
@@ -112,8 +120,9 @@ std::string SystemFolder() {
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view deflt, const std::string& path) {
   std::string d = Z(deflt);
-  if (path.empty()) {
-    // The call would read win.ini; an empty path is no file at all here.
+  if (path.empty() || TooBig(ProfilePath(path))) {
+    // The call would read win.ini; an empty path is no file at all here, and a file no real
+    // settings file reaches reads as a missing one.
     while (!d.empty() && (d.back() == ' ' || d.back() == '\t'))
       d.pop_back();
     if (d.size() > kProfileStringMax) d.resize(kProfileStringMax);
@@ -128,7 +137,7 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 
 int32_t ReadProfileInt(std::string_view section, std::string_view key, int32_t deflt,
                        const std::string& path) {
-  if (path.empty()) return deflt;
+  if (path.empty() || TooBig(ProfilePath(path))) return deflt;
   UINT v =
       GetPrivateProfileIntA(Z(section).c_str(), Z(key).c_str(), deflt, ProfilePath(path).c_str());
   return static_cast<int32_t>(v);
@@ -144,8 +153,19 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
   DWORD a = GetFileAttributesA(p.c_str());
   if (a != INVALID_FILE_ATTRIBUTES && (a & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     return false;
+  if (TooBig(p)) return false;
   return WritePrivateProfileStringA(Z(section).c_str(), Z(key).c_str(), Z(value).c_str(),
                                     p.c_str()) != FALSE;
+}
+
+bool WriteProfileStrings(std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& values,
+                         const std::string& path) {
+  // The system call writes one key at a time; it keeps each write whole on its own.
+  bool ok = true;
+  for (const auto& v : values)
+    if (!WriteProfileString(section, v.first, v.second, path)) ok = false;
+  return ok;
 }
 
 bool FileExists(const std::string& path) {
@@ -160,7 +180,15 @@ bool IsFolder(const std::string& path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
+bool FileWithin(const std::string& path, uint64_t limit) {
+  WIN32_FILE_ATTRIBUTE_DATA a;
+  if (path.empty() || !GetFileAttributesExA(Z(path).c_str(), GetFileExInfoStandard, &a))
+    return false;
+  uint64_t size = (static_cast<uint64_t>(a.nFileSizeHigh) << 32) | a.nFileSizeLow;
+  return (a.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && size <= limit;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out, uint64_t limit) {
   out.clear();
   if (path.empty() || IsFolder(path)) return false;
   HANDLE h = CreateFileA(Z(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -169,8 +197,11 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
   bool ok = true;
   try {
     LARGE_INTEGER size;
-    if (GetFileSizeEx(h, &size) && size.QuadPart > 0 && size.QuadPart < 0x7fffffff)
-      out.reserve(static_cast<size_t>(size.QuadPart));
+    if (!GetFileSizeEx(h, &size) || static_cast<uint64_t>(size.QuadPart) > limit) {
+      CloseHandle(h);
+      return false;
+    }
+    if (size.QuadPart > 0) out.reserve(static_cast<size_t>(size.QuadPart));
     char buf[65536];
     for (;;) {
       DWORD n = 0;
@@ -179,6 +210,10 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
         break;
       }
       if (n == 0) break;
+      if (out.size() + static_cast<uint64_t>(n) > limit) {  // it grew while being read
+        ok = false;
+        break;
+      }
       out.append(buf, n);
     }
   } catch (...) {  // out of memory

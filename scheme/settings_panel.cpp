@@ -82,7 +82,12 @@ TClassChildPanel_2777C8C::TClassChildPanel_2777C8C(TControl* parentWindow, TSche
   NameCut = build::StrPart(*this, ".", 0);
   ReadLang = Add<THIini>();
   WriteLang = Add<THIini>();
-  for (THIini* ini : {ReadLang, WriteLang}) {
+  PickMemory = build::Memory(*this);
+  ReadBack = Add<THIini>();
+  SavedCheck = build::IfElse(*this, THIIf_else::Equal, TData{});
+  RestartText = build::DoData(*this, MakeString(build::Tr("btn_msg_restart")));
+  FailText = build::DoData(*this, MakeString(build::Tr("btn_msg_not_saved")));
+  for (THIini* ini : {ReadLang, WriteLang, ReadBack}) {
     ini->FileName = "config.ini";
     ini->Section = "main";
     ini->Key = "language";
@@ -91,7 +96,7 @@ TClassChildPanel_2777C8C::TClassChildPanel_2777C8C(TControl* parentWindow, TSche
   PanelShow = build::ChanelToIndex(*this, 2);
   NoteShow = build::ChanelToIndex(*this, 2);
   OpenHub = build::Hub(*this, 6);
-  PickHub = build::Hub(*this, 2);
+  PickHub = build::Hub(*this, 4);
   CloseHub = build::Hub(*this, 2);
 
   // 1. Open: show the panel, hide the note, bring it up, list the languages, select the saved.
@@ -108,10 +113,18 @@ TClassChildPanel_2777C8C::TClassChildPanel_2777C8C(TControl* parentWindow, TSche
   NameCut->onLeft = MakeEvent<&THIWinList::doAdd>(LanguageBox);
   ReadLang->onRead = MakeEvent<&THIWinList::doSelectString>(LanguageBox);
 
-  // 2. A pick: save it, show the note.
+  // 2. A pick: save it, read it back, caption the note by whether it was stored, show it.
   LanguageBox->onClick = MakeEvent<&THIHub::doEvent>(PickHub);
-  PickHub->onEvent[0] = MakeEvent<&THIini::doWrite>(WriteLang);
-  PickHub->onEvent[1] = MakeEvent<&THIChanelToIndex::doEvent>(NoteShow, 1);
+  PickHub->onEvent[0] = MakeEvent<&THIMemory::doValue>(PickMemory);
+  PickHub->onEvent[1] = MakeEvent<&THIini::doWrite>(WriteLang);
+  PickHub->onEvent[2] = MakeEvent<&THIini::doRead>(ReadBack);
+  PickHub->onEvent[3] = MakeEvent<&THIChanelToIndex::doEvent>(NoteShow, 1);
+  ReadBack->onRead = MakeEvent<&THIIf_else::doCompare>(SavedCheck);
+  SavedCheck->Op2Point = MakeEvent<&THIMemory::GetValue>(PickMemory);
+  SavedCheck->onTrue = MakeEvent<&THIDoData::doData>(RestartText);
+  SavedCheck->onFalse = MakeEvent<&THIDoData::doData>(FailText);
+  RestartText->onData = MakeEvent<&THILabel::doText>(RestartNote);
+  FailText->onData = MakeEvent<&THILabel::doText>(RestartNote);
 
   // 3. Close: to the back, hidden.
   CloseLabel->onClick = MakeEvent<&THIHub::doEvent>(CloseHub);

@@ -1,6 +1,7 @@
 // The settings panel: covers the main form's client area; lists the language files of the
 // current folder with the saved language selected, saves a pick to config.ini and shows the
-// restart note. Hidden until opened.
+// restart note, or a note that the pick could not be saved when config.ini does not read back
+// as the pick. Hidden until opened.
 //
 // Work point 0: open the panel (the incoming value is not used).
 #pragma once
@@ -34,6 +35,11 @@ class TClassChildPanel_2777C8C : public TSubScheme {
   THIStrPart* NameCut;
   THIini* ReadLang;
   THIini* WriteLang;
+  THIMemory* PickMemory;  // the pick, for the check after the write
+  THIini* ReadBack;       // what config.ini holds after the write
+  THIIf_else* SavedCheck;
+  THIDoData* RestartText;  // the note's caption when the pick was saved
+  THIDoData* FailText;     // ... and when it was not
   THIChanelToIndex* PanelShow;
   THIChanelToIndex* NoteShow;
   THIHub* OpenHub;

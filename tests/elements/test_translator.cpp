@@ -130,6 +130,11 @@ TEST_F(TranslatorTest, MaskMatching) {
   EXPECT_TRUE(MatchesMask("abc", "a?c"));
   EXPECT_FALSE(MatchesMask("ac", "a?c"));
   EXPECT_TRUE(MatchesMask("aXbYc", "a*b*c"));
+  // A '*' or '?' in the name is an ordinary character; a '*' in the mask stays a wildcard.
+  EXPECT_TRUE(MatchesMask("*x.lng", "*.lng"));
+  EXPECT_TRUE(MatchesMask("l*ab.", "?*."));
+  EXPECT_TRUE(MatchesMask("?.lng", "*.lng"));
+  EXPECT_FALSE(MatchesMask("*", "?*?"));
 }
 
 TEST_F(TranslatorTest, BundledLanguageFilesCoverEveryCaptionKey) {
@@ -212,7 +217,8 @@ TEST_F(TranslatorTest, BundledLanguageFilesCoverEveryCaptionKey) {
                         "oth_honor",
                         "btn_exit",
                         "btn_localization",
-                        "btn_msg_restart"};
+                        "btn_msg_restart",
+                        "btn_msg_not_saved"};
   for (const char* lang : {"en", "ru"}) {
     TempFolder dir;
     std::string text;

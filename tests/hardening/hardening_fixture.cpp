@@ -1,5 +1,6 @@
 #include "hardening_fixture.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -57,6 +58,56 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& args) {
   pid_t pid = -1;
   if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return -1;
   return pid;
+}
+
+pid_t SpawnPiped(const std::string& program, const std::vector<std::string>& args, int* input,
+                 int* output) {
+  int in[2], out[2];
+  if (::pipe2(in, O_CLOEXEC) != 0) return -1;
+  if (::pipe2(out, O_CLOEXEC) != 0) {
+    ::close(in[0]);
+    ::close(in[1]);
+    return -1;
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+  posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const std::string& a : args)
+    argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = -1;
+  if (::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(in[0]);
+  ::close(out[1]);
+  if (pid < 0) {
+    ::close(in[1]);
+    ::close(out[0]);
+    return -1;
+  }
+  *input = in[1];
+  *output = out[0];
+  return pid;
+}
+
+bool ReadUntilLine(int fd, const std::string& line) {
+  std::string current;
+  char c;
+  for (;;) {
+    ssize_t n = ::read(fd, &c, 1);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    if (c != '\n') {
+      current.push_back(c);
+    } else if (current == line) {
+      return true;
+    } else {
+      current.clear();
+    }
+  }
 }
 
 namespace {

@@ -37,6 +37,12 @@ class TScratch {
 
 // Starts program with args; returns its process id.
 pid_t Spawn(const std::string& program, const std::vector<std::string>& args);
+// Starts program with args, its standard input and output on pipes (*input to write to,
+// *output to read from; both to be closed by the caller); returns its process id.
+pid_t SpawnPiped(const std::string& program, const std::vector<std::string>& args, int* input,
+                 int* output);
+// Reads from fd until a line equal to line has come (true) or the input ends (false).
+bool ReadUntilLine(int fd, const std::string& line);
 // Waits for pid; its exit code, or 128 + signal number.
 int WaitFor(pid_t pid);
 // As WaitFor when pid has ended, else -1 at once.

@@ -218,10 +218,11 @@ TEST_F(HostileLanguage, ChosenFileThatCannotBeRead) {
   }
 }
 
-TEST_F(HostileLanguage, MillionKeys) {
+TEST_F(HostileLanguage, SixHundredThousandKeys) {
+  // As many as fit under the size bound of language files.
   std::string text;
-  text.reserve(24 * kMB);
-  for (int i = 0; i < 1000000; ++i)
+  text.reserve(16 * kMB);
+  for (int i = 0; i < 600000; ++i)
     text += "key" + std::to_string(i) + "|text" + std::to_string(i) + "\r\n";
   text += "key5|second\r\n";
   Dir.Write("xx.lng", text);
@@ -229,9 +230,9 @@ TEST_F(HostileLanguage, MillionKeys) {
 
   long long peak = PeakMemoryOf([&] {
     LoadLanguage(Dir, "xx");
-    return TranslationCount() == 1000001 && Translate("key0") == "text0" &&
-           Translate("key999999") == "text999999" && Translate("key5") == "text5" &&
-           Translate("key1000000") == "key1000000";
+    return TranslationCount() == 600001 && Translate("key0") == "text0" &&
+           Translate("key599999") == "text599999" && Translate("key5") == "text5" &&
+           Translate("key600000") == "key600000";
   });
   ASSERT_GE(peak, 0) << "the table is wrong";
   RecordProperty("peak_mb", std::to_string(peak / kMB));
@@ -316,14 +317,14 @@ TEST(HostileFolders, ReadOnlyConfig) {
   EXPECT_EQ(os::ReadProfileString("main", "language", "", path), std::string(2047, 'v'));
 }
 
-TEST(HostileFolders, ConfigOfTwentyMillionLines) {
+TEST(HostileFolders, ConfigOfFifteenMillionLines) {
 #ifdef HS_UNDER_ASAN
-  GTEST_SKIP() << "twenty million lines read three times take most of a minute under "
+  GTEST_SKIP() << "fifteen million lines read three times take most of a minute under "
                   "AddressSanitizer; the normal run covers it";
 #endif
   TScratch dir;
   std::string path = dir.Path("config.ini");
-  std::string text(20 * kMB, '\n');
+  std::string text(15 * kMB, '\n');  // as many as fit under the size bound of config.ini
   text += "[main]\nlanguage=en\n";
   dir.Write("config.ini", text);
   long long size = static_cast<long long>(text.size());
@@ -341,4 +342,74 @@ TEST(HostileFolders, ConfigOfTwentyMillionLines) {
   EXPECT_LT(peak, 5 * size) << "peak " << peak / kMB << " MB for " << size / kMB << " MB";
 #endif
   EXPECT_EQ(dir.Read("config.ini").size(), static_cast<size_t>(size) + 7);  // "Left=5\n"
+}
+
+// Files past the size bound of their kind are taken for missing ones: nothing of them is read,
+// so time and memory stay small however big they claim to be (sparse files cost no disk).
+TEST_F(HostileData, DataFilesPastTheBoundReadAsMissing) {
+  const std::string choice = "-- choice\r\n1 strength=2\r\n-- end\r\n";
+  Write("array.ini", kArray);
+  Write("choice.ini", choice);
+  ASSERT_EQ(LoadAndCommit(1).ListSizes[0], 1u);  // read while small
+
+  fs::resize_file(Dir / "choice.ini", 3ull << 30);
+  long long peak = PeakMemoryOf([&] {
+    TLoaded got = LoadAndCommit(1);
+    return got.ListSizes == std::vector<size_t>(7, 0) && got.Attrib == std::vector<int32_t>(5, 0);
+  });
+  ASSERT_GE(peak, 0) << "a 3 GB choice.ini was read";
+  RecordProperty("peak_mb", std::to_string(peak / kMB));
+  EXPECT_LT(peak, 64 * kMB) << "peak " << peak / kMB << " MB";
+
+  // array.ini just past the bound: no codes, so the answer lines change nothing.
+  Write("choice.ini", choice);
+  fs::resize_file(Dir / "array.ini", os::kDataFileMax + 1);
+  peak = PeakMemoryOf([&] {
+    TLoaded got = LoadAndCommit(1);
+    return got.ListSizes[0] == 1 && got.Attrib == std::vector<int32_t>(5, 0);
+  });
+  ASSERT_GE(peak, 0) << "array.ini past the bound was read";
+  EXPECT_LT(peak, 64 * kMB) << "peak " << peak / kMB << " MB";
+}
+
+TEST_F(HostileLanguage, LanguageFilePastTheBoundReadsAsMissing) {
+  struct Case {
+    uint64_t Size;
+    bool Loaded;
+  };
+  for (Case c : {Case{os::kLanguageFileMax, true}, Case{os::kLanguageFileMax + 1, false},
+                 Case{3ull << 30, false}}) {
+    SCOPED_TRACE(c.Size);
+    Dir.Write("xx.lng", "btn_clear|Clear\r\n");
+    fs::resize_file(Dir.Path("xx.lng"), c.Size);
+    long long peak = PeakMemoryOf([&] {
+      LoadLanguage(Dir, "xx");
+      return TranslationLoaded() == c.Loaded &&
+             Translate("btn_clear") == (c.Loaded ? "Clear" : "btn_clear");
+    });
+    ASSERT_GE(peak, 0) << "the table is wrong";
+    if (!c.Loaded) {
+      EXPECT_LT(peak, 16 * kMB) << "peak " << peak / kMB << " MB";
+    }
+  }
+}
+
+TEST(HostileFolders, ConfigPastTheBoundReadsAsMissingAndIsKept) {
+  TScratch dir;
+  std::string path = dir.Path("config.ini");
+  dir.Write("config.ini", "[main]\r\nlanguage=en\r\nLeft=5\r\n");
+  fs::resize_file(path, 3ull << 30);
+  long long peak = PeakMemoryOf([&] {
+    return os::ReadProfileString("main", "language", "", path).empty() &&
+           os::ReadProfileInt("main", "Left", -1, path) == -1 &&
+           !os::WriteProfileString("main", "language", "ru", path) &&
+           !os::WriteProfileStrings("main", {{"Left", "1"}, {"Top", "2"}}, path);
+  });
+  ASSERT_GE(peak, 0) << "config.ini past the bound was read or written";
+  EXPECT_LT(peak, 16 * kMB) << "peak " << peak / kMB << " MB";
+  EXPECT_EQ(fs::file_size(path), 3ull << 30);
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.Path()))
+    ++entries;
+  EXPECT_EQ(entries, 1);
 }

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <regex>
@@ -58,8 +59,8 @@ TEST(SettingsCrash, KilledWriterLeavesTheOldOrTheNewFile) {
   int32_t lastI = 0;
   int lastK = 0;
   int kills = 0;
-  auto until = Clock::now() + std::chrono::seconds(25);
-  while (kills < 120 && Clock::now() < until) {
+  auto until = Clock::now() + std::chrono::seconds(45);
+  while (kills < 200 && Clock::now() < until) {
     pid_t pid = Spawn(HS_SETTINGS_WRITER, {"cycle", path});
     ASSERT_GT(pid, 0);
     std::this_thread::sleep_for(std::chrono::microseconds(delayUs(rng)));
@@ -89,6 +90,9 @@ TEST(SettingsCrash, KilledWriterLeavesTheOldOrTheNewFile) {
     EXPECT_EQ(e.path().filename(), "config.ini");
   }
   EXPECT_EQ(entries, 1);
+  RecordProperty("kills", kills);
+  std::printf("%d kills: 0 torn, %d temporary files left after the next write\n", kills,
+              entries - 1);
 }
 
 TEST(SettingsCrash, TwoWritersKeepBothKeys) {
@@ -128,4 +132,77 @@ TEST(SettingsCrash, TwoWritersKeepBothKeys) {
   EXPECT_NE(text.find("Left=" + std::to_string(count) + "\r\n"), std::string::npos) << text;
   EXPECT_NE(text.find("language=" + std::to_string(count) + "\r\n"), std::string::npos) << text;
   EXPECT_GT(samples, 0);
+}
+
+// Two instances closing at the same moment: config.ini ends with the whole placement of one of
+// them, never Left from one and Top from the other, and no temporary file stays behind.
+TEST(SettingsCrash, TwoInstancesClosingTogetherKeepOnePlacementWhole) {
+  const int trials = 100;
+  int torn = 0, mixed = 0, leftovers = 0, failed = 0;
+  std::string example;
+  for (int t = 0; t < trials; ++t) {
+    TScratch dir;
+    const std::string start = "[main]\r\nlanguage=en\r\n";
+    dir.Write("config.ini", start);
+    // Each instance is placed apart from the other, differently in every trial.
+    int place[2][4] = {{10 + t, 20 + t, 600 + t, 450 + t}, {300 + t, 200 + t, 700 + t, 500 + t}};
+    std::string whole[2];
+    pid_t pid[2];
+    int in[2], out[2];
+    for (int k = 0; k < 2; ++k) {
+      const int* p = place[k];
+      whole[k] = start + "Left=" + std::to_string(p[0]) + "\r\nTop=" + std::to_string(p[1]) +
+                 "\r\nWidth=" + std::to_string(p[2]) + "\r\nHeight=" + std::to_string(p[3]) +
+                 "\r\n";
+      pid[k] = SpawnPiped(HS_SIM_PROGRAM, {"--program-dir", dir.Path()}, &in[k], &out[k]);
+      ASSERT_GT(pid[k], 0);
+      std::string cmd = "place " + std::to_string(p[0]) + " " + std::to_string(p[1]) + " " +
+                        std::to_string(p[2]) + " " + std::to_string(p[3]) + "\ndump\n";
+      ASSERT_EQ(::write(in[k], cmd.data(), cmd.size()), static_cast<ssize_t>(cmd.size()));
+    }
+    // Both are built and placed: now both close at once.
+    bool ready = ReadUntilLine(out[0], ".") && ReadUntilLine(out[1], ".");
+    for (int k = 0; k < 2; ++k)
+      [[maybe_unused]] ssize_t n = ::write(in[k], "close\n", 6);
+    for (int k = 0; k < 2; ++k) {
+      ::close(in[k]);
+      ::close(out[k]);
+      if (WaitFor(pid[k]) != 0) ++failed;
+    }
+    ASSERT_TRUE(ready);
+
+    std::string text = dir.Read("config.ini");
+    if (text != whole[0] && text != whole[1]) {
+      // Mixed: every line is one of either instance's lines; torn: anything else.
+      bool fromEither = text.size() > start.size() && text.compare(0, start.size(), start) == 0;
+      if (fromEither) {
+        size_t at = start.size();
+        while (at < text.size() && fromEither) {
+          size_t end = text.find("\r\n", at);
+          if (end == std::string::npos) {
+            fromEither = false;
+            break;
+          }
+          std::string line = text.substr(at, end - at + 2);
+          fromEither =
+              whole[0].find(line) != std::string::npos || whole[1].find(line) != std::string::npos;
+          at = end + 2;
+        }
+      }
+      ++(fromEither ? mixed : torn);
+      if (example.empty()) example = text;
+    }
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+      if (e.path().filename() != "config.ini") ++leftovers;
+  }
+  RecordProperty("trials", trials);
+  RecordProperty("torn", torn);
+  RecordProperty("mixed", mixed);
+  RecordProperty("temp_files_left", leftovers);
+  std::printf("%d simultaneous closes: %d torn, %d mixed, %d temporary files left\n", trials, torn,
+              mixed, leftovers);
+  EXPECT_EQ(failed, 0);
+  EXPECT_EQ(torn, 0) << example;
+  EXPECT_EQ(mixed, 0) << example;
+  EXPECT_EQ(leftovers, 0);
 }
