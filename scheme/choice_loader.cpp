@@ -1,5 +1,7 @@
 #include "scheme/choice_loader.h"
 
+#include "scheme/sheet_counts.h"
+
 using build::ParentEvent;
 
 TClassMultiElement_39C8CB0::TClassMultiElement_39C8CB0(TControl*, TScheme* parentScheme,
@@ -28,9 +30,9 @@ TClassMultiElement_39C8CB0::TClassMultiElement_39C8CB0(TControl*, TScheme* paren
   LineFormat = build::FormatStr(*this, 3, "%1 %2 %3");
   Block = build::StrList(*this, "");
   BlockEnum = build::ArrayEnum(*this, 0);
-  BlockNo = build::Counter(*this, 0, 0, choice_format::Blocks - 1, 1, 0);
-  ToCommand = build::IndexToChanel(*this, choice_format::Blocks);
-  Command = build::MTChanelToIndex(*this, 10);
+  BlockNo = build::Counter(*this, 0, 0, sheet::Blocks - 1, 1, 0);
+  ToCommand = build::IndexToChanel(*this, sheet::Blocks);
+  Command = build::MTChanelToIndex(*this, sheet::LineCommands);
 
   // Data points.
   LineEnum->ArrayPoint = MakeEvent<&THIStrList::GetArray>(ChoiceFile);
@@ -66,9 +68,9 @@ TClassMultiElement_39C8CB0::TClassMultiElement_39C8CB0(TControl*, TScheme* paren
 
   // 4. Every stored line of block b leaves as the chain [3 + b, line]; then b steps on.
   BlockEnum->onItem = MakeEvent<&THIIndexToChanel::doEvent>(ToCommand);
-  for (uint16_t b = 0; b < choice_format::Blocks; ++b)
+  for (uint16_t b = 0; b < sheet::Blocks; ++b)
     ToCommand->onEvent[b] =
-        MakeEvent<&THIMT_ChanelToIndex::doEvent>(Command, choice_format::FirstLineCommand + b);
+        MakeEvent<&THIMT_ChanelToIndex::doEvent>(Command, sheet::FirstLineCommand + b);
   Command->onIndex = ParentEvent(Edit, 0);
   BlockEnum->onEndEnum = MakeEvent<&THICounter::doNext>(BlockNo);
 

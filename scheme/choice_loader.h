@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "scheme/build.h"
+#include "scheme/sheet_counts.h"
 
 // The names and markers the loader reads by; the data checker reads by the same ones.
 namespace choice_format {
@@ -16,8 +17,8 @@ inline constexpr std::string_view CodeFile = "array.ini";
 inline constexpr std::string_view ChoiceFile = "choice.ini";
 inline constexpr std::string_view EndMark = "-- end";        // anywhere in a line: closes a block
 inline constexpr std::string_view HeaderMark = "-- choice";  // at a line's start: opens a block
-inline constexpr int Blocks = 7;                             // block numbers wrap after Blocks - 1
-inline constexpr int FirstLineCommand = 3;                   // block b sends line command 3 + b
+inline constexpr int Blocks = sheet::Blocks;                 // block numbers wrap after Blocks - 1
+inline constexpr int FirstLineCommand = sheet::FirstLineCommand;  // block b: line command 3 + b
 }  // namespace choice_format
 
 class TClassMultiElement_39C8CB0 : public TSubScheme {

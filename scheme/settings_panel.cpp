@@ -85,8 +85,8 @@ TClassChildPanel_2777C8C::TClassChildPanel_2777C8C(TControl* parentWindow, TSche
   PickMemory = build::Memory(*this);
   ReadBack = Add<THIini>();
   SavedCheck = build::IfElse(*this, THIIf_else::Equal, TData{});
-  RestartText = build::DoData(*this, MakeString(build::Tr("btn_msg_restart")));
-  FailText = build::DoData(*this, MakeString(build::Tr("btn_msg_not_saved")));
+  RestartText = build::DoData(*this, MakeString(build::Tr(RestartKey)));
+  FailText = build::DoData(*this, MakeString(build::Tr(NotSavedKey)));
   for (THIini* ini : {ReadLang, WriteLang, ReadBack}) {
     ini->FileName = "config.ini";
     ini->Section = "main";

@@ -15,10 +15,11 @@
 #include "scheme/build.h"
 #include "scheme/build_ui.h"
 
-// The caption keys of the panel: the close label, the language label, the restart note.
+// The caption keys of the panel: the close label, the language label, the notes after a pick.
 inline constexpr std::string_view ExitKey = "btn_exit";
 inline constexpr std::string_view LocalizationKey = "btn_localization";
 inline constexpr std::string_view RestartKey = "btn_msg_restart";
+inline constexpr std::string_view NotSavedKey = "btn_msg_not_saved";
 
 class TClassChildPanel_2777C8C : public TSubScheme {
  public:

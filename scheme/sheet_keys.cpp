@@ -37,6 +37,7 @@ std::vector<std::string_view> SheetCaptionKeys() {
   AddOnce(keys, ExitKey);
   AddOnce(keys, LocalizationKey);
   AddOnce(keys, RestartKey);
+  AddOnce(keys, NotSavedKey);
   return keys;
 }
 

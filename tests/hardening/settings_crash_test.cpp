@@ -50,7 +50,7 @@ bool WholeState(const std::string& text, int32_t& i, int& k) {
 }  // namespace
 
 TEST(SettingsCrash, KilledWriterLeavesTheOldOrTheNewFile) {
-  TScratch dir;
+  TempFolder dir;
   std::string path = dir.Path("config.ini");
   dir.Write("config.ini", Settings(1, 0));
   std::mt19937 rng(20261207);
@@ -96,7 +96,7 @@ TEST(SettingsCrash, KilledWriterLeavesTheOldOrTheNewFile) {
 }
 
 TEST(SettingsCrash, TwoWritersKeepBothKeys) {
-  TScratch dir;
+  TempFolder dir;
   std::string path = dir.Path("config.ini");
   const int count = 150;
   pid_t a = Spawn(HS_SETTINGS_WRITER, {"key", path, "Left", std::to_string(count)});
@@ -112,7 +112,7 @@ TEST(SettingsCrash, TwoWritersKeepBothKeys) {
   bool broken = false;
   std::string seen;
   while (codeA < 0 || codeB < 0) {
-    std::string text = dir.Read("config.ini");
+    std::string text = dir.Read("config.ini", "<missing>");
     if (text != "<missing>") {
       ++samples;
       if (!broken && !std::regex_match(text, shape)) {
@@ -141,7 +141,7 @@ TEST(SettingsCrash, TwoInstancesClosingTogetherKeepOnePlacementWhole) {
   int torn = 0, mixed = 0, leftovers = 0, failed = 0;
   std::string example;
   for (int t = 0; t < trials; ++t) {
-    TScratch dir;
+    TempFolder dir;
     const std::string start = "[main]\r\nlanguage=en\r\n";
     dir.Write("config.ini", start);
     // Each instance is placed apart from the other, differently in every trial.

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "platform/os.h"
-#include "tests/platform/temp_folder.h"
 #include "tests/support/lock_holder.h"
+#include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -84,7 +84,7 @@ TEST(ProfileWrite, SeveralKeysGiveTheBytesOfOneWriteAfterAnother) {
         if (!os::WriteProfileString("main", k, v, each)) expected = false;
       EXPECT_EQ(os::WriteProfileStrings("main", *values, one), expected);
       EXPECT_EQ(t.Read("one.ini"), t.Read("each.ini"));
-      EXPECT_EQ(EntriesIn(t.Dir()), 2u);
+      EXPECT_EQ(EntriesIn(t.Path()), 2u);
     }
   }
   // Nothing writable: no file is made.
@@ -103,7 +103,7 @@ TEST(ProfileWrite, ALockHeldElsewhereDelaysTheWriteBoundedly) {
   for (const Pairs* values : {&one, &four}) {
     TempFolder t;
     std::string path = t.Write("config.ini", "[main]\r\nlanguage=en\r\n");
-    std::optional<TLockHolder> holder(std::in_place, t.Dir());
+    std::optional<TLockHolder> holder(std::in_place, t.Path());
     ASSERT_TRUE(holder->Held);
     auto start = Clock::now();
     std::future<bool> write = StartWrite(*values, path);
@@ -135,11 +135,11 @@ TEST(ProfileWrite, ALinkedFileIsWrittenInItsTargetsFolder) {
   EXPECT_FALSE(fs::exists(targetDir.Path("real.ini.~999999-1")));
   EXPECT_FALSE(fs::exists(targetDir.Path("real.ini.~999999-2")));
   EXPECT_TRUE(fs::exists(targetDir.Path("real.ini.~notatemp")));
-  EXPECT_EQ(EntriesIn(targetDir.Dir()), 2u);
+  EXPECT_EQ(EntriesIn(targetDir.Path()), 2u);
 
   // A writer using the target directly excludes one using the link...
   {
-    TLockHolder holder(targetDir.Dir());
+    TLockHolder holder(targetDir.Path());
     ASSERT_TRUE(holder.Held);
     auto start = Clock::now();
     std::future<bool> write = StartWrite({{"Left", "5"}}, link);
@@ -150,7 +150,7 @@ TEST(ProfileWrite, ALinkedFileIsWrittenInItsTargetsFolder) {
   }
   // ... while the link's own folder has nothing to do with it.
   {
-    TLockHolder holder(linkDir.Dir());
+    TLockHolder holder(linkDir.Path());
     ASSERT_TRUE(holder.Held);
     auto start = Clock::now();
     std::future<bool> write = StartWrite({{"Top", "6"}}, link);
@@ -192,13 +192,13 @@ TEST(ProfileWrite, SettingsFilesPastTheBoundReadAsMissing) {
       EXPECT_FALSE(os::WriteProfileString("main", "language", "ru", path));
       EXPECT_FALSE(os::WriteProfileStrings("main", {{"Left", "1"}, {"Top", "2"}}, path));
       EXPECT_EQ(fs::file_size(path), c.Size);
-      EXPECT_EQ(EntriesIn(t.Dir()), 1u);
+      EXPECT_EQ(EntriesIn(t.Path()), 1u);
     }
     std::string out = "old";
     EXPECT_EQ(os::ReadWholeFile(path, out, os::kSettingsFileMax), c.Readable);
     EXPECT_EQ(out.size(), c.Readable ? c.Size : 0u);
   }
   TempFolder t;
-  EXPECT_FALSE(os::FileWithin(t.Dir(), os::kSettingsFileMax));  // a folder
+  EXPECT_FALSE(os::FileWithin(t.Path(), os::kSettingsFileMax));  // a folder
   EXPECT_FALSE(os::FileWithin(t.Path("none"), os::kSettingsFileMax));
 }
