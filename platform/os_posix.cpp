@@ -35,6 +35,14 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, cut + 1);
 }
 
+// An ini path as the file calls take it: "\\" separates folders here as '/' does.
+std::string ProfilePath(const std::string& path) {
+  std::string p = path;
+  for (char& c : p)
+    if (c == '\\') c = '/';
+  return p;
+}
+
 bool WriteAll(int fd, const std::string& data) {
   size_t done = 0;
   while (done < data.size()) {
@@ -193,7 +201,7 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view deflt, const std::string& path) {
   std::string text;
   std::optional<std::string> v;
-  if (ReadWholeFile(path, text)) v = profile::Lookup(text, section, key);
+  if (ReadWholeFile(ProfilePath(path), text)) v = profile::Lookup(text, section, key);
   std::string out;
   if (v) {
     out = std::move(*v);
@@ -211,22 +219,15 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 int32_t ReadProfileInt(std::string_view section, std::string_view key, int32_t deflt,
                        const std::string& path) {
   std::string text;
-  if (!ReadWholeFile(path, text)) return deflt;
+  if (!ReadWholeFile(ProfilePath(path), text)) return deflt;
   std::optional<std::string> v = profile::Lookup(text, section, key);
   if (!v || v->empty()) return deflt;
-  const std::string& s = *v;
-  size_t i = 0;
-  bool neg = false;
-  if (i < s.size() && (s[i] == '-' || s[i] == '+')) neg = s[i++] == '-';
-  uint32_t acc = 0;
-  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
-    acc = acc * 10u + static_cast<uint32_t>(s[i] - '0');
-  if (neg) acc = 0u - acc;
-  return static_cast<int32_t>(acc);
+  return profile::ToInt(*v);
 }
 
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
-                        const std::string& path) {
+                        const std::string& given) {
+  std::string path = ProfilePath(given);
   if (path.empty() || !profile::CanWrite(section, key, value)) return false;
   // Every write rewrites the whole file: writers in one folder take turns, so that two
   // processes setting different keys at once do not undo each other's change.

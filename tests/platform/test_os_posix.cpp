@@ -228,3 +228,22 @@ TEST(OsProfile, CrLfAndLfFilesKeepTheirStyle) {
   EXPECT_EQ(t.Read("a.ini"), "[s]\r\nx=1\r\ny=2\r\n");
   EXPECT_EQ(t.Read("b.ini"), "[s]\nx=1\ny=2\n[t]\nz=3\n");
 }
+
+TEST(OsProfile, BackslashSeparatesFoldersInIniNames) {
+  TempFolder t;
+  t.MakeFolder("sub");
+  std::string back = std::filesystem::current_path().string();
+  std::filesystem::current_path(t.Dir());
+  EXPECT_TRUE(os::WriteProfileString("s", "k", "v", "sub\\y.ini"));
+  EXPECT_EQ(os::ReadProfileString("s", "k", "d", "sub\\y.ini"), "v");
+  EXPECT_TRUE(os::WriteProfileString("s", "n", "0x20", "sub\\y.ini"));
+  EXPECT_EQ(os::ReadProfileInt("s", "n", 1, "sub\\y.ini"), 32);
+  EXPECT_FALSE(os::WriteProfileString("s", "k", "v", "missing\\y.ini"));
+  std::filesystem::current_path(back);
+  EXPECT_EQ(t.Read("sub/y.ini"), "[s]\r\nk=v\r\nn=0x20\r\n");
+  EXPECT_FALSE(os::FileExists(t.Path("sub\\y.ini")));
+  // A full path written with backslashes reaches the same file.
+  std::string full = t.Dir() + "sub\\y.ini";
+  EXPECT_EQ(os::ReadProfileString("s", "k", "d", full), "v");
+  EXPECT_EQ(EntriesIn(t.Dir()), 1u);
+}
