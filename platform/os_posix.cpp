@@ -206,11 +206,7 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
   if (v) {
     out = std::move(*v);
   } else {
-    // The default loses its trailing blanks, as the Windows call does.
-    deflt = profile::CutAtZero(deflt);
-    while (!deflt.empty() && (deflt.back() == ' ' || deflt.back() == '\t'))
-      deflt.remove_suffix(1);
-    out.assign(deflt);
+    out.assign(profile::DefaultText(deflt));
   }
   if (out.size() > kProfileStringMax) out.resize(kProfileStringMax);
   return out;

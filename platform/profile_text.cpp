@@ -7,6 +7,12 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
 
+std::string_view TrimFront(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front()))
+    s.remove_prefix(1);
+  return s;
+}
+
 std::string_view Trim(std::string_view s) {
   size_t b = 0;
   while (b < s.size() && IsBlank(s[b]))
@@ -167,6 +173,13 @@ std::optional<std::string> Lookup(std::string_view text, std::string_view sectio
   return std::nullopt;
 }
 
+std::string_view DefaultText(std::string_view deflt) {
+  deflt = CutAtZero(deflt);
+  while (deflt.size() > 1 && deflt.back() == ' ')
+    deflt.remove_suffix(1);
+  return Unquote(deflt);
+}
+
 int32_t ToInt(std::string_view v) {
   size_t i = 0;
   bool neg = false;
@@ -204,11 +217,12 @@ bool CanWrite(std::string_view section, std::string_view key, std::string_view v
 
 std::string Update(std::string_view text, std::string_view section, std::string_view key,
                    std::string_view value, std::string_view newLine) {
-  section = Trim(CutAtZero(section));
-  key = Trim(CutAtZero(key));
-  value = CutAtZero(value);
-  while (!value.empty() && IsBlank(value.front()))
-    value.remove_prefix(1);
+  // Names match trimmed; new ones are written with their trailing blanks, as given.
+  std::string_view sectionName = TrimFront(CutAtZero(section));
+  std::string_view keyName = TrimFront(CutAtZero(key));
+  section = Trim(sectionName);
+  key = Trim(keyName);
+  value = TrimFront(CutAtZero(value));
   std::string_view eol = LineEndOf(text, newLine);
 
   std::string out;
@@ -244,7 +258,7 @@ std::string Update(std::string_view text, std::string_view section, std::string_
     std::string_view lineEnd = eol;
     if (last && last->Next > last->End) lineEnd = text.substr(last->End, last->Next - last->End);
     if (last && last->Next == last->End) out.append(eol);
-    out.append(key);
+    out.append(keyName);
     out.push_back('=');
     out.append(value);
     out.append(lineEnd);
@@ -256,10 +270,10 @@ std::string Update(std::string_view text, std::string_view section, std::string_
   out.append(text);
   if (!text.empty() && text.back() != '\n' && text.back() != '\r') out.append(eol);
   out.push_back('[');
-  out.append(section);
+  out.append(sectionName);
   out.push_back(']');
   out.append(eol);
-  out.append(key);
+  out.append(keyName);
   out.push_back('=');
   out.append(value);
   out.append(eol);

@@ -39,6 +39,10 @@ std::string Update(std::string_view text, std::string_view section, std::string_
 // without digits reads as 0.
 int32_t ToInt(std::string_view value);
 
+// A default as a read answers it: cut at a zero byte, trailing spaces (not tabs) dropped, then
+// one pair of matching quotes taken off.
+std::string_view DefaultText(std::string_view deflt);
+
 // Names compare like this: ASCII letters without case, every other byte exactly.
 bool EqualNoCase(std::string_view a, std::string_view b);
 // Cuts s at its first zero byte (the API takes C strings).

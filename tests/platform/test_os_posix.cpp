@@ -120,7 +120,10 @@ TEST(OsProfile, MissingFileSectionOrKeyGivesTheDefault) {
   std::string p = t.Write("c.ini", "[main]\nlanguage=en\nnum=12x\nneg=-5\nempty=\nword=abc\n");
   EXPECT_EQ(os::ReadProfileString("main", "language", "d", t.Path("none.ini")), "d");
   EXPECT_EQ(os::ReadProfileString("nope", "language", "d", p), "d");
-  EXPECT_EQ(os::ReadProfileString("main", "nope", "dflt  \t", p), "dflt");
+  // The default loses trailing spaces (not tabs) and one pair of quotes.
+  EXPECT_EQ(os::ReadProfileString("main", "nope", "dflt  ", p), "dflt");
+  EXPECT_EQ(os::ReadProfileString("main", "nope", "dflt \t", p), "dflt \t");
+  EXPECT_EQ(os::ReadProfileString("main", "nope", "'dflt' ", p), "dflt");
   EXPECT_EQ(os::ReadProfileString("MAIN", "Language", "d", p), "en");
   EXPECT_EQ(os::ReadProfileString("main", "language", "d", t.Dir()), "d");
   EXPECT_EQ(os::ReadProfileInt("main", "num", 7, p), 12);

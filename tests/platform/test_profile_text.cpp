@@ -86,6 +86,21 @@ TEST(ProfileLookup, CommentsKeysOutsideSectionsAndOddLines) {
   EXPECT_EQ(Get(text, "s", "broken["), "<missing>");
 }
 
+TEST(ProfileDefault, TrailingSpacesAndOnePairOfQuotesGo) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"d", "d"},           {"d  ", "d"},
+      {"d \t", "d \t"},     {"  d", "  d"},
+      {"  ", " "},          {"", ""},
+      {"\"q\"", "q"},       {"'q'", "q"},
+      {"\"q\"  ", "q"},     {" \"q\"", " \"q\""},
+      {"\"q'", "\"q'"},     {"\"\"", ""},
+      {"\"x\"y\"", "x\"y"}, {"\"", "\""},
+      {"\"\t", "\"\t"},     {"\"a\" \t", "\"a\" \t"},
+  };
+  for (auto& [in, out] : rows)
+    EXPECT_EQ(os::profile::DefaultText(in), out) << in;
+}
+
 TEST(ProfileInt, BaseZeroConversion) {
   struct Row {
     const char* Value;
@@ -164,7 +179,11 @@ TEST(ProfileUpdate, OnlyTheFirstSectionOfANameIsWritten) {
       {"[s]\nb=2\n", "", "z", "8", "z=8\n[s]\nb=2\n"},
       {"", "", "z", "8", "z=8\r\n"},
       {"\xEF\xBB\xBF[s]\r\n", "", "z", "8", "\xEF\xBB\xBFz=8\r\n[s]\r\n"},
-      {"\xEF\xBB\xBF" "a=1", "", "z", "8", "\xEF\xBB\xBF" "a=1\r\nz=8\r\n"},
+      {"\xEF\xBB\xBF"
+       "a=1",
+       "", "z", "8",
+       "\xEF\xBB\xBF"
+       "a=1\r\nz=8\r\n"},
   };
   for (const UpdateRow& r : rows) {
     EXPECT_EQ(Update(r.Text, r.Section, r.Key, r.Value), r.Expect) << r.Text;
