@@ -47,13 +47,15 @@ constexpr size_t kProfileStringMax = 2047;
 // - Section and key names match without case for ASCII letters; bytes above 127 match exactly.
 // - Reads answer at most kProfileStringMax bytes.
 // - Deliberately unlike the Windows calls: a write of a name or value holding a line break, a
-//   section holding ']' or an empty key is refused (on Windows too), and on POSIX a write keeps
-//   every other byte of the file as it was (line ends, blanks, blank lines, comments), where the
-//   Windows call rewrites the whole file in its own tidy form.
+//   section holding ']' or a key that is empty, holds '=' or starts with '[' or ';' is refused
+//   (on Windows too); on POSIX a write keeps every other byte of the file as it was (line ends,
+//   blanks, blank lines, comments), where the Windows call rewrites the whole file tidied: lines
+//   trimmed, blank lines dropped, "[name]" and "key=value" without blanks, CR LF.
 // - On POSIX, "\" in an ini path separates folders as '/' does.
 
-// The value of key in section of the ini file at path, or deflt (less its trailing blanks)
-// when the file, section or key is missing (GetPrivateProfileStringA).
+// The value of key in section of the ini file at path, or deflt when the file, section or key
+// is missing (GetPrivateProfileStringA); deflt loses its trailing spaces (not tabs, and never its
+// first byte) and then one pair of matching quotes.
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view deflt, const std::string& path);
 // The value of key read as an integer, or deflt when the key is missing or empty
@@ -61,11 +63,11 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 // decimal; the digits of that base up to the first other byte, wrapping at 32 bits.
 int32_t ReadProfileInt(std::string_view section, std::string_view key, int32_t deflt,
                        const std::string& path);
-// Sets key in section to value (leading blanks of the value dropped), creating the file and the
-// section when missing. False when the write was refused (read-only file or folder, missing
-// folder, a name or value holding a line break, a section holding ']', an empty key or one
-// holding '=' or starting with '[' or ';'); the old
-// file is then intact (WritePrivateProfileStringA).
+// Sets key in section to value (leading blanks of the value dropped; a new section or key is
+// written as given, less leading blanks), creating the file and the section when missing. False
+// when the write was refused (read-only file or folder, missing folder, a name or value holding a
+// line break, a section holding ']', a key empty, holding '=' or starting with '[' or ';'); the
+// old file is then intact (WritePrivateProfileStringA).
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path);
 
