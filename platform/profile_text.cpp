@@ -3,6 +3,8 @@
 namespace os::profile {
 namespace {
 
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
@@ -45,7 +47,7 @@ class LineReader {
  public:
   explicit LineReader(std::string_view text) : Text(text) {
     // A UTF-8 byte order mark in front of the first line is not part of it.
-    if (Text.substr(0, 3) == "\xEF\xBB\xBF") P = 3;
+    if (Text.substr(0, 3) == kBom) P = 3;
   }
 
   bool Next(Line& l) {
@@ -253,8 +255,10 @@ std::string Update(std::string_view text, std::string_view section, std::string_
   if (in.Found()) {
     // 2. The section exists: the key goes after its last non-blank line, or at the top of the
     // text for the lines before the first header when there are none.
-    size_t at = last ? last->Next : (text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0);
+    size_t at = last ? last->Next : (text.substr(0, 3) == kBom ? 3 : 0);
     out.append(text.substr(0, at));
+    // A key that starts with the bytes of a byte order mark, written first, would lose them.
+    if (at == 0 && keyName.substr(0, 3) == kBom) out.append(kBom);
     std::string_view lineEnd = eol;
     if (last && last->Next > last->End) lineEnd = text.substr(last->End, last->Next - last->End);
     if (last && last->Next == last->End) out.append(eol);

@@ -184,6 +184,13 @@ TEST(ProfileUpdate, OnlyTheFirstSectionOfANameIsWritten) {
        "", "z", "8",
        "\xEF\xBB\xBF"
        "a=1\r\nz=8\r\n"},
+      // A key starting with the bytes of a byte order mark keeps them.
+      {"", "",
+       "\xEF\xBB\xBF"
+       "k",
+       "8",
+       "\xEF\xBB\xBF\xEF\xBB\xBF"
+       "k=8\r\n"},
   };
   for (const UpdateRow& r : rows) {
     EXPECT_EQ(Update(r.Text, r.Section, r.Key, r.Value), r.Expect) << r.Text;
