@@ -234,6 +234,29 @@ TEST(IniDiffShrink, FindsTheOneLineAndOperationThatShowAFault) {
   EXPECT_EQ(small.Ops[0].Kind, OpKind::ReadString);
   EXPECT_NE(Describe(small).find("zz=1\\n"), std::string::npos);
 
+  // Long values and lines are cut down as far as the fault allows.
+  Runner longWrites = [](const std::vector<Case>& cases) {
+    std::vector<Outcome> a, b;
+    for (const Case& c : cases) {
+      a.push_back(*RunCase(c));
+      Outcome o = a.back();
+      for (size_t i = 0; i < c.Ops.size(); ++i)
+        if (c.Ops[i].Kind == OpKind::Write && c.Ops[i].Value.size() > 100)
+          o.Answers[i].Written = false;
+      b.push_back(std::move(o));
+    }
+    return std::optional(std::make_pair(a, b));
+  };
+  c.Id = 7;
+  c.File = "[s]\nlong=" + std::string(3000, 'x') + "\n";
+  c.Ops = {Op{OpKind::ReadString, "s", "long", ""},
+           Op{OpKind::Write, "s", "k", std::string(2047, 'v')}};
+  small = Shrink(c, longWrites);
+  ASSERT_EQ(small.Ops.size(), 1u);
+  EXPECT_GT(small.Ops[0].Value.size(), 100u);
+  EXPECT_LE(small.Ops[0].Value.size(), 200u);
+  EXPECT_EQ(small.File, std::nullopt);
+
   // A case without a mismatch comes back as it was.
   c.Id = 6;  // a fresh file name: the Windows calls cache files by name
   c.File = "[Main]\nk=1\n";

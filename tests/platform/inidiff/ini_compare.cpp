@@ -46,6 +46,9 @@ std::optional<Mismatch> CompareAnswer(const Answer& a, const Answer& b, bool byt
   return std::nullopt;
 }
 
+// Values and lines longer than this are worth cutting when shrinking.
+constexpr size_t kLong = 16;
+
 bool Fails(const Case& c, const Outcome& a, const Outcome& b) {
   return Compare(c, a, b).has_value();
 }
@@ -104,7 +107,8 @@ Case Shrink(const Case& start, const Runner& run) {
   if (!m) return best;
   if (m->Op + 1 < best.Ops.size()) best.Ops.resize(m->Op + 1);
   for (;;) {
-    // Every case one step smaller: without one operation, without one line, without the file.
+    // Every case one step smaller: without one operation, without one line, without the file,
+    // with a long line or value halved.
     std::vector<Case> smaller;
     for (size_t i = 0; best.Ops.size() > 1 && i < best.Ops.size(); ++i) {
       Case c = best;
@@ -120,11 +124,30 @@ Case Shrink(const Case& start, const Runner& run) {
           if (j != i) *c.File += lines[j];
         smaller.push_back(std::move(c));
       }
-      if (!best.File->empty()) {
+      Case none = best;
+      none.File.reset();
+      smaller.push_back(std::move(none));
+      // Long lines cut to half their content.
+      for (size_t i = 0; i < lines.size(); ++i) {
+        std::string_view line = lines[i];
+        size_t content =
+            line.find_first_of("\r\n") == line.npos ? line.size() : line.find_first_of("\r\n");
+        if (content <= kLong) continue;
         Case c = best;
-        c.File.reset();
+        c.File = std::string();
+        for (size_t j = 0; j < lines.size(); ++j)
+          *c.File +=
+              j != i ? std::string(lines[j])
+                     : std::string(line.substr(0, content / 2)) + std::string(line.substr(content));
         smaller.push_back(std::move(c));
       }
+    }
+    // Long values cut to half.
+    for (size_t i = 0; i < best.Ops.size(); ++i) {
+      if (best.Ops[i].Value.size() <= kLong) continue;
+      Case c = best;
+      c.Ops[i].Value.resize(c.Ops[i].Value.size() / 2);
+      smaller.push_back(std::move(c));
     }
     static uint64_t fresh = uint64_t{1} << 48;  // fresh file names: no cached file is reused
     for (Case& c : smaller)

@@ -30,9 +30,9 @@ std::optional<Mismatch> Compare(const Case& c, const Outcome& a, const Outcome& 
 using Runner = std::function<std::optional<std::pair<std::vector<Outcome>, std::vector<Outcome>>>(
     const std::vector<Case>&)>;
 
-// The smallest case found that still mismatches, by cutting the script after the mismatch and
-// dropping operations and file lines one at a time while a mismatch remains. Each round runs
-// every candidate in one batch.
+// The smallest case found that still mismatches, by cutting the script after the mismatch, then
+// dropping operations and file lines and halving long lines and values one at a time while a
+// mismatch remains. Each round runs every candidate in one batch.
 Case Shrink(const Case& c, const Runner& run);
 
 // The lines of a file with their line ends.
