@@ -29,8 +29,9 @@ bool CanWrite(std::string_view section, std::string_view key, std::string_view v
 // The text with key in section set to value (its leading blanks dropped): an existing key's line
 // is replaced in place (keeping its line end), a new key goes after the last non-blank line of
 // the first section of that name (for the section "" with no such line: at the top), a new
-// section goes at the end. Every other byte is kept. newLine is used for lines added where the
-// text does not show its own line end style.
+// section goes at the end; new names are written less their leading blanks only, as the Windows
+// call writes them. Every other byte is kept. newLine is used for lines added where the text
+// does not show its own line end style.
 std::string Update(std::string_view text, std::string_view section, std::string_view key,
                    std::string_view value, std::string_view newLine = "\r\n");
 
@@ -39,8 +40,8 @@ std::string Update(std::string_view text, std::string_view section, std::string_
 // without digits reads as 0.
 int32_t ToInt(std::string_view value);
 
-// A default as a read answers it: cut at a zero byte, trailing spaces (not tabs) dropped, then
-// one pair of matching quotes taken off.
+// A default as a read answers it: cut at a zero byte, trailing spaces (not tabs, never the first
+// byte) dropped, then one pair of matching quotes taken off.
 std::string_view DefaultText(std::string_view deflt);
 
 // Names compare like this: ASCII letters without case, every other byte exactly.
