@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "platform/profile_text.h"
@@ -19,9 +20,10 @@ namespace {
 class InCleanFolder {
  public:
   InCleanFolder() : Back(std::filesystem::current_path()) {
-    Dir = std::filesystem::temp_directory_path() /
-          ("hs-inidiff-" + std::to_string(reinterpret_cast<uintptr_t>(this)));
-    std::filesystem::create_directories(Dir);
+    std::random_device random;
+    do {
+      Dir = std::filesystem::temp_directory_path() / ("hs-inidiff-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(Dir));
     std::filesystem::current_path(Dir);
   }
   ~InCleanFolder() {
