@@ -48,18 +48,38 @@ constexpr uint64_t kLanguageFileMax = 16ull << 20;  // *.lng
 // (the rename keeps the file whole; only a concurrent change of another key may be lost then).
 constexpr int kProfileLockWaitMs = 2000;
 
+// Ini files (the private-profile calls). The rules, the same on every platform:
+// - A line "[name]" opens a section (blanks around the name ignored; text after the last ']'
+//   too); the lines before the first header form the section "". Only the first section of a
+//   name is read or written; a later one of the same name is left alone.
+// - "key=value" holds a key; keys and values are trimmed of blanks and a value in matching
+//   quotes is read without them. A line without '=' names a key without a value: a read gives
+//   the default, a write puts the value on that line. The first line of a key decides.
+// - Section and key names match without case for ASCII letters; bytes above 127 match exactly.
+// - Reads answer at most kProfileStringMax bytes.
+// - Deliberately unlike the Windows calls: a write of a name or value holding a line break, a
+//   section holding ']' or a key that is empty, holds '=' or starts with '[' or ';' is refused
+//   (on Windows too); on POSIX a write keeps every other byte of the file as it was (line ends,
+//   blanks, blank lines, comments), where the Windows call rewrites the whole file tidied: lines
+//   trimmed, blank lines dropped, "[name]" and "key=value" without blanks, CR LF.
+// - On POSIX, "\" in an ini path separates folders as '/' does.
+
 // The value of key in section of the ini file at path, or deflt when the file, section or key
-// is missing; at most kProfileStringMax bytes (GetPrivateProfileStringA). A file bigger than
-// kSettingsFileMax reads as a missing one, here and in ReadProfileInt.
+// is missing (GetPrivateProfileStringA); deflt loses its trailing spaces (not tabs, and never its
+// first byte) and then one pair of matching quotes. A file bigger than kSettingsFileMax reads
+// as a missing one, here and in ReadProfileInt.
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view deflt, const std::string& path);
-// The value of key read as a decimal integer (leading digits after an optional '-'), or deflt
-// when the key is missing (GetPrivateProfileIntA).
+// The value of key read as an integer, or deflt when the key is missing or empty
+// (GetPrivateProfileIntA): an optional sign, then "0x", "0o" or "0b" for base 16, 8 or 2, else
+// decimal; the digits of that base up to the first other byte, wrapping at 32 bits.
 int32_t ReadProfileInt(std::string_view section, std::string_view key, int32_t deflt,
                        const std::string& path);
-// Sets key in section to value, creating the file and the section when missing. False when
-// the write was refused (read-only file or folder, missing folder, a name or value holding a
-// line break, a section holding ']'); the old file is then intact (WritePrivateProfileStringA).
+// Sets key in section to value (leading blanks of the value dropped; a new section or key is
+// written as given, less leading blanks), creating the file and the section when missing. False
+// when the write was refused (read-only file or folder, missing folder, a name or value holding a
+// line break, a section holding ']', a key empty, holding '=' or starting with '[' or ';'); the
+// old file is then intact (WritePrivateProfileStringA).
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path);
 // Sets several keys of one section in one rewrite of the file: the result has exactly the bytes

@@ -37,6 +37,14 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, cut + 1);
 }
 
+// An ini path as the file calls take it: "\\" separates folders here as '/' does.
+std::string ProfilePath(const std::string& path) {
+  std::string p = path;
+  for (char& c : p)
+    if (c == '\\') c = '/';
+  return p;
+}
+
 bool WriteAll(int fd, const std::string& data) {
   size_t done = 0;
   while (done < data.size()) {
@@ -210,16 +218,13 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view deflt, const std::string& path) {
   std::string text;
   std::optional<std::string> v;
-  if (ReadWholeFile(path, text, kSettingsFileMax)) v = profile::Lookup(text, section, key);
+  if (ReadWholeFile(ProfilePath(path), text, kSettingsFileMax))
+    v = profile::Lookup(text, section, key);
   std::string out;
   if (v) {
     out = std::move(*v);
   } else {
-    // The default loses its trailing blanks, as the Windows call does.
-    deflt = profile::CutAtZero(deflt);
-    while (!deflt.empty() && (deflt.back() == ' ' || deflt.back() == '\t'))
-      deflt.remove_suffix(1);
-    out.assign(deflt);
+    out.assign(profile::DefaultText(deflt));
   }
   if (out.size() > kProfileStringMax) out.resize(kProfileStringMax);
   return out;
@@ -228,18 +233,10 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 int32_t ReadProfileInt(std::string_view section, std::string_view key, int32_t deflt,
                        const std::string& path) {
   std::string text;
-  if (!ReadWholeFile(path, text, kSettingsFileMax)) return deflt;
+  if (!ReadWholeFile(ProfilePath(path), text, kSettingsFileMax)) return deflt;
   std::optional<std::string> v = profile::Lookup(text, section, key);
   if (!v || v->empty()) return deflt;
-  const std::string& s = *v;
-  size_t i = 0;
-  bool neg = false;
-  if (i < s.size() && (s[i] == '-' || s[i] == '+')) neg = s[i++] == '-';
-  uint32_t acc = 0;
-  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
-    acc = acc * 10u + static_cast<uint32_t>(s[i] - '0');
-  if (neg) acc = 0u - acc;
-  return static_cast<int32_t>(acc);
+  return profile::ToInt(*v);
 }
 
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
@@ -249,7 +246,8 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
 
 bool WriteProfileStrings(std::string_view section,
                          const std::vector<std::pair<std::string, std::string>>& values,
-                         const std::string& path) {
+                         const std::string& given) {
+  std::string path = ProfilePath(given);
   if (path.empty()) return false;
   bool allWritable = true;
   std::vector<const std::pair<std::string, std::string>*> writable;

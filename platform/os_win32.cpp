@@ -123,10 +123,9 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
   if (path.empty() || TooBig(ProfilePath(path))) {
     // The call would read win.ini; an empty path is no file at all here, and a file no real
     // settings file reaches reads as a missing one.
-    while (!d.empty() && (d.back() == ' ' || d.back() == '\t'))
-      d.pop_back();
-    if (d.size() > kProfileStringMax) d.resize(kProfileStringMax);
-    return d;
+    std::string t(profile::DefaultText(d));
+    if (t.size() > kProfileStringMax) t.resize(kProfileStringMax);
+    return t;
   }
   char buf[kProfileStringMax + 1];
   DWORD n = GetPrivateProfileStringA(Z(section).c_str(), Z(key).c_str(), d.c_str(), buf, sizeof buf,

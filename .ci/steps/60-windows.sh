@@ -98,6 +98,7 @@ for s in "${targets[@]}"; do
 done
 xvfb-run -a -s "-screen 0 800x600x24" bash "$test/run-suites.sh" "${exes[@]}"
 echo "suites passed under wine ($((SECONDS - start)) s)"
+tools/windows/ini-differential.sh build/ini-differential 1 1500
 
 tools/windows/gui-test.sh "$test/app" "$test/gui-test"
 echo "=== windows stage passed ($((SECONDS - start)) s)"

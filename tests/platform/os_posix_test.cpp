@@ -120,7 +120,10 @@ TEST(OsProfile, MissingFileSectionOrKeyGivesTheDefault) {
   std::string p = t.Write("c.ini", "[main]\nlanguage=en\nnum=12x\nneg=-5\nempty=\nword=abc\n");
   EXPECT_EQ(os::ReadProfileString("main", "language", "d", t.Path("none.ini")), "d");
   EXPECT_EQ(os::ReadProfileString("nope", "language", "d", p), "d");
-  EXPECT_EQ(os::ReadProfileString("main", "nope", "dflt  \t", p), "dflt");
+  // The default loses trailing spaces (not tabs) and one pair of quotes.
+  EXPECT_EQ(os::ReadProfileString("main", "nope", "dflt  ", p), "dflt");
+  EXPECT_EQ(os::ReadProfileString("main", "nope", "dflt \t", p), "dflt \t");
+  EXPECT_EQ(os::ReadProfileString("main", "nope", "'dflt' ", p), "dflt");
   EXPECT_EQ(os::ReadProfileString("MAIN", "Language", "d", p), "en");
   EXPECT_EQ(os::ReadProfileString("main", "language", "d", t.Path()), "d");
   EXPECT_EQ(os::ReadProfileInt("main", "num", 7, p), 12);
@@ -227,4 +230,23 @@ TEST(OsProfile, CrLfAndLfFilesKeepTheirStyle) {
   ASSERT_TRUE(os::WriteProfileString("t", "z", "3", b));
   EXPECT_EQ(t.Read("a.ini"), "[s]\r\nx=1\r\ny=2\r\n");
   EXPECT_EQ(t.Read("b.ini"), "[s]\nx=1\ny=2\n[t]\nz=3\n");
+}
+
+TEST(OsProfile, BackslashSeparatesFoldersInIniNames) {
+  TempFolder t;
+  t.MakeFolder("sub");
+  std::string back = std::filesystem::current_path().string();
+  std::filesystem::current_path(t.Path());
+  EXPECT_TRUE(os::WriteProfileString("s", "k", "v", "sub\\y.ini"));
+  EXPECT_EQ(os::ReadProfileString("s", "k", "d", "sub\\y.ini"), "v");
+  EXPECT_TRUE(os::WriteProfileString("s", "n", "0x20", "sub\\y.ini"));
+  EXPECT_EQ(os::ReadProfileInt("s", "n", 1, "sub\\y.ini"), 32);
+  EXPECT_FALSE(os::WriteProfileString("s", "k", "v", "missing\\y.ini"));
+  std::filesystem::current_path(back);
+  EXPECT_EQ(t.Read("sub/y.ini"), "[s]\r\nk=v\r\nn=0x20\r\n");
+  EXPECT_FALSE(os::FileExists(t.Path("sub\\y.ini")));
+  // A full path written with backslashes reaches the same file.
+  std::string full = t.Path() + "sub\\y.ini";
+  EXPECT_EQ(os::ReadProfileString("s", "k", "d", full), "v");
+  EXPECT_EQ(EntriesIn(t.Path()), 1u);
 }
