@@ -1,10 +1,18 @@
 # Common compile settings for every target of the project.
 
+# Warnings become errors where CMAKE_COMPILE_WARNING_AS_ERROR is ON: the presets default, asan
+# and release, and CI. A plain `cmake` build leaves them warnings.
+
 function(hs_settings target)
   if(MSVC)
-    target_compile_options(${target} PRIVATE /W4 /WX)
+    target_compile_options(${target} PRIVATE /W4)
   else()
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  endif()
+  # GCC 12 reports false overlaps in inlined std::string code of optimised builds (-Wrestrict,
+  # GCC bug 105329).
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(${target} PRIVATE -Wno-restrict)
   endif()
   if(HS_SANITIZE)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined
