@@ -4,7 +4,7 @@
 
 #include "controls/app.h"
 #include "elements/inifile.h"
-#include "platform/os.h"
+#include "platform/file_layout.h"
 #include "runtime/initprocs.h"
 #include "ui/backend.h"
 
@@ -94,7 +94,7 @@ void THIMainForm::ShowHook(bool shown) {
 bool THIMainForm::PlaceFile(std::string& file, std::string& section) const {
   size_t p = Place.find(".ini\\");
   if (p == std::string::npos) return false;
-  file = os::ProgramFolder() + Place.substr(0, p + 4);
+  file = os::SettingsFolder() + Place.substr(0, p + 4);
   section = Place.substr(p + 5);
   return true;
 }
@@ -106,6 +106,7 @@ void THIMainForm::Placement(int save) {
   TIniFile ini(file);
   ini.Section = section;
   if (save) {
+    os::MakeSettingsFolderFor(file);
     ini.Mode = TIniFile::WriteMode;
     ini.ValueInteger("Left", c.Left());
     ini.ValueInteger("Top", c.Top());

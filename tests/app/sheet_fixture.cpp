@@ -1,5 +1,6 @@
 #include "sheet_fixture.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -48,16 +49,34 @@ void SheetTest::SetUp() {
   OldDir = std::filesystem::current_path();
   auto base = std::filesystem::temp_directory_path() / ("hs_sheet_" + std::to_string(rd()));
   DataDir = base / "data";
-  ProgramDir = base / "program";
+  ProgramDir = base / "prefix" / "bin";
+  ShareDir = base / "prefix" / "share" / "herosheet";
+  UserConfigDir = base / "config" / "herosheet";
   std::filesystem::create_directories(DataDir);
   std::filesystem::create_directories(ProgramDir);
   std::filesystem::current_path(DataDir);
   os::SetProgramFolderForTests(ProgramDir.string() + "/");
+  // Any language file makes the program folder a portable one; no test chooses this one.
+  WriteProgram("keep-portable.lng", "");
+  if (const char* x = std::getenv("XDG_CONFIG_HOME")) {
+    HadXdg = true;
+    OldXdg = x;
+  }
+  setenv("XDG_CONFIG_HOME", (base / "config").string().c_str(), 1);
+}
+
+void SheetTest::MakeInstalled() {
+  std::filesystem::remove(ProgramDir / "keep-portable.lng");
+  std::filesystem::create_directories(ShareDir);
 }
 
 void SheetTest::TearDown() {
   Sheet.reset();
   os::SetProgramFolderForTests("");
+  if (HadXdg)
+    setenv("XDG_CONFIG_HOME", OldXdg.c_str(), 1);
+  else
+    unsetenv("XDG_CONFIG_HOME");
   std::filesystem::current_path(OldDir);
   std::error_code ec;
   std::filesystem::remove_all(DataDir.parent_path(), ec);
@@ -76,11 +95,23 @@ void SheetTest::WriteProgram(const std::string& name, std::string_view bytes) {
   WriteFile(ProgramDir / name, bytes);
 }
 
-std::string SheetTest::ReadProgram(const std::string& name) const {
-  std::ifstream f(ProgramDir / name, std::ios::binary);
+static std::string ReadFile(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
   std::stringstream s;
   s << f.rdbuf();
   return s.str();
+}
+
+std::string SheetTest::ReadProgram(const std::string& name) const {
+  return ReadFile(ProgramDir / name);
+}
+
+void SheetTest::WriteShare(const std::string& name, std::string_view bytes) {
+  WriteFile(ShareDir / name, bytes);
+}
+
+std::string SheetTest::ReadUserConfig() const {
+  return ReadFile(UserConfigDir / "config.ini");
 }
 
 void SheetTest::CopySampleData() {

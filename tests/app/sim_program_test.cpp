@@ -19,6 +19,8 @@ class SimProgramTest : public ::testing::Test {
     Base = fs::temp_directory_path() / ("hs_sim_" + std::to_string(rd()));
     fs::create_directories(Base / "data");
     fs::create_directories(Base / "program");
+    // A language file keeps the program folder a portable one.
+    Write(Base / "program" / "keep-portable.lng", "");
     for (const char* n : {"choice.ini", "array.ini"})
       fs::copy_file(fs::path(HS_SAMPLE_DATA_DIR) / n, Base / "data" / n);
   }
@@ -39,8 +41,9 @@ class SimProgramTest : public ::testing::Test {
   // Runs the program in the data folder with the commands on its input; its output.
   std::string Run(const std::string& commands, const std::string& options, int* code = nullptr) {
     Write(Base / "input.txt", commands);
-    std::string cmd = "cd '" + (Base / "data").string() + "' && '" HS_SIM_PROGRAM "' " + options +
-                      " < '" + (Base / "input.txt").string() + "' 2>&1";
+    std::string cmd = "cd '" + (Base / "data").string() + "' && XDG_CONFIG_HOME='" +
+                      (Base / "config").string() + "' '" HS_SIM_PROGRAM "' " + options + " < '" +
+                      (Base / "input.txt").string() + "' 2>&1";
     FILE* p = popen(cmd.c_str(), "r");
     std::string out;
     char buf[4096];

@@ -71,7 +71,12 @@ class TempFolder {
     os::ReadWholeFile((path_ / name).string(), out);
     return out;
   }
-  void MakeProgramFolder() const { os::SetProgramFolderForTests(Path()); }
+  // Points the program folder here. A language file keeps it a portable folder, where
+  // config.ini is read and written beside the program; no test chooses this language.
+  void MakeProgramFolder() const {
+    Write("keep-portable.lng", "");
+    os::SetProgramFolderForTests(Path());
+  }
 
  private:
   std::filesystem::path path_;
