@@ -75,13 +75,18 @@ bool PortableLayout() {
 #ifdef _WIN32
   return true;
 #else
+  // Decided once per program folder: the layout does not change while the program runs.
+  static std::string decidedFor;
+  static bool portable = true;
   std::string folder = ProgramFolder();
-  if (FileExists(folder + std::string(kSettingsName))) return true;
+  if (folder == decidedFor) return portable;
+  decidedFor = folder;
+  portable = FileExists(folder + std::string(kSettingsName));
   std::vector<DirEntry> entries;
-  if (!ListFolder(folder, entries)) return true;  // nothing to tell: keep the program's folder
-  for (const DirEntry& e : entries)
-    if (!e.IsFolder && IsLanguageFileName(e.Name)) return true;
-  return false;
+  if (!portable && !ListFolder(folder, entries)) portable = true;  // nothing to tell
+  for (size_t i = 0; i < entries.size() && !portable; ++i)
+    portable = !entries[i].IsFolder && IsLanguageFileName(entries[i].Name);
+  return portable;
 #endif
 }
 

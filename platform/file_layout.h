@@ -8,7 +8,8 @@
 
 namespace os {
 
-// True when the program's folder holds config.ini or a language file (or on Windows).
+// True when the program's folder holds config.ini or a language file (or on Windows). Looked at
+// once per program folder.
 bool PortableLayout();
 // Folder of config.ini, ending with a separator; in the installed layout it may not exist yet.
 std::string SettingsFolder();

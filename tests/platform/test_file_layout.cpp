@@ -111,6 +111,9 @@ TEST_F(FileLayout, InstalledSettingsFolderFollowsTheEnvironment) {
 TEST_F(FileLayout, InstalledLanguagesComeFromShareBesideBin) {
   EXPECT_FALSE(os::PortableLayout());
   EXPECT_EQ(os::LanguageFolder(), Share());
+  // Decided once: a file appearing beside the program later changes nothing in this run.
+  root.Write("usr/bin/config.ini", "");
+  EXPECT_FALSE(os::PortableLayout());
   // A relocated prefix: the same answer relative to wherever bin/ is.
   TempFolder other;
   other.MakeFolder("opt/hs/bin");
