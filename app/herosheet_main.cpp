@@ -1,5 +1,6 @@
 // herosheet: the hero sheet in a desktop window. Data files are read from the current folder,
-// config.ini and the language files from the program's folder.
+// config.ini and the language files from the program's folder or, installed, from the places
+// of platform/file_layout.h.
 #include "app/entry.h"
 #include "app/native_backend.h"
 

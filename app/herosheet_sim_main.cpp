@@ -1,7 +1,7 @@
 // herosheet-sim: the hero sheet on the headless backend, driven by commands on standard input,
 // one per line, answering on standard output. Data files are read from the current folder,
-// config.ini and the language files from the program folder (--program-dir, default: the
-// folder of this program).
+// config.ini and the language files where the program folder (--program-dir, default: the
+// folder of this program) says (platform/file_layout.h).
 #include <cstdio>
 #include <iostream>
 #include <string>

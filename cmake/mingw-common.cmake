@@ -8,6 +8,8 @@ find_program(HS_MINGW_CC NAMES ${HS_MINGW_TRIPLE}-gcc-posix ${HS_MINGW_TRIPLE}-g
 set(CMAKE_CXX_COMPILER ${HS_MINGW_CXX})
 set(CMAKE_C_COMPILER ${HS_MINGW_CC})
 find_program(CMAKE_RC_COMPILER NAMES ${HS_MINGW_TRIPLE}-windres)
+# The zips ship stripped programs.
+find_program(CMAKE_STRIP NAMES ${HS_MINGW_TRIPLE}-strip)
 
 # Headers and libraries of the target only; programs (moc, code generators) of the build host.
 # Extra prefixes (a cross-built GoogleTest) come in through HS_MINGW_EXTRA_ROOTS.
@@ -24,7 +26,3 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # The test programs cannot run on the build host; their tests are listed when ctest runs them
 # (through CMAKE_CROSSCOMPILING_EMULATOR, for example wine), not at build time.
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
-
-# GCC 12 reports false overlaps in inlined std::string code of optimised builds (-Wrestrict,
-# GCC bug 105329); with warnings as errors that would stop the build.
-set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")

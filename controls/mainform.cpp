@@ -4,6 +4,7 @@
 
 #include "controls/app.h"
 #include "elements/inifile.h"
+#include "platform/file_layout.h"
 #include "platform/os.h"
 #include "runtime/event.h"
 #include "runtime/initprocs.h"
@@ -95,7 +96,7 @@ void THIMainForm::ShowHook(bool shown) {
 bool THIMainForm::PlaceFile(std::string& file, std::string& section) const {
   size_t p = Place.find(".ini\\");
   if (p == std::string::npos) return false;
-  file = os::ProgramFolder() + Place.substr(0, p + 4);
+  file = os::SettingsFolder() + Place.substr(0, p + 4);
   section = Place.substr(p + 5);
   return true;
 }
@@ -107,6 +108,7 @@ void THIMainForm::Placement(int save) {
   TIniFile ini(file);
   ini.Section = section;
   if (save) {
+    os::MakeSettingsFolderFor(file);
     ini.Mode = TIniFile::WriteMode;
     // One rewrite, so that another instance closing at the same moment cannot mix its
     // placement into this one. Nothing is on screen any more to show a failure.

@@ -1,22 +1,31 @@
 #include "elements/inifile.h"
 
+#include "platform/file_layout.h"
 #include "platform/os.h"
 #include "runtime/data.h"
 
 int32_t TIniFile::ValueInteger(std::string_view key, int32_t v) {
   if (Mode == WriteMode) {
+    os::MakeSettingsFolderFor(FileName);
     os::WriteProfileString(Section, key, FormatInt(v), FileName);
     return v;
   }
+  // A key missing from the per-user settings comes from the shipped ones.
+  std::string defaults = os::SettingsDefaultsFor(FileName);
+  if (!defaults.empty()) v = os::ReadProfileInt(Section, key, v, defaults);
   return os::ReadProfileInt(Section, key, v, FileName);
 }
 
 std::string TIniFile::ValueString(std::string_view key, std::string_view v) {
   if (Mode == WriteMode) {
+    os::MakeSettingsFolderFor(FileName);
     os::WriteProfileString(Section, key, v, FileName);
     return std::string(v);
   }
-  return os::ReadProfileString(Section, key, v, FileName);
+  std::string defaults = os::SettingsDefaultsFor(FileName);
+  if (defaults.empty()) return os::ReadProfileString(Section, key, v, FileName);
+  std::string fallback = os::ReadProfileString(Section, key, v, defaults);
+  return os::ReadProfileString(Section, key, fallback, FileName);
 }
 
 void TIniFile::ValueIntegers(const std::vector<std::pair<std::string, int32_t>>& values) {
@@ -52,5 +61,5 @@ std::string IniPath(std::string_view name) {
   bool bare = path.find(':') == std::string::npos;
   for (char c : path)
     if (os::IsPathSeparator(c)) bare = false;
-  return bare ? os::ProgramFolder() + path : path;
+  return bare ? os::SettingsFolder() + path : path;
 }

@@ -15,7 +15,9 @@ class TIniFile {
   std::string Section;
 
   explicit TIniFile(std::string path) : FileName(std::move(path)) {}
-  // Read mode: the key's integer value or v. Write mode: writes v as decimal text; answers v.
+  // Read mode: the key's integer value or v (the per-user config.ini falls back to the shipped
+  // one key by key). Write mode: writes v as decimal text, first making the per-user settings
+  // folder when it is missing; answers v.
   int32_t ValueInteger(std::string_view key, int32_t v);
   // Read mode: the key's text (at most 2047 bytes) or v. Write mode: writes v; answers v.
   std::string ValueString(std::string_view key, std::string_view v);
@@ -24,6 +26,7 @@ class TIniFile {
   void ValueIntegers(const std::vector<std::pair<std::string, int32_t>>& values);
 };
 
-// The ini path rule: expands %windir%, %tmpdir%, %sysdir%, then puts the program's folder in
-// front of a bare file name (no ':' and no folder separator).
+// The ini path rule: expands %windir%, %tmpdir%, %sysdir%, then puts the settings folder (the
+// program's folder in the portable layout, platform/file_layout.h) in front of a bare file name
+// (no ':' and no folder separator).
 std::string IniPath(std::string_view name);

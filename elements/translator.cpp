@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "elements/inifile.h"
+#include "platform/file_layout.h"
 #include "platform/os.h"
 
 namespace {
@@ -71,12 +72,12 @@ void THITranslator::Load() {
   }
   std::string chosen;
   if (Storage == 1) {
-    TIniFile ini(os::ProgramFolder() + IniFile);
+    TIniFile ini(os::SettingsFolder() + IniFile);
     ini.Mode = TIniFile::ReadMode;
     ini.Section = Section;
     chosen = ini.ValueString(Key, "");
   }
-  std::string folder = os::ProgramFolder() + Folder;
+  std::string folder = os::LanguageFolder() + Folder;
   if (folder.empty() || !os::IsPathSeparator(folder.back())) folder += os::PathSeparator();
   std::vector<os::DirEntry> entries;
   if (!os::ListFolder(folder, entries)) return;

@@ -16,7 +16,8 @@ struct THITranslator {
   std::string Key = "language";
   std::string Folder = ".";
 
-  // Fills the table from the chosen language file of the program's folder.
+  // Fills the table from the chosen language file: the name from config.ini of the settings
+  // folder, the file from the language folder (both the program's folder when it is portable).
   void Load();
 };
 

@@ -1,5 +1,7 @@
 #include "scheme/settings_panel.h"
 
+#include "platform/file_layout.h"
+
 TClassChildPanel_2777C8C::TClassChildPanel_2777C8C(TControl* parentWindow, TScheme* parentScheme,
                                                    THIMultiElement* container)
     : TSubScheme(parentScheme) {
@@ -75,7 +77,8 @@ TClassChildPanel_2777C8C::TClassChildPanel_2777C8C(TControl* parentWindow, TSche
 
   LangSearch = Add<THIFileSearch>();
   LangSearch->Ext = "*.lng";
-  LangSearch->Dir = ".";
+  // Portable: the current folder; installed: the folder the language files are read from.
+  LangSearch->Dir = os::PortableLayout() ? std::string(".") : os::LanguageFolder();
   LangSearch->SubDir = 1;
   LangSearch->FullName = 0;
   LangSearch->Include = 0;

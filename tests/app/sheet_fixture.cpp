@@ -1,5 +1,6 @@
 #include "sheet_fixture.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -45,23 +46,42 @@ TDump ParseDump(const std::string& text) {
 void SheetTest::SetUp() {
   OldDir = std::filesystem::current_path();
   DataDir = Temp.Root() / "data";
-  ProgramDir = Temp.Root() / "program";
+  ProgramDir = Temp.Root() / "prefix" / "bin";
+  ShareDir = Temp.Root() / "prefix" / "share" / "herosheet";
+  UserConfigDir = Temp.Root() / "config" / "herosheet";
   std::filesystem::create_directories(DataDir);
   std::filesystem::create_directories(ProgramDir);
   std::filesystem::current_path(DataDir);
   os::SetProgramFolderForTests(ProgramDir.string() + "/");
+  // Any language file makes the program folder a portable one; no test chooses this one.
+  WriteProgram("keep-portable.lng", "");
+  if (const char* x = std::getenv("XDG_CONFIG_HOME")) {
+    HadXdg = true;
+    OldXdg = x;
+  }
+  setenv("XDG_CONFIG_HOME", (Temp.Root() / "config").string().c_str(), 1);
+}
+
+void SheetTest::MakeInstalled() {
+  std::filesystem::remove(ProgramDir / "keep-portable.lng");
+  std::filesystem::create_directories(ShareDir);
 }
 
 void SheetTest::TearDown() {
   Sheet.reset();
   os::SetProgramFolderForTests("");
+  if (HadXdg)
+    setenv("XDG_CONFIG_HOME", OldXdg.c_str(), 1);
+  else
+    unsetenv("XDG_CONFIG_HOME");
   std::filesystem::current_path(OldDir);
   // A test may start over (TearDown, SetUp) in fresh folders.
   std::error_code ec;
   std::filesystem::permissions(ProgramDir, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add, ec);
   std::filesystem::remove_all(DataDir, ec);
-  std::filesystem::remove_all(ProgramDir, ec);
+  std::filesystem::remove_all(Temp.Root() / "prefix", ec);
+  std::filesystem::remove_all(Temp.Root() / "config", ec);
 }
 
 static void WriteFile(const std::filesystem::path& p, std::string_view bytes) {
@@ -77,11 +97,23 @@ void SheetTest::WriteProgram(const std::string& name, std::string_view bytes) {
   WriteFile(ProgramDir / name, bytes);
 }
 
-std::string SheetTest::ReadProgram(const std::string& name) const {
-  std::ifstream f(ProgramDir / name, std::ios::binary);
+static std::string ReadFile(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
   std::stringstream s;
   s << f.rdbuf();
   return s.str();
+}
+
+std::string SheetTest::ReadProgram(const std::string& name) const {
+  return ReadFile(ProgramDir / name);
+}
+
+void SheetTest::WriteShare(const std::string& name, std::string_view bytes) {
+  WriteFile(ShareDir / name, bytes);
+}
+
+std::string SheetTest::ReadUserConfig() const {
+  return ReadFile(UserConfigDir / "config.ini");
 }
 
 void SheetTest::CopySampleData() {

@@ -1,6 +1,7 @@
 // Test harness for the whole hero sheet on the headless backend: a temporary current folder with
 // the sample data, a temporary program folder for config.ini and language files, a runner, and
-// the dump read back into a table.
+// the dump read back into a table. The program folder is a portable one (it holds a language
+// file) unless a test calls MakeInstalled(); XDG_CONFIG_HOME points into the temporary folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -51,6 +52,11 @@ class SheetTest : public ::testing::Test {
   void WriteData(const std::string& name, std::string_view bytes);
   void WriteProgram(const std::string& name, std::string_view bytes);
   std::string ReadProgram(const std::string& name) const;
+  // The program folder becomes an installed bin/ (no config.ini, no language file beside it):
+  // language files in ShareDir, config.ini in UserConfigDir.
+  void MakeInstalled();
+  void WriteShare(const std::string& name, std::string_view bytes);
+  std::string ReadUserConfig() const;
   // Copies data/choice.ini and data/array.ini into the current folder.
   void CopySampleData();
   // Builds the sheet and runs start-up.
@@ -65,6 +71,10 @@ class SheetTest : public ::testing::Test {
 
   TempFolder Temp;
   std::filesystem::path DataDir, ProgramDir, OldDir;
+  std::filesystem::path ShareDir;       // <prefix>/share/herosheet beside ProgramDir
+  std::filesystem::path UserConfigDir;  // $XDG_CONFIG_HOME/herosheet
+  std::string OldXdg;
+  bool HadXdg = false;
   std::unique_ptr<TSheetRunner> Sheet;
 };
 

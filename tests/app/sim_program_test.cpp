@@ -16,14 +16,17 @@ class SimProgramTest : public ::testing::Test {
   void SetUp() override {
     fs::create_directories(Base / "data");
     fs::create_directories(Base / "program");
+    // A language file keeps the program folder a portable one.
+    Temp.Write("program/keep-portable.lng", "");
     for (const char* n : {"choice.ini", "array.ini"})
       fs::copy_file(fs::path(HS_SAMPLE_DATA_DIR) / n, Base / "data" / n);
   }
   // Runs the program in the data folder with the commands on its input; its output.
   std::string Run(const std::string& commands, const std::string& options, int* code = nullptr) {
     Temp.Write("input.txt", commands);
-    std::string cmd = "cd '" + (Base / "data").string() + "' && '" HS_SIM_PROGRAM "' " + options +
-                      " < '" + (Base / "input.txt").string() + "' 2>&1";
+    std::string cmd = "cd '" + (Base / "data").string() + "' && XDG_CONFIG_HOME='" +
+                      (Base / "config").string() + "' '" HS_SIM_PROGRAM "' " + options + " < '" +
+                      (Base / "input.txt").string() + "' 2>&1";
     FILE* p = popen(cmd.c_str(), "r");
     std::string out;
     char buf[4096];

@@ -1,6 +1,8 @@
 // The ini path rule, TIniFile and THIini.
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "elements/ini.h"
 #include "elements/inifile.h"
 #include "platform/os.h"
@@ -45,6 +47,43 @@ TEST(IniPathRule, BareNamesGoToTheProgramFolder) {
 #endif
 }
 
+#ifndef _WIN32
+// An installed program (no config.ini, no language file beside it): bare names go to the
+// per-user settings folder; reads fall back to the shipped config.ini key by key; the first
+// write makes the folder.
+TEST(IniPathRule, InstalledProgramsUseThePerUserFolder) {
+  TempFolder t;
+  t.MakeFolder("usr/bin");
+  t.MakeFolder("usr/share/herosheet");
+  t.Write("usr/share/herosheet/config.ini", "[main]\r\nlanguage=en\r\nLeft=7\r\n");
+  ProgramFolderScope p(t.Path("usr/bin"));
+  const char* old = std::getenv("XDG_CONFIG_HOME");
+  std::string saved = old ? old : "";
+  ::setenv("XDG_CONFIG_HOME", t.Path("cfg").c_str(), 1);
+
+  const std::string user = t.Path("cfg/herosheet/config.ini");
+  EXPECT_EQ(IniPath("config.ini"), user);
+  TIniFile r(IniPath("config.ini"));
+  r.Section = "main";
+  EXPECT_EQ(r.ValueString("language", "none"), "en");
+  EXPECT_EQ(r.ValueInteger("Left", 0), 7);
+  EXPECT_EQ(r.ValueInteger("Top", 3), 3);
+
+  TIniFile w(IniPath("config.ini"));
+  w.Mode = TIniFile::WriteMode;
+  w.Section = "main";
+  w.ValueString("language", "ru");
+  EXPECT_EQ(TempFolder::ReadFile(user), "[main]\r\nlanguage=ru\r\n");
+  EXPECT_EQ(r.ValueString("language", "none"), "ru");
+  EXPECT_EQ(r.ValueInteger("Left", 0), 7);  // still the shipped one
+
+  if (old)
+    ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+  else
+    ::unsetenv("XDG_CONFIG_HOME");
+}
+#endif
+
 TEST(IniPathRule, FolderMacrosExpandEverywhere) {
   ProgramFolderScope p("/prog/dir");
   EXPECT_EQ(IniPath("%tmpdir%a.ini"), os::TempFolder() + "a.ini");
@@ -79,6 +118,7 @@ class IniTest : public ElementTest {
   void SetUp() override {
     ElementTest::SetUp();
     scope = std::make_unique<ProgramFolderScope>(prog.Path());
+    prog.Write("keep-portable.lng", "");  // config.ini is then kept beside the program
     ini.FileName = "config.ini";
     ini.Section = "main";
     ini.Key = "language";

@@ -57,8 +57,13 @@ class TempFolder {
     return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
   }
   void MakeFolder(std::string_view name) const { std::filesystem::create_directories(Path(name)); }
-  // Points the program folder here until the next call of os::SetProgramFolderForTests.
-  void MakeProgramFolder() const { os::SetProgramFolderForTests(Path()); }
+  // Points the program folder here until the next call of os::SetProgramFolderForTests. A
+  // language file keeps it a portable folder, where config.ini is read and written beside the
+  // program; no test chooses this language.
+  void MakeProgramFolder() const {
+    Write("keep-portable.lng", "");
+    os::SetProgramFolderForTests(Path());
+  }
 
  private:
   // Tests leave read-only files and folders behind; links are not followed.

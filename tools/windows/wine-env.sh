@@ -1,26 +1,18 @@
 # Sourced by the Windows test scripts: wine settings and a prefix ready for GUI tests.
-#   hs_wine_env             picks the wine build the machine can run and exports its settings
+#   hs_wine_env             exports the settings of the 64-bit wine
 #   hs_wine_prefix          creates the prefix (once): fonts, no window manager
 #   hs_wine <exe> [args]    runs a Windows program
-# Wine's 32-bit loader is a 32-bit Linux program; where the kernel cannot run those, the
-# 64-bit wine runs the 64-bit build of the same sources instead.
+# Only the 64-bit build is run: wine's 32-bit loader is a 32-bit Linux program, and the build
+# hosts cannot run those.
 
 hs_wine_env() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    HS_WINE_BITS=32
-    export WINEARCH=win32
-    HS_WINE=/usr/lib/wine/wine
-    HS_WINESERVER=/usr/lib/wine/wineserver32
-    [ -x "$HS_WINESERVER" ] || HS_WINESERVER=/usr/lib/wine/wineserver
-  else
-    HS_WINE_BITS=64
-    export WINEARCH=win64
-    HS_WINE=/usr/lib/wine/wine64
-    HS_WINESERVER=/usr/lib/wine/wineserver64
-    export WINELOADER=$HS_WINE
-  fi
+  HS_WINE_BITS=64
+  export WINEARCH=win64
+  HS_WINE=/usr/lib/wine/wine64
+  HS_WINESERVER=/usr/lib/wine/wineserver64
+  export WINELOADER=$HS_WINE
   export WINESERVER=$HS_WINESERVER
   export WINEPREFIX=${WINEPREFIX:-$PWD/build/wine-prefix-$HS_WINE_BITS}
   export HS_WINE HS_WINESERVER HS_WINE_BITS
