@@ -59,6 +59,18 @@ std::string_view Word(std::string_view& s) {
   return w;
 }
 
+// The virtual-key code of a key name of the key command (-1 when unknown).
+struct TKeyName {
+  const char* Name;
+  int Key;
+  bool Shift;
+};
+constexpr TKeyName kKeys[] = {
+    {"Tab", vkTab, false},     {"Shift+Tab", vkTab, true}, {"Up", vkUp, false},
+    {"Down", vkDown, false},   {"Left", vkLeft, false},    {"Right", vkRight, false},
+    {"Space", vkSpace, false}, {"Enter", vkReturn, false}, {"Escape", vkEscape, false},
+};
+
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
     s.remove_prefix(1);
@@ -186,6 +198,7 @@ std::string TSheetRunner::DumpLine(const std::string& name, const TControl& c) {
       line += OneLine(c.Item(i));
     }
   }
+  if (c.Focused()) line += " focused=1";
   return line;
 }
 
@@ -215,6 +228,15 @@ std::string TSheetRunner::Execute(std::string_view line, bool* more) {
       if (more) *more = false;
     }
     return {};
+  }
+  if (cmd == "key") {
+    std::string_view name = Trim(rest);
+    for (const TKeyName& k : kKeys)
+      if (name == k.Name) {
+        mouse_->PressKey(k.Key, k.Shift);
+        return {};
+      }
+    return "error: unknown key " + std::string(name) + "\n";
   }
   if (cmd == "hover" || cmd == "click" || cmd == "pick") {
     std::string_view name = Word(rest);

@@ -4,6 +4,8 @@
 //   hover NAME            the mouse moves onto NAME, no button held
 //   click NAME            a left click on NAME
 //   pick panel.language T the user picks the item T of the language box
+//   key NAME              a key press: Tab, Shift+Tab, Up, Down, Left, Right, Space, Enter,
+//                         Escape
 //   close                 the user closes the main form (the runner then ends)
 //   dump                  one line per window in creation order, then "."
 //   quit                  ends the runner

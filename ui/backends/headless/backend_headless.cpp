@@ -1,5 +1,6 @@
 #include "ui/backends/headless/backend_headless.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -19,11 +20,15 @@ THeadlessBackend& HeadlessBackend() {
 void THeadlessBackend::CreateNative(TControl& c) {
   windows_.insert(&c);
   c.SetNative(&c);
-  if (c.Kind() == TControlKind::Form && c.Visible()) c.NotifyShow(true);
+  if (c.Kind() == TControlKind::Form && c.Visible()) {
+    shown_.push_back(&c);
+    c.NotifyShow(true);
+  }
 }
 
 void THeadlessBackend::DestroyNative(TControl& c) {
   windows_.erase(&c);
+  std::erase(shown_, &c);
   c.SetNative(nullptr);
   if (focus_ == &c) focus_ = nullptr;
   if (capture_ == &c) capture_ = nullptr;
@@ -34,8 +39,16 @@ void THeadlessBackend::Apply(TControl& c, uint32_t changes) {
   for (unsigned i = 0; i < 32; ++i)
     if (changes & (1u << i)) ++counts_[i];
   // ShowWindow sends WM_SHOWWINDOW to a top window.
-  if ((changes & chVisible) && c.Kind() == TControlKind::Form) c.NotifyShow(c.Visible());
+  if ((changes & chVisible) && c.Kind() == TControlKind::Form) {
+    std::erase(shown_, &c);
+    if (c.Visible()) shown_.push_back(&c);
+    c.NotifyShow(c.Visible());
+  }
   if ((changes & chVisible) && !c.Visible() && focus_ == &c) focus_ = nullptr;
+}
+
+TControl* THeadlessBackend::ActiveForm() const {
+  return shown_.empty() ? nullptr : shown_.back();
 }
 
 void THeadlessBackend::Restack(TControl&, bool) {}

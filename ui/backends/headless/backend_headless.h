@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <set>
+#include <vector>
 
 #include "ui/backend.h"
 
@@ -38,6 +39,8 @@ class THeadlessBackend : public TBackend {
   size_t Pending() const { return queue_.size(); }
   bool Exists(const TControl* c) const { return windows_.count(const_cast<TControl*>(c)) != 0; }
   TControl* Capture() const { return capture_; }
+  // The form shown last that still shows: it gets the keys while no window has the focus.
+  TControl* ActiveForm() const;
   // Called when a native window goes away (the simulator forgets its pointer).
   std::function<void(TControl*)> OnDestroyed;
   // Number of Apply calls per change bit since the last reset (tests).
@@ -53,6 +56,7 @@ class THeadlessBackend : public TBackend {
   std::deque<TMessage> queue_;
   TControl* focus_ = nullptr;
   TControl* capture_ = nullptr;
+  std::vector<TControl*> shown_;  // forms in the order they were shown
   bool quit_ = false;
   std::array<unsigned, 32> counts_{};
 };

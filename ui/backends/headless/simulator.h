@@ -30,7 +30,8 @@ class TSimulator {
   bool PickItem(TControl& combo, int index);
   // The user presses the close button of a form. True when the form closed.
   bool CloseForm(TControl& form);
-  // Key down and up on the focused window (Tab with shift: backwards).
+  // Key down and up on the focused window, or on the active form while no window has the
+  // focus (Tab with shift: backwards).
   void PressKey(int key, bool shift = false);
 
   // ---- queued input: handled by the message loop (Run) ----
@@ -38,6 +39,7 @@ class TSimulator {
   void PostClick(TControl& c, int button = 1);
   void PostPickItem(TControl& combo, int index);
   void PostCloseForm(TControl& form);
+  void PostKey(int key, bool shift = false);
 
   // The window under the mouse, or nullptr.
   TControl* Under() const { return under_; }
@@ -45,6 +47,7 @@ class TSimulator {
 
  private:
   bool Deliverable(const TControl* c) const;
+  TControl* KeyTarget() const;
   void DeliverMove();
   TMouseInfo Info(int button) const;
 
