@@ -228,6 +228,24 @@ struct TQtBackend::TImpl {
     TipPopTimer.start(std::max(1, tip->TipInfo().AutoPopDelay));
   }
 
+  // The client widget of a bordered panel, or nullptr.
+  QWidget* PanelClient(const TControl* c) const {
+    auto it = Clients.find(c);
+    return it == Clients.end() ? nullptr : it->second;
+  }
+
+  // Apply, one changed property at a time.
+  void ApplyStyle(TControl& c, QWidget* w);
+  void ApplyBounds(TControl& c, QWidget* w);
+  void ApplyText(TControl& c, QWidget* w);
+  void ApplyAlignment(TControl& c, QWidget* w);
+  void ApplyLook(TControl& c, QWidget* w);
+  void ApplyTipLayout(QWidget* w);
+  void ApplyCursor(TControl& c, QWidget* w);
+  void ApplyCombo(TControl& c, QWidget* w, bool items);
+  void ApplyWindowState(TControl& c, QWidget* w);
+  void ApplyVisible(TControl& c, QWidget* w);
+
   void MouseOverOwner(TControl* c, const QPoint& global) {
     HoverTarget = c;
     HoverTimer.start(400);
@@ -755,146 +773,192 @@ void TQtBackend::DestroyNative(TControl& c) {
   }
 }
 
-void TQtBackend::Apply(TControl& c, uint32_t changes) {
-  QWidget* w = WidgetOf(c);
-  if (!w) return;
-  TImpl* d = d_.get();
-  bool form = c.Kind() == TControlKind::Form;
-  bool tip = c.Kind() == TControlKind::ToolTip;
+// ---- applying changed properties, one function per change bit ----
 
-  if ((changes & chStyle) && form) {
-    uint32_t s = c.Style();
-    Qt::WindowFlags f = Qt::Window;
-    if ((s & ws::Caption) == ws::Caption) {
-      f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-           Qt::WindowCloseButtonHint;
-      if (s & ws::MinimizeBox) f |= Qt::WindowMinimizeButtonHint;
-      if (s & ws::MaximizeBox) f |= Qt::WindowMaximizeButtonHint;
-    } else {
-      f |= Qt::FramelessWindowHint;
-    }
-    if (c.ExStyle() & wsex::ToolWindow) f = (f & ~Qt::Window) | Qt::Tool;
-    if (c.ExStyle() & wsex::TopMost) f |= Qt::WindowStaysOnTopHint;
+namespace {
+
+// Where a panel's children go: inside its edge when it has one.
+void PlaceClient(QWidget* client, const TControl& c) {
+  int e = c.EdgeStyle() == 1 ? 3 : 0;
+  client->setGeometry(e, e, std::max(0, c.Width() - 2 * e), std::max(0, c.Height() - 2 * e));
+}
+
+Qt::WindowFlags FormFlags(const TControl& c) {
+  uint32_t s = c.Style();
+  Qt::WindowFlags f = Qt::Window;
+  if ((s & ws::Caption) == ws::Caption) {
+    f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+         Qt::WindowCloseButtonHint;
+    if (s & ws::MinimizeBox) f |= Qt::WindowMinimizeButtonHint;
+    if (s & ws::MaximizeBox) f |= Qt::WindowMaximizeButtonHint;
+  } else {
+    f |= Qt::FramelessWindowHint;
+  }
+  if (c.ExStyle() & wsex::ToolWindow) f = (f & ~Qt::Window) | Qt::Tool;
+  if (c.ExStyle() & wsex::TopMost) f |= Qt::WindowStaysOnTopHint;
+  return f;
+}
+
+Qt::FocusPolicy FocusPolicyOf(const TControl& c) {
+  if (c.Style() & ws::TabStop) return Qt::StrongFocus;
+  if (c.Kind() == TControlKind::RadioButton || c.Kind() == TControlKind::ComboBox)
+    return Qt::ClickFocus;
+  return Qt::NoFocus;
+}
+
+}  // namespace
+
+// Border styles: a form's window flags, a control's focus policy, a panel's client area.
+void TQtBackend::TImpl::ApplyStyle(TControl& c, QWidget* w) {
+  if (c.Kind() == TControlKind::Form) {
+    Qt::WindowFlags f = FormFlags(c);
     bool vis = w->isVisible();
     if (w->windowFlags() != f) {
       w->setWindowFlags(f);
       if (vis) w->show();
     }
-    changes |= chBounds;
+  } else if (c.Kind() != TControlKind::ToolTip) {
+    w->setFocusPolicy(FocusPolicyOf(c));
   }
-  if (changes & chBounds) {
-    if (form) {
-      TSize extra = FrameExtra(c);
-      int cw = std::max(0, c.Width() - extra.Width), ch = std::max(0, c.Height() - extra.Height);
-      w->move(c.Left(), c.Top());
-      if (c.Style() & ws::SizeBox) {
-        w->setMinimumSize(0, 0);
-        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        w->resize(cw, ch);
-      } else {
-        w->setFixedSize(cw, ch);
-      }
-    } else if (tip) {
-      if (c.TipInfo().Tracking) w->move(c.Left(), c.Top());
+  if (QWidget* client = PanelClient(&c)) {
+    PlaceClient(client, c);
+    w->update();
+  }
+}
+
+// A form's size includes its frame; a tip moves only when it tracks.
+void TQtBackend::TImpl::ApplyBounds(TControl& c, QWidget* w) {
+  if (c.Kind() == TControlKind::Form) {
+    TSize extra = Self->FrameExtra(c);
+    int cw = std::max(0, c.Width() - extra.Width), ch = std::max(0, c.Height() - extra.Height);
+    w->move(c.Left(), c.Top());
+    if (c.Style() & ws::SizeBox) {
+      w->setMinimumSize(0, 0);
+      w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+      w->resize(cw, ch);
     } else {
-      w->setGeometry(c.Left(), c.Top(), c.Width(), c.Height());
+      w->setFixedSize(cw, ch);
     }
-    if (QWidget* client = d->Clients.count(&c) ? d->Clients[&c] : nullptr) {
-      int e = c.EdgeStyle() == 1 ? 3 : 0;
-      client->setGeometry(e, e, std::max(0, c.Width() - 2 * e), std::max(0, c.Height() - 2 * e));
+  } else if (c.Kind() == TControlKind::ToolTip) {
+    if (c.TipInfo().Tracking) w->move(c.Left(), c.Top());
+  } else {
+    w->setGeometry(c.Left(), c.Top(), c.Width(), c.Height());
+  }
+  if (QWidget* client = PanelClient(&c)) PlaceClient(client, c);
+}
+
+void TQtBackend::TImpl::ApplyText(TControl& c, QWidget* w) {
+  switch (c.Kind()) {
+    case TControlKind::Form:
+      w->setWindowTitle(Q(c.Text()));
+      break;
+    case TControlKind::RadioButton:
+      static_cast<QRadioButton*>(w)->setText(Q(c.Text()));
+      break;
+    case TControlKind::ComboBox: {
+      auto* cb = static_cast<QComboBox*>(w);
+      if (cb->isEditable()) cb->setEditText(Q(c.Text()));
+      break;
     }
+    default:
+      w->update();  // labels, panels and group boxes paint it themselves
+      break;
   }
-  if ((changes & chStyle) && d->Clients.count(&c)) {
-    int e = c.EdgeStyle() == 1 ? 3 : 0;
-    d->Clients[&c]->setGeometry(e, e, std::max(0, c.Width() - 2 * e),
-                                std::max(0, c.Height() - 2 * e));
-    w->update();
+}
+
+// Labels and panels place their text when they paint.
+void TQtBackend::TImpl::ApplyAlignment(TControl& c, QWidget* w) {
+  if (c.Kind() == TControlKind::Label || c.Kind() == TControlKind::Panel) w->update();
+}
+
+// Font and colour travel together in the palette; a tip takes both from its own settings.
+void TQtBackend::TImpl::ApplyLook(TControl& c, QWidget* w) {
+  w->setFont(ToQFont(c.Font()));
+  QPalette pal = w->palette();
+  QColor bg = ToQColor(c.Color()), fg = ToQColor(c.Font().Color);
+  for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+    pal.setColor(role, bg);
+  for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    pal.setColor(QPalette::Active, role, fg), pal.setColor(QPalette::Inactive, role, fg);
+  w->setPalette(pal);
+  w->setAutoFillBackground(true);
+  if (QWidget* client = PanelClient(&c)) {
+    client->setPalette(pal);
+    client->setAutoFillBackground(false);
   }
-  if (changes & chText) {
-    switch (c.Kind()) {
-      case TControlKind::Form:
-        w->setWindowTitle(Q(c.Text()));
-        break;
-      case TControlKind::RadioButton:
-        static_cast<QRadioButton*>(w)->setText(Q(c.Text()));
-        break;
-      case TControlKind::ComboBox: {
-        auto* cb = static_cast<QComboBox*>(w);
-        if (cb->isEditable()) cb->setEditText(Q(c.Text()));
-        break;
-      }
-      default:
-        w->update();
-        break;
-    }
+  w->update();
+}
+
+void TQtBackend::TImpl::ApplyTipLayout(QWidget* w) {
+  w->adjustSize();
+  w->update();
+}
+
+void TQtBackend::TImpl::ApplyCursor(TControl& c, QWidget* w) {
+  if (c.Cursor() == 0)
+    w->unsetCursor();
+  else
+    w->setCursor(CursorShape(c.Cursor()));
+}
+
+// Items, selection and the edit field of a combo box; no signal reaches the layer from here.
+void TQtBackend::TImpl::ApplyCombo(TControl& c, QWidget* w, bool items) {
+  auto* cb = static_cast<QComboBox*>(w);
+  QSignalBlocker block(cb);
+  if (cb->isEditable() != c.Editable()) {
+    cb->setEditable(c.Editable());
+    if (c.Editable()) cb->setEditText(Q(c.Text()));
   }
-  if ((changes & (chFont | chColor)) && !tip) {
-    w->setFont(ToQFont(c.Font()));
-    QPalette pal = w->palette();
-    QColor bg = ToQColor(c.Color()), fg = ToQColor(c.Font().Color);
-    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
-      pal.setColor(role, bg);
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-      pal.setColor(QPalette::Active, role, fg), pal.setColor(QPalette::Inactive, role, fg);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-    if (QWidget* client = d->Clients.count(&c) ? d->Clients[&c] : nullptr) {
-      client->setPalette(pal);
-      client->setAutoFillBackground(false);
-    }
-    w->update();
+  if (items) {
+    cb->clear();
+    for (const std::string& s : c.Items())
+      cb->addItem(Q(s));
   }
-  if (tip && (changes & (chTip | chFont))) {
-    w->adjustSize();
-    w->update();
+  cb->setCurrentIndex(c.ItemIndex());
+}
+
+void TQtBackend::TImpl::ApplyWindowState(TControl& c, QWidget* w) {
+  Qt::WindowStates st = c.WindowState() == wsMinimized   ? Qt::WindowMinimized
+                        : c.WindowState() == wsMaximized ? Qt::WindowMaximized
+                                                         : Qt::WindowNoState;
+  w->setWindowState(st);
+}
+
+void TQtBackend::TImpl::ApplyVisible(TControl& c, QWidget* w) {
+  if (c.Kind() != TControlKind::ToolTip) {
+    w->setVisible(c.Visible());
+  } else if (c.TipInfo().Tracking) {
+    // A tracking tip shows where the layer puts it; the others follow the mouse.
+    w->setVisible(c.Visible());
+    c.SetTipShown(c.Visible());
   }
+}
+
+void TQtBackend::Apply(TControl& c, uint32_t changes) {
+  QWidget* w = WidgetOf(c);
+  if (!w) return;
+  TImpl& d = *d_;
+  TControlKind k = c.Kind();
+  bool form = k == TControlKind::Form, tip = k == TControlKind::ToolTip;
+
+  if (changes & chStyle) {
+    d.ApplyStyle(c, w);
+    if (form) changes |= chBounds;  // new flags may change the frame
+  }
+  if (changes & chBounds) d.ApplyBounds(c, w);
+  if (changes & chText) d.ApplyText(c, w);
+  if (changes & chAlignment) d.ApplyAlignment(c, w);
+  if ((changes & (chFont | chColor)) && !tip) d.ApplyLook(c, w);
+  if ((changes & (chTip | chFont)) && tip) d.ApplyTipLayout(w);
   if (changes & chEnabled) w->setEnabled(c.Enabled());
-  if (changes & chCursor) {
-    if (c.Cursor() == 0)
-      w->unsetCursor();
-    else
-      w->setCursor(CursorShape(c.Cursor()));
-  }
-  if ((changes & chStyle) && !form && !tip)
-    w->setFocusPolicy(
-        (c.Style() & ws::TabStop) ? Qt::StrongFocus
-        : (c.Kind() == TControlKind::RadioButton || c.Kind() == TControlKind::ComboBox)
-            ? Qt::ClickFocus
-            : Qt::NoFocus);
-  if ((changes & chCheck) && c.Kind() == TControlKind::RadioButton)
+  if (changes & chCursor) d.ApplyCursor(c, w);
+  if ((changes & chCheck) && k == TControlKind::RadioButton)
     static_cast<QRadioButton*>(w)->setChecked(c.Checked());
-  if ((changes & (chItems | chSelection | chStyle)) && c.Kind() == TControlKind::ComboBox) {
-    auto* cb = static_cast<QComboBox*>(w);
-    QSignalBlocker block(cb);
-    if (cb->isEditable() != c.Editable()) {
-      cb->setEditable(c.Editable());
-      if (c.Editable()) cb->setEditText(Q(c.Text()));
-    }
-    if (changes & chItems) {
-      cb->clear();
-      for (const std::string& s : c.Items())
-        cb->addItem(Q(s));
-    }
-    cb->setCurrentIndex(c.ItemIndex());
-  }
+  if ((changes & (chItems | chSelection | chStyle)) && k == TControlKind::ComboBox)
+    d.ApplyCombo(c, w, (changes & chItems) != 0);
   if ((changes & chAlpha) && form) w->setWindowOpacity(c.Alpha() / 255.0);
-  if ((changes & chWindowState) && form) {
-    Qt::WindowStates st = c.WindowState() == wsMinimized   ? Qt::WindowMinimized
-                          : c.WindowState() == wsMaximized ? Qt::WindowMaximized
-                                                           : Qt::WindowNoState;
-    w->setWindowState(st);
-  }
-  if (changes & chVisible) {
-    if (tip) {
-      // A tracking tip shows where the layer puts it; the others follow the mouse.
-      if (c.TipInfo().Tracking) {
-        w->setVisible(c.Visible());
-        c.SetTipShown(c.Visible());
-      }
-    } else {
-      w->setVisible(c.Visible());
-    }
-  }
+  if ((changes & chWindowState) && form) d.ApplyWindowState(c, w);
+  if (changes & chVisible) d.ApplyVisible(c, w);
 }
 
 void TQtBackend::Restack(TControl& c, bool toFront) {
