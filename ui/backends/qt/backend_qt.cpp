@@ -464,11 +464,18 @@ class TQtGroupBox : public THs<QWidget> {
     QPainter p(this);
     QFontMetrics fm(font());
     int top = fm.height() / 2;
-    QRect r = rect().adjusted(0, top, -1, -1);
-    p.setPen(QColor(160, 160, 160));
+    // The etched lines are one device pixel wide and sit in the outermost device pixels. In
+    // logical pixels a scaled desktop rounds them inwards, under the children of the last row.
+    const double scale = devicePixelRatioF();
+    p.save();
+    p.scale(1 / scale, 1 / scale);
+    int w = qRound(width() * scale), h = qRound(height() * scale);
+    QRect r(0, qRound(top * scale), w - 1, h - qRound(top * scale) - 1);
+    p.setPen(QPen(QColor(160, 160, 160), 0));
     p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.setPen(QColor(255, 255, 255));
+    p.setPen(QPen(QColor(255, 255, 255), 0));
     p.drawRect(r.adjusted(1, 1, 0, 0));
+    p.restore();
     QString title = Q(c->Text());
     if (!title.isEmpty()) {
       int tw = fm.horizontalAdvance(title);
