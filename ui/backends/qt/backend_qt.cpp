@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
@@ -170,6 +171,7 @@ struct TQtBackend::TImpl {
   int Depth = 0;                          // event handlers running
   bool Quit = false;
   int AppletMarker = 0;
+  bool KeyboardCues = false;  // focus marks show once the keyboard has moved the focus
 
   QTimer HoverTimer, TipShowTimer, TipPopTimer;
   TControl* HoverTarget = nullptr;
@@ -368,24 +370,45 @@ class THs : public Base {
   }
   void focusInEvent(QFocusEvent* e) override {
     Base::focusInEvent(e);
+    this->update();  // the focus mark
     if (TControl* c = Ctl()) c->NotifyFocus(true);
   }
   void focusOutEvent(QFocusEvent* e) override {
     Base::focusOutEvent(e);
+    this->update();
     if (TControl* c = Ctl()) c->NotifyFocus(false);
   }
   void keyPressEvent(QKeyEvent* e) override {
+    // Keys the window layer navigates with never reach Qt's own handling (a radio button
+    // would click on Space a second time, or move the focus on an arrow).
+    int vk = VirtualKey(e->key());
+    bool taken = false;
     if (TControl* c = Ctl()) {
-      c->NotifyKeyDown(VirtualKey(e->key()), e->modifiers() & Qt::ShiftModifier);
+      taken = c->KeyNavigates(vk);
+      if (taken) d_->KeyboardCues = true;
+      c->NotifyKeyDown(vk, e->modifiers() & Qt::ShiftModifier);
       if (!e->text().isEmpty() && Ctl()) c->NotifyChar(e->text().toUtf8().toStdString());
     }
-    Base::keyPressEvent(e);
+    if (!taken) Base::keyPressEvent(e);
     e->accept();  // keys go to the focused window only
   }
   void keyReleaseEvent(QKeyEvent* e) override {
-    if (TControl* c = Ctl()) c->NotifyKeyUp(VirtualKey(e->key()));
-    Base::keyReleaseEvent(e);
+    int vk = VirtualKey(e->key());
+    bool taken = false;
+    if (TControl* c = Ctl()) {
+      taken = c->KeyNavigates(vk);
+      c->NotifyKeyUp(vk);
+    }
+    if (!taken) Base::keyReleaseEvent(e);
     e->accept();  // keys go to the focused window only
+  }
+  // The dotted focus mark around r, once keyboard cues are on.
+  void PaintFocusMark(QPainter& p, const QRect& r) {
+    if (!this->hasFocus() || !d_->KeyboardCues || r.isEmpty()) return;
+    QPen pen(this->palette().color(QPalette::WindowText), 0, Qt::DotLine);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
   }
   TImpl* d_;
   TControl* ctl_;
@@ -449,6 +472,9 @@ class TQtLabel : public THs<QWidget> {
                 : c->Alignment() == taCenter ? Qt::AlignHCenter
                                              : Qt::AlignLeft;
     p.drawText(rect(), align | Qt::AlignTop | Qt::TextSingleLine, Q(c->Text()));
+    QRect ink = p.fontMetrics().boundingRect(rect(), align | Qt::AlignTop | Qt::TextSingleLine,
+                                             Q(c->Text()));
+    PaintFocusMark(p, ink.adjusted(-1, 0, 1, 1).intersected(rect()));
   }
 };
 
@@ -536,6 +562,15 @@ class TQtRadio : public THs<QRadioButton> {
  protected:
   void nextCheckState() override {}
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+  void paintEvent(QPaintEvent* e) override {
+    THs::paintEvent(e);
+    QStyleOptionButton o;
+    initStyleOption(&o);
+    QRect text = style()->subElementRect(QStyle::SE_RadioButtonContents, &o, this);
+    QRect ink = fontMetrics().boundingRect(text, Qt::AlignLeft | Qt::AlignVCenter, this->text());
+    QPainter p(this);
+    PaintFocusMark(p, ink.adjusted(-1, 0, 1, 1).intersected(rect()));
+  }
 };
 
 class TQtCombo : public THs<QComboBox> {
@@ -747,6 +782,7 @@ void TQtBackend::CreateNative(TControl& c) {
   if (c.Kind() == TControlKind::Label || c.Kind() == TControlKind::GroupBox ||
       c.Kind() == TControlKind::Panel)
     w->setFocusPolicy(Qt::NoFocus);
+  if (c.Kind() == TControlKind::Form) w->setFocusPolicy(Qt::TabFocus);
   // A new child stays above its older siblings in Qt's stacking. Overlapping siblings without
   // clipping paint in that order on Win32 too: the younger one's text is not cut by the older
   // one's background (rows of labels overlap by a few pixels).
@@ -807,7 +843,9 @@ Qt::WindowFlags FormFlags(const TControl& c) {
 }
 
 Qt::FocusPolicy FocusPolicyOf(const TControl& c) {
-  if (c.Style() & ws::TabStop) return Qt::StrongFocus;
+  // Buttons and combo boxes take the focus from a click, static windows never. No control
+  // takes it from Qt's own Tab chain: the window layer moves it, and an activated form keeps
+  // it itself, as a Win32 window does.
   if (c.Kind() == TControlKind::RadioButton || c.Kind() == TControlKind::ComboBox)
     return Qt::ClickFocus;
   return Qt::NoFocus;
