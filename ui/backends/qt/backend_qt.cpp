@@ -265,6 +265,12 @@ namespace {
 
 using TImpl = TQtBackend::TImpl;
 
+// Where a form's client area goes: inside the classic frame whose outer corner is Left, Top.
+QPoint ClientOrigin(const TControl& form, TSize extra) {
+  int side = extra.Width / 2;
+  return QPoint(form.Left() + side, form.Top() + extra.Height - side);
+}
+
 // Input forwarding shared by every widget kind.
 template <class Base>
 class THs : public Base {
@@ -381,6 +387,13 @@ class THs : public Base {
   void keyPressEvent(QKeyEvent* e) override {
     // Keys the window layer navigates with never reach Qt's own handling (a radio button
     // would click on Space a second time, or move the focus on an arrow).
+    // Alt+F4 asks the top window to close, as the system menu does on Win32 (a window
+    // manager usually takes the key before it gets here).
+    if (e->key() == Qt::Key_F4 && (e->modifiers() & Qt::AltModifier)) {
+      e->accept();
+      this->window()->close();
+      return;
+    }
     int vk = VirtualKey(e->key());
     bool taken = false;
     if (TControl* c = Ctl()) {
@@ -422,6 +435,9 @@ class TQtForm : public THs<QWidget> {
  protected:
   void closeEvent(QCloseEvent* e) override {
     TControl* c = Ctl();
+    // The outer corner as it is now: the window manager may have reported its frame only
+    // after the last move.
+    if (c) SyncPosition(*c);
     if (c && !c->NotifyClose(true)) {
       e->ignore();
       return;
@@ -430,8 +446,13 @@ class TQtForm : public THs<QWidget> {
   }
   void moveEvent(QMoveEvent* e) override {
     THs::moveEvent(e);
-    if (TControl* c = Ctl())
-      if (pos().x() != c->Left() || pos().y() != c->Top()) c->NotifyMoved(pos().x(), pos().y());
+    if (TControl* c = Ctl()) SyncPosition(*c);
+  }
+  // Left and Top: the corner of the classic frame around the client area (see ApplyBounds).
+  void SyncPosition(TControl& c) {
+    QPoint o = ClientOrigin(c, d_->Self->FrameExtra(c));
+    QPoint p = geometry().topLeft() - (o - QPoint(c.Left(), c.Top()));
+    if (p.x() != c.Left() || p.y() != c.Top()) c.NotifyMoved(p.x(), p.y());
   }
   void resizeEvent(QResizeEvent* e) override {
     THs::resizeEvent(e);
@@ -876,14 +897,18 @@ void TQtBackend::TImpl::ApplyBounds(TControl& c, QWidget* w) {
   if (c.Kind() == TControlKind::Form) {
     TSize extra = Self->FrameExtra(c);
     int cw = std::max(0, c.Width() - extra.Width), ch = std::max(0, c.Height() - extra.Height);
-    w->move(c.Left(), c.Top());
+    // Left and Top are the outer corner of the classic frame that Width and Height include:
+    // the client area goes that frame's border and caption further in. The real frame is the
+    // window manager's, known only once it has framed the window; a position read back from
+    // it while the client area was placed from the stored one would drift by the difference.
+    QRect client(ClientOrigin(c, extra), QSize(cw, ch));
     if (c.Style() & ws::SizeBox) {
       w->setMinimumSize(0, 0);
       w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-      w->resize(cw, ch);
     } else {
       w->setFixedSize(cw, ch);
     }
+    if (w->geometry() != client) w->setGeometry(client);
   } else if (c.Kind() == TControlKind::ToolTip) {
     if (c.TipInfo().Tracking) w->move(c.Left(), c.Top());
   } else {
