@@ -9,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -175,6 +176,7 @@ class TWin32Backend final : public TBackend {
   FILE* trace_ = nullptr;
   std::string closeFile_;
   UINT_PTR closeTimer_ = 0;
+  bool keyboardCues_ = false;  // focus marks show once the keyboard has moved the focus
 };
 
 TWin32Backend* g_backend = nullptr;
@@ -239,6 +241,11 @@ void TWin32Backend::TraceLayout(const TControl& c) {
     Trace(*k, "at " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
                   std::to_string(r.right) + " " + std::to_string(r.bottom) + " \"" + k->Text() +
                   "\"");
+    if (k->Kind() == TControlKind::Label) {
+      TSize e = MeasureText(*k, k->Text());
+      Trace(*k, "extent " + std::to_string(e.Width) + " " + std::to_string(e.Height) + " align " +
+                    std::to_string(k->Alignment()));
+    }
     TraceLayout(*k);
   }
 }
@@ -672,6 +679,20 @@ void TWin32Backend::PaintText(HWND h, TControl& c) {
   if (c.Kind() == TControlKind::Panel) flags |= DT_VCENTER;
   std::string ansi = ToAnsiText(c.Text());
   DrawTextA(dc, ansi.c_str(), static_cast<int>(ansi.size()), &r, flags);
+  if (keyboardCues_ && GetFocus() == h && c.Kind() == TControlKind::Label) {
+    // A dotted rectangle around the text, within the label.
+    SIZE ext{};
+    GetTextExtentPoint32A(dc, ansi.c_str(), static_cast<int>(ansi.size()), &ext);
+    RECT f = r;
+    if (align == DT_RIGHT)
+      f.left = r.right - ext.cx - 1;
+    else if (align == DT_CENTER)
+      f.left = (r.left + r.right - ext.cx) / 2 - 1;
+    f.right = f.left + ext.cx + 2;
+    f.bottom = std::min(r.bottom, r.top + ext.cy + 1);
+    IntersectRect(&f, &f, &r);
+    if (!IsRectEmpty(&f)) DrawFocusRect(dc, &f);
+  }
   SelectObject(dc, old);
   EndPaint(h, &ps);
 }
@@ -789,15 +810,25 @@ LRESULT TWin32Backend::OnWheel(const TMsg& m) {
   return 0;
 }
 
+// Keys the window layer navigates with stay away from the system controls: a button would
+// click on Space a second time, a combo box step through its items on its own.
 LRESULT TWin32Backend::OnKeyDown(const TMsg& m) {
-  bool tab = m.Wp == VK_TAB && UnderTabNavigation(m.Ctl);
+  bool taken = m.Ctl->KeyNavigates(static_cast<int>(m.Wp));
+  if (taken && !keyboardCues_) {
+    keyboardCues_ = true;
+    // Buttons draw their focus rectangle from here on.
+    HWND top = GetAncestor(m.H, GA_ROOT);
+    SendMessageA(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  }
   if (m.Live) m.Ctl->NotifyKeyDown(static_cast<int>(m.Wp), GetKeyState(VK_SHIFT) < 0);
-  if (tab) return 0;  // the top window moved the focus itself
+  if (taken) return 0;
   return m.Next();
 }
 
 LRESULT TWin32Backend::OnKeyUp(const TMsg& m) {
+  bool taken = m.Ctl->KeyNavigates(static_cast<int>(m.Wp));
   if (m.Live) m.Ctl->NotifyKeyUp(static_cast<int>(m.Wp));
+  if (taken) return 0;
   return m.Next();
 }
 
@@ -810,6 +841,9 @@ LRESULT TWin32Backend::OnChar(const TMsg& m) {
 
 LRESULT TWin32Backend::OnFocus(const TMsg& m) {
   LRESULT res = m.Next();
+  // Labels paint their own focus mark.
+  if (m.Ctl->Kind() == TControlKind::Label) InvalidateRect(m.H, nullptr, TRUE);
+  if (m.Msg == WM_SETFOCUS) Trace(*m.Ctl, "focus");
   if (m.Live) m.Ctl->NotifyFocus(m.Msg == WM_SETFOCUS);
   return res;
 }
