@@ -176,6 +176,9 @@ struct TQtBackend::TImpl {
   QTimer HoverTimer, TipShowTimer, TipPopTimer;
   TControl* HoverTarget = nullptr;
   TControl* TipOwner = nullptr;
+  // The control that had the last mouse move and is owed a leave, as a window tracking the
+  // mouse is on Win32: one at a time, told when the mouse goes elsewhere, even to a child.
+  TControl* Tracked = nullptr;
   QPoint TipPos;
 
   bool Alive(const TControl* c) const { return c && Widgets.count(c); }
@@ -248,6 +251,36 @@ struct TQtBackend::TImpl {
   void ApplyWindowState(TControl& c, QWidget* w);
   void ApplyVisible(TControl& c, QWidget* w);
 
+  // The mouse is off c now: its hover and tool tip stop.
+  void Untrack(TControl* c) {
+    if (HoverTarget == c) {
+      HoverTimer.stop();
+      HoverTarget = nullptr;
+    }
+    if (TipOwner == c) HideTip();
+  }
+  // The mouse moved over c: the control tracked before gets its leave.
+  void Track(TControl* c) {
+    if (Tracked == c) return;
+    TControl* old = Tracked;
+    Tracked = c;
+    if (Alive(old)) {
+      Untrack(old);
+      old->NotifyMouseLeave();
+    }
+  }
+  // The tracked control gets its leave when it is c or lies inside c (c going away).
+  void LeaveFrom(const TControl* c) {
+    for (const TControl* p = Tracked; p; p = p->Parent())
+      if (p == c) {
+        TControl* t = Tracked;
+        Tracked = nullptr;
+        Untrack(t);
+        t->NotifyMouseLeave();
+        return;
+      }
+  }
+
   void MouseOverOwner(TControl* c, const QPoint& global) {
     HoverTarget = c;
     HoverTimer.start(400);
@@ -312,8 +345,9 @@ class THs : public Base {
   void mouseMoveEvent(QMouseEvent* e) override {
     QPoint pos = e->position().toPoint();
     if (TControl* c = Ctl() ? d_->Route(this, pos) : nullptr) {
-      d_->MouseOverOwner(c, e->globalPosition().toPoint());
-      c->NotifyMouseMove(Info(e, pos, 0));
+      d_->Track(c);
+      if (d_->Alive(c)) d_->MouseOverOwner(c, e->globalPosition().toPoint());
+      if (d_->Alive(c)) c->NotifyMouseMove(Info(e, pos, 0));
     }
     Base::mouseMoveEvent(e);
     // A move belongs to the window under the mouse only; the parents must not see it again.
@@ -363,14 +397,11 @@ class THs : public Base {
     Base::wheelEvent(e);
     e->accept();
   }
+  // Qt tells every widget the mouse leaves, parents too; only the tracked control hears it.
   void leaveEvent(QEvent* e) override {
     if (TControl* c = Ctl()) {
-      if (d_->HoverTarget == c) {
-        d_->HoverTimer.stop();
-        d_->HoverTarget = nullptr;
-      }
-      if (d_->TipOwner == c) d_->HideTip();
-      if (c->Kind() != TControlKind::GroupBox) c->NotifyMouseLeave();
+      d_->Untrack(c);
+      if (d_->Tracked == c) d_->LeaveFrom(c);
     }
     Base::leaveEvent(e);
   }
@@ -477,10 +508,25 @@ class TQtForm : public THs<QWidget> {
   }
 };
 
-// Static text: one line, clipped, aligned, top of the box.
-class TQtLabel : public THs<QWidget> {
+// A widget that paints its own text: it holds the text and alignment Apply gave it.
+class TQtPainted : public THs<QWidget> {
  public:
   using THs::THs;
+  QString Text;
+  uint8_t Alignment = taLeft;
+
+ protected:
+  int HorizontalAlignment() const {
+    return Alignment == taRight    ? Qt::AlignRight
+           : Alignment == taCenter ? Qt::AlignHCenter
+                                   : Qt::AlignLeft;
+  }
+};
+
+// Static text: one line, clipped, aligned, top of the box.
+class TQtLabel : public TQtPainted {
+ public:
+  using TQtPainted::TQtPainted;
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -489,20 +535,17 @@ class TQtLabel : public THs<QWidget> {
     QPainter p(this);
     p.setFont(font());
     p.setPen(c->Enabled() ? ToQColor(c->Font().Color) : QColor(128, 128, 128));
-    int align = c->Alignment() == taRight    ? Qt::AlignRight
-                : c->Alignment() == taCenter ? Qt::AlignHCenter
-                                             : Qt::AlignLeft;
-    p.drawText(rect(), align | Qt::AlignTop | Qt::TextSingleLine, Q(c->Text()));
-    QRect ink = p.fontMetrics().boundingRect(rect(), align | Qt::AlignTop | Qt::TextSingleLine,
-                                             Q(c->Text()));
+    p.drawText(rect(), HorizontalAlignment() | Qt::AlignTop | Qt::TextSingleLine, Text);
+    QRect ink = p.fontMetrics().boundingRect(
+        rect(), HorizontalAlignment() | Qt::AlignTop | Qt::TextSingleLine, Text);
     PaintFocusMark(p, ink.adjusted(-1, 0, 1, 1).intersected(rect()));
   }
 };
 
 // A group box: an etched frame with the title on its top line.
-class TQtGroupBox : public THs<QWidget> {
+class TQtGroupBox : public TQtPainted {
  public:
-  using THs::THs;
+  using TQtPainted::TQtPainted;
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -523,7 +566,7 @@ class TQtGroupBox : public THs<QWidget> {
     p.setPen(QPen(QColor(255, 255, 255), 0));
     p.drawRect(r.adjusted(1, 1, 0, 0));
     p.restore();
-    QString title = Q(c->Text());
+    const QString& title = Text;
     if (!title.isEmpty()) {
       int tw = fm.horizontalAdvance(title);
       QRect tr(8, 0, std::min(tw + 4, width() - 10), fm.height());
@@ -536,9 +579,9 @@ class TQtGroupBox : public THs<QWidget> {
 };
 
 // A panel; with edge style 1 a thin border and a sunken edge surround its client area.
-class TQtPanel : public THs<QWidget> {
+class TQtPanel : public TQtPainted {
  public:
-  using THs::THs;
+  using TQtPainted::TQtPainted;
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -557,14 +600,11 @@ class TQtPanel : public THs<QWidget> {
       p.drawLine(r.bottomLeft(), r.bottomRight());
       p.drawLine(r.topRight(), r.bottomRight());
     }
-    if (!c->Text().empty()) {
+    if (!Text.isEmpty()) {
       p.setFont(font());
       p.setPen(ToQColor(c->Font().Color));
-      int align = c->Alignment() == taRight    ? Qt::AlignRight
-                  : c->Alignment() == taCenter ? Qt::AlignHCenter
-                                               : Qt::AlignLeft;
-      p.drawText(rect().adjusted(3, 3, -3, -3), align | Qt::AlignVCenter | Qt::TextSingleLine,
-                 Q(c->Text()));
+      p.drawText(rect().adjusted(3, 3, -3, -3),
+                 HorizontalAlignment() | Qt::AlignVCenter | Qt::TextSingleLine, Text);
     }
   }
 };
@@ -813,6 +853,7 @@ void TQtBackend::CreateNative(TControl& c) {
 
 void TQtBackend::DestroyNative(TControl& c) {
   TImpl* d = d_.get();
+  d->LeaveFrom(&c);  // while its window is still there
   if (d->HoverTarget == &c) d->HoverTarget = nullptr;
   if (d->TipOwner == &c || (c.Kind() == TControlKind::ToolTip && d->TipOwner == c.Parent()))
     d->HideTip();
@@ -931,14 +972,17 @@ void TQtBackend::TImpl::ApplyText(TControl& c, QWidget* w) {
       break;
     }
     default:
-      w->update();  // labels, panels and group boxes paint it themselves
+      if (auto* p = dynamic_cast<TQtPainted*>(w)) p->Text = Q(c.Text());
+      w->update();
       break;
   }
 }
 
 // Labels and panels place their text when they paint.
 void TQtBackend::TImpl::ApplyAlignment(TControl& c, QWidget* w) {
-  if (c.Kind() == TControlKind::Label || c.Kind() == TControlKind::Panel) w->update();
+  if (c.Kind() != TControlKind::Label && c.Kind() != TControlKind::Panel) return;
+  if (auto* p = dynamic_cast<TQtPainted*>(w)) p->Alignment = c.Alignment();
+  w->update();
 }
 
 // Font and colour travel together in the palette; a tip takes both from its own settings.
@@ -975,16 +1019,16 @@ void TQtBackend::TImpl::ApplyCursor(TControl& c, QWidget* w) {
 void TQtBackend::TImpl::ApplyCombo(TControl& c, QWidget* w, bool items) {
   auto* cb = static_cast<QComboBox*>(w);
   QSignalBlocker block(cb);
-  if (cb->isEditable() != c.Editable()) {
-    cb->setEditable(c.Editable());
-    if (c.Editable()) cb->setEditText(Q(c.Text()));
-  }
+  bool newField = cb->isEditable() != c.Editable() && c.Editable();
+  if (cb->isEditable() != c.Editable()) cb->setEditable(c.Editable());
   if (items) {
     cb->clear();
     for (const std::string& s : c.Items())
       cb->addItem(Q(s));
   }
   cb->setCurrentIndex(c.ItemIndex());
+  // Selecting no item empties the field: a new field gets the text afterwards.
+  if (newField) cb->setEditText(Q(c.Text()));
 }
 
 void TQtBackend::TImpl::ApplyWindowState(TControl& c, QWidget* w) {
@@ -996,6 +1040,7 @@ void TQtBackend::TImpl::ApplyWindowState(TControl& c, QWidget* w) {
 
 void TQtBackend::TImpl::ApplyVisible(TControl& c, QWidget* w) {
   if (c.Kind() != TControlKind::ToolTip) {
+    if (!c.Visible()) LeaveFrom(&c);
     w->setVisible(c.Visible());
   } else if (c.TipInfo().Tracking) {
     // A tracking tip shows where the layer puts it; the others follow the mouse.
@@ -1083,6 +1128,12 @@ void TQtBackend::PostQuit() {
 
 void TQtBackend::ResetQuit() {
   d_->Quit = false;
+}
+
+TQtBackend::TPaintedText TQtBackend::PaintedText(const TControl& c) const {
+  auto* p = dynamic_cast<const TQtPainted*>(WidgetOf(c));
+  if (!p) return TPaintedText{};
+  return TPaintedText{true, p->Text.toUtf8().toStdString(), p->Alignment};
 }
 
 QImage TQtBackend::Grab(const TControl& form) const {

@@ -216,6 +216,7 @@ class TWin32Backend final : public TBackend {
   HFONT FontFor(const TFontRec& f);
   HBRUSH BrushFor(uint32_t color);
   void ShowNative(TControl& c);
+  void LeaveFrom(HWND gone);
   void ApplyTip(TControl& tip);
   void ApplyAlpha(TControl& c);
   void PaintText(HWND h, TControl& c);
@@ -513,6 +514,7 @@ void TWin32Backend::CreateNative(TControl& c) {
 
 void TWin32Backend::DestroyNative(TControl& c) {
   HWND h = H(c);
+  if (h) LeaveFrom(h);  // while its window is still there
   c.SetNative(nullptr);
   if (!h) return;
   auto it = wins_.find(h);
@@ -523,10 +525,28 @@ void TWin32Backend::DestroyNative(TControl& c) {
     wins_.erase(h);
 }
 
+// The window tracking the mouse (one at a time) gets its leave when it is gone or lies inside
+// gone: a hidden or destroyed window is no longer under the mouse, and the system's own leave
+// would come late or, for a destroyed one, never.
+void TWin32Backend::LeaveFrom(HWND gone) {
+  for (auto& [h, rec] : wins_) {
+    if (!rec.Tracking || (h != gone && !IsChild(gone, h))) continue;
+    rec.Tracking = false;
+    TRACKMOUSEEVENT t{sizeof(TRACKMOUSEEVENT), TME_CANCEL | TME_LEAVE, h, 0};
+    TrackMouseEvent(&t);
+    if (TControl* c = rec.Ctl; c && !Quiet()) {
+      Trace(*c, "leave");
+      c->NotifyMouseLeave();
+    }
+    return;  // the map may have changed
+  }
+}
+
 void TWin32Backend::ShowNative(TControl& c) {
   HWND h = H(c);
   if (!h) return;
   if (!c.Visible()) {
+    LeaveFrom(h);
     ShowWindow(h, SW_HIDE);
     return;
   }
@@ -850,9 +870,12 @@ LRESULT TWin32Backend::OnMouseHover(const TMsg& m) {
   return 0;
 }
 
+// Only a window that asked for it hears of the leave, once: the one that disappeared under the
+// mouse had it already.
 LRESULT TWin32Backend::OnMouseLeave(const TMsg& m) {
   auto r = wins_.find(m.H);
-  if (r != wins_.end()) r->second.Tracking = false;
+  if (r == wins_.end() || !r->second.Tracking) return 0;
+  r->second.Tracking = false;
   if (m.Live) {
     Trace(*m.Ctl, "leave");
     m.Ctl->NotifyMouseLeave();
