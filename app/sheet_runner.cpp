@@ -1,6 +1,7 @@
 #include "app/sheet_runner.h"
 
 #include <cstdio>
+#include <iterator>
 #include <sstream>
 
 #include "controls/app.h"
@@ -10,6 +11,7 @@
 #include "scheme/question_groups.h"
 #include "scheme/result_boxes.h"
 #include "scheme/settings_panel.h"
+#include "scheme/sheet_counts.h"
 #include "ui/backend.h"
 #include "ui/backends/headless/simulator.h"
 
@@ -156,7 +158,8 @@ void TSheetRunner::Register() {
   }
 
   THIMultiElement* questions[] = {s.question1, s.question2, s.question3, s.question4, s.question5};
-  for (int q = 0; q < 5; ++q) {
+  static_assert(std::size(questions) == sheet::Questions);
+  for (int q = 0; q < sheet::Questions; ++q) {
     auto* g = SubScheme<TQuestionGroup>(questions[q]);
     if (!g) continue;
     std::string r = "q" + std::to_string(q + 1);

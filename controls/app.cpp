@@ -1,8 +1,5 @@
 #include "controls/app.h"
 
-#include "controls/mainform.h"
-#include "runtime/event.h"
-#include "runtime/initprocs.h"
 #include "ui/backend.h"
 
 namespace {
@@ -40,12 +37,6 @@ bool AppTerminated() {
 
 void SetIdleHook(TIdleHook hook) {
   g_idle = hook;
-}
-
-void Start(THIMainForm* mainForm) {
-  if (g_applet && mainForm) g_applet->SetVisible(mainForm->Visible != 0);
-  InstallDispatchers();
-  RunInitProcs();
 }
 
 void Run(TControl* applicationWindow) {

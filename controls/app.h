@@ -1,9 +1,7 @@
-// The application: its hidden window, Start, the message loop and termination.
+// The application: its hidden window, the message loop and termination.
 #pragma once
 
 #include "ui/control.h"
-
-class THIMainForm;
 
 // The application window (created by the first main form), or nullptr.
 TControl* ApplicationWindow();
@@ -19,9 +17,6 @@ bool AppTerminated();
 using TIdleHook = void (*)();
 void SetIdleHook(TIdleHook hook);
 
-// Shows the application window as the main form's Visible says, installs the dispatchers and
-// runs the start-up list (the main form fires onCreate and shows itself there).
-void Start(THIMainForm* mainForm);
 // The message loop, until the application quits; then terminates.
 void Run(TControl* applicationWindow);
 // Ends the application: the loop stops and the application window goes away.

@@ -5,6 +5,7 @@
 #include "controls/app.h"
 #include "elements/inifile.h"
 #include "platform/os.h"
+#include "runtime/event.h"
 #include "runtime/initprocs.h"
 #include "ui/backend.h"
 
@@ -162,4 +163,11 @@ bool THIMainForm::CtlClose(TControl& c, bool asked) {
   c.SetVisible(false);
   Placement(1);
   return false;
+}
+
+void Start(THIMainForm* mainForm) {
+  TControl* applet = ApplicationWindow();
+  if (applet && mainForm) applet->SetVisible(mainForm->Visible != 0);
+  InstallDispatchers();
+  RunInitProcs();
 }

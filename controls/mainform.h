@@ -49,3 +49,7 @@ class THIMainForm : public THIWin {
   std::string icon_;
   uint8_t appliedAlpha_ = 255;
 };
+
+// Shows the application window as the main form's Visible says, installs the dispatchers and
+// runs the start-up list (the main form fires onCreate and shows itself there).
+void Start(THIMainForm* mainForm);

@@ -133,12 +133,6 @@ void TStrListEx::TakeText(std::string&& text) {
   Objects.assign(Count(), nullptr);
 }
 
-void TStrListEx::SetObject(size_t i, void* obj) {
-  if (i >= Count()) return;
-  if (Objects.size() < Count()) Objects.resize(Count(), nullptr);
-  Objects[i] = obj;
-}
-
 void TStrListEx::AddObject(std::string_view s, void* obj) {
   if (Objects.size() < Count()) Objects.resize(Count(), nullptr);
   Add(s);

@@ -48,7 +48,6 @@ class TStrListEx : public TStrList {
   void Clear();
   void SetText(std::string_view text);
   void TakeText(std::string&& text);
-  void SetObject(size_t i, void* obj);
   void AddObject(std::string_view s, void* obj);
 
  private:

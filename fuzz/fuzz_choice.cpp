@@ -31,16 +31,11 @@ void WriteFile(const char* name, std::string_view bytes) {
 
 // The loader reads from the current folder: a private one for the whole run.
 void EnterScratchFolder() {
+  static TempFolder folder;
   static bool done = false;
   if (done) return;
   done = true;
-  static char dir[] = "/tmp/hs_fuzz_choice_XXXXXX";
-  if (!mkdtemp(dir) || chdir(dir) != 0) std::abort();
-  std::atexit([] {
-    std::remove("array.ini");
-    std::remove("choice.ini");
-    std::remove(dir);
-  });
+  if (chdir(folder.Path().c_str()) != 0) std::abort();
 }
 
 size_t CountLines(std::string_view text) {

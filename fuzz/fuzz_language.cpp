@@ -1,18 +1,17 @@
 // A language file of arbitrary bytes, chosen through config.ini and loaded from the program's
 // folder; Translate then answers every key by the entry rules (first line wins, "|" splits).
 #include <fuzzer/FuzzedDataProvider.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "elements/translator.h"
 #include "platform/os.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -23,11 +22,10 @@ void Check(bool ok, const char* what) {
   }
 }
 
-std::string g_folder;
-
-void WriteFile(const std::string& name, std::string_view bytes) {
-  std::ofstream f(g_folder + name, std::ios::binary | std::ios::trunc);
-  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+// The program folder for the whole run, removed at exit.
+const TempFolder& ProgramFolder() {
+  static TempFolder folder;
+  return folder;
 }
 
 // CR or CR LF end a line, a zero byte ends the text.
@@ -53,20 +51,15 @@ std::vector<std::string> Lines(std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (g_folder.empty()) {
-    char dir[] = "/tmp/hs_fuzz_language_XXXXXX";
-    if (!mkdtemp(dir)) std::abort();
-    g_folder = std::string(dir) + "/";
-    std::atexit([] {
-      std::remove((g_folder + "config.ini").c_str());
-      std::remove((g_folder + "xx.lng").c_str());
-      std::remove(g_folder.c_str());
-    });
-    os::SetProgramFolderForTests(g_folder);
-    WriteFile("config.ini", "[main]\r\nlanguage=xx\r\n");
+  const TempFolder& folder = ProgramFolder();
+  static bool ready = false;
+  if (!ready) {
+    ready = true;
+    folder.MakeProgramFolder();
+    folder.Write("config.ini", "[main]\r\nlanguage=xx\r\n");
   }
   std::string text(reinterpret_cast<const char*>(data), size);
-  WriteFile("xx.lng", text);
+  folder.Write("xx.lng", text);
 
   THITranslator t;
   t.Load();

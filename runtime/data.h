@@ -68,9 +68,6 @@ inline int KindOf(const TData& d) {
   return d.Kind;
 }
 
-inline TData MakeNull() {
-  return TData{};
-}
 TData MakeInteger(int32_t v);
 TData MakeString(std::string_view v);
 TData MakeReal(double v);

@@ -13,8 +13,6 @@ struct THI_Event {
   THandler Handler = nullptr;
   void* Target = nullptr;
   uint16_t Index = 0;
-
-  bool Linked() const { return Handler != nullptr; }
 };
 
 // An indexed point: slot k is point k. Sized once by the element's count setter.

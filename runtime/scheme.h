@@ -21,13 +21,6 @@ class TScheme {
     elements_.emplace_back(e);
     return e;
   }
-  // Takes ownership of an element created elsewhere.
-  template <class T>
-  T* Adopt(T* e) {
-    elements_.emplace_back(e);
-    return e;
-  }
-  std::size_t ElementCount() const { return elements_.size(); }
 
  protected:
   // Destroys every element now, last created first.

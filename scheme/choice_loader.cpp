@@ -1,5 +1,7 @@
 #include "scheme/choice_loader.h"
 
+#include "scheme/sheet_counts.h"
+
 using build::ParentEvent;
 
 TClassMultiElement_39C8CB0::TClassMultiElement_39C8CB0(TControl*, TScheme* parentScheme,
@@ -28,9 +30,9 @@ TClassMultiElement_39C8CB0::TClassMultiElement_39C8CB0(TControl*, TScheme* paren
   LineFormat = build::FormatStr(*this, 3, "%1 %2 %3");
   Block = build::StrList(*this, "");
   BlockEnum = build::ArrayEnum(*this, 0);
-  BlockNo = build::Counter(*this, 0, 0, 6, 1, 0);
-  ToCommand = build::IndexToChanel(*this, 7);
-  Command = build::MTChanelToIndex(*this, 10);
+  BlockNo = build::Counter(*this, 0, 0, sheet::Blocks - 1, 1, 0);
+  ToCommand = build::IndexToChanel(*this, sheet::Blocks);
+  Command = build::MTChanelToIndex(*this, sheet::LineCommands);
 
   // Data points.
   LineEnum->ArrayPoint = MakeEvent<&THIStrList::GetArray>(ChoiceFile);
@@ -66,8 +68,9 @@ TClassMultiElement_39C8CB0::TClassMultiElement_39C8CB0(TControl*, TScheme* paren
 
   // 4. Every stored line of block b leaves as the chain [3 + b, line]; then b steps on.
   BlockEnum->onItem = MakeEvent<&THIIndexToChanel::doEvent>(ToCommand);
-  for (uint16_t b = 0; b < 7; ++b)
-    ToCommand->onEvent[b] = MakeEvent<&THIMT_ChanelToIndex::doEvent>(Command, 3 + b);
+  for (uint16_t b = 0; b < sheet::Blocks; ++b)
+    ToCommand->onEvent[b] =
+        MakeEvent<&THIMT_ChanelToIndex::doEvent>(Command, sheet::FirstLineCommand + b);
   Command->onIndex = ParentEvent(Edit, 0);
   BlockEnum->onEndEnum = MakeEvent<&THICounter::doNext>(BlockNo);
 

@@ -9,6 +9,7 @@
 #include "scheme/result_boxes.h"
 #include "scheme/result_tables.h"
 #include "scheme/settings_panel.h"
+#include "scheme/sheet_counts.h"
 
 using build::ContainerWork;
 
@@ -127,10 +128,10 @@ TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
   startHub = build::Hub(*this, 2);
   choiceLoader = build::Container(*this, form, 1, 0);
   scoreStore = build::Container(*this, form, 0, 0);
-  reportSwitch = build::MTIndexToChanel(*this, 6);
+  reportSwitch = build::MTIndexToChanel(*this, sheet::Reports);
   scoreRouter = build::Container(*this, form, 1, 0);
-  questionCommand = build::MTChanelToIndex(*this, 3);
-  boxCommand = build::MTChanelToIndex(*this, 6);
+  questionCommand = build::MTChanelToIndex(*this, sheet::PlainCommands);
+  boxCommand = build::MTChanelToIndex(*this, sheet::Reports);
 
   // 4. The two command labels.
   clearLabel = CommandLabel(*this, form, 125, "btn_clear");
@@ -154,7 +155,7 @@ TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
   scoreRouter->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(reportSwitch);
   reportSwitch->onEvent[0] = MakeEvent<&THIHub::doEvent>(commitHub);
   reportSwitch->onEvent[1] = MakeEvent<&THIChangeMon::doData>(hoverFilter);
-  for (uint16_t k = 2; k <= 5; ++k)
+  for (uint16_t k = sheet::FirstBoxReport; k < sheet::Reports; ++k)
     reportSwitch->onEvent[k] = Channel(boxCommand, k);
   // A changed hover (the bare form counts as -1) un-highlights boxes, then questions.
   mainForm->onMouseMove = MakeEvent<&THIChangeMon::doData>(hoverFilter);

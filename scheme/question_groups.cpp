@@ -2,6 +2,7 @@
 
 #include "scheme/answer_effects.h"
 #include "scheme/highlight.h"
+#include "scheme/sheet_counts.h"
 
 using build::ContainerWork;
 using build::ParentEvent;
@@ -43,7 +44,7 @@ TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
   }
   Effects = build::Container(*this, parentWindow, 4, 1);
   Highlight = build::Container(*this, parentWindow, TClassMultiElement_27CA968::Items, 1);
-  Report = build::MTChanelToIndex(*this, 6);
+  Report = build::MTChanelToIndex(*this, sheet::Reports);
   Commands = build::MTIndexToChanel(*this, layout.CommandCount);
   InHub = build::Hub(*this, 2);
   Resend = build::DoData(*this);
@@ -112,8 +113,8 @@ TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
 
   // 3-4. Reports leave on event point 0; previews become channels 2 .. 5.
   Report->onIndex = ParentEvent(Edit, 0);
-  for (uint16_t t = 0; t < 4; ++t)
-    Effects->onEvent[t] = ReportChannel(Report, static_cast<uint16_t>(2 + t));
+  for (uint16_t t = 0; t < sheet::ResultBoxes; ++t)
+    Effects->onEvent[t] = ReportChannel(Report, static_cast<uint16_t>(sheet::FirstBoxReport + t));
 
   // 5. Commands, then pass the chain on.
   Edit->onWork[0] = MakeEvent<&THIHub::doEvent>(InHub);

@@ -199,12 +199,6 @@ void TControl::SetFont(const TFontRec& f) {
   Changed(chFont);
 }
 
-void TControl::SetFontColor(uint32_t c) {
-  TFontRec f = font_;
-  f.Color = c;
-  SetFont(f);
-}
-
 void TControl::SetFontStyle(uint8_t style) {
   TFontRec f = font_;
   f.Style = style;

@@ -190,7 +190,6 @@ class TControl {
   void SetText(std::string_view t);
   const TFontRec& Font() const { return font_; }
   void SetFont(const TFontRec& f);
-  void SetFontColor(uint32_t c);
   void SetFontStyle(uint8_t style);
   uint32_t Color() const { return color_; }
   void SetColor(uint32_t c);

@@ -1,7 +1,6 @@
 #include "sheet_fixture.h"
 
 #include <fstream>
-#include <random>
 #include <sstream>
 
 #include "platform/os.h"
@@ -44,11 +43,9 @@ TDump ParseDump(const std::string& text) {
 }
 
 void SheetTest::SetUp() {
-  std::random_device rd;
   OldDir = std::filesystem::current_path();
-  auto base = std::filesystem::temp_directory_path() / ("hs_sheet_" + std::to_string(rd()));
-  DataDir = base / "data";
-  ProgramDir = base / "program";
+  DataDir = Temp.Root() / "data";
+  ProgramDir = Temp.Root() / "program";
   std::filesystem::create_directories(DataDir);
   std::filesystem::create_directories(ProgramDir);
   std::filesystem::current_path(DataDir);
@@ -59,8 +56,6 @@ void SheetTest::TearDown() {
   Sheet.reset();
   os::SetProgramFolderForTests("");
   std::filesystem::current_path(OldDir);
-  std::error_code ec;
-  std::filesystem::remove_all(DataDir.parent_path(), ec);
 }
 
 static void WriteFile(const std::filesystem::path& p, std::string_view bytes) {

@@ -16,6 +16,7 @@
 #include "app/sheet_runner.h"
 #include "runtime/element.h"
 #include "scheme/main_form.h"
+#include "tests/support/temp_folder.h"
 
 // One window of a dump.
 struct TWindowState {
@@ -62,6 +63,7 @@ class SheetTest : public ::testing::Test {
   // Value labels of a box, by item index, as texts.
   std::vector<std::string> Values(const std::string& box, int items);
 
+  TempFolder Temp;
   std::filesystem::path DataDir, ProgramDir, OldDir;
   std::unique_ptr<TSheetRunner> Sheet;
 };

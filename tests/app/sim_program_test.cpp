@@ -3,10 +3,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
+
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -15,30 +14,14 @@ namespace fs = std::filesystem;
 class SimProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::random_device rd;
-    Base = fs::temp_directory_path() / ("hs_sim_" + std::to_string(rd()));
     fs::create_directories(Base / "data");
     fs::create_directories(Base / "program");
     for (const char* n : {"choice.ini", "array.ini"})
       fs::copy_file(fs::path(HS_SAMPLE_DATA_DIR) / n, Base / "data" / n);
   }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(Base, ec);
-  }
-  static void Write(const fs::path& p, const std::string& s) {
-    std::ofstream f(p, std::ios::binary);
-    f << s;
-  }
-  static std::string Read(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-  }
   // Runs the program in the data folder with the commands on its input; its output.
   std::string Run(const std::string& commands, const std::string& options, int* code = nullptr) {
-    Write(Base / "input.txt", commands);
+    Temp.Write("input.txt", commands);
     std::string cmd = "cd '" + (Base / "data").string() + "' && '" HS_SIM_PROGRAM "' " + options +
                       " < '" + (Base / "input.txt").string() + "' 2>&1";
     FILE* p = popen(cmd.c_str(), "r");
@@ -55,7 +38,8 @@ class SimProgramTest : public ::testing::Test {
     return "--program-dir '" + (Base / "program").string() + "'";
   }
 
-  fs::path Base;
+  TempFolder Temp;
+  fs::path Base = Temp.Root();
 };
 
 TEST_F(SimProgramTest, DumpListsEveryWindowThenADot) {
@@ -80,11 +64,11 @@ TEST_F(SimProgramTest, CommandsChangeTheSheetAndErrorsGoOn) {
 }
 
 TEST_F(SimProgramTest, ProgramDirHoldsConfigAndLanguages) {
-  Write(Base / "program" / "config.ini", "[main]\r\nlanguage=t\r\n");
-  Write(Base / "program" / "t.lng", "btn_settings|Options\r\n");
+  Temp.Write("program/config.ini", "[main]\r\nlanguage=t\r\n");
+  Temp.Write("program/t.lng", "btn_settings|Options\r\n");
   std::string out = Run("close\ndump\n", ProgramOption());
   EXPECT_EQ(out, "");  // close ends the runner: the dump is never read
-  std::string ini = Read(Base / "program" / "config.ini");
+  std::string ini = Temp.Read("program/config.ini");
   EXPECT_NE(ini.find("Width=555"), std::string::npos) << ini;
   out = Run("dump\n", ProgramOption());
   EXPECT_NE(out.find("\nsettings\tOptions\t"), std::string::npos);

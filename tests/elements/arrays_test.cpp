@@ -7,7 +7,7 @@
 #include "elements/integerarray.h"
 #include "elements/strlist.h"
 #include "tests/elements/element_fixture.h"
-#include "tests/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 using V = std::vector<std::string>;
 

@@ -7,7 +7,7 @@
 #include "elements/filesearch.h"
 #include "platform/os.h"
 #include "tests/elements/element_fixture.h"
-#include "tests/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 using V = std::vector<std::string>;
 
@@ -57,7 +57,7 @@ class FileSearchTest : public ElementTest {
     fs.onSearch = hits.Link();
     fs.onOther = others.Link();
     fs.onEndSearch = ends.Link();
-    fs.Dir = t.Dir();
+    fs.Dir = t.Path();
     fs.Ext = "*.lng";
     fs.SubDir = 1;
   }
@@ -82,8 +82,8 @@ TEST_F(FileSearchTest, LanguageFilesInThisFolderOnly) {
   t.Write("old.lng/inner.lng", "");
   Fire<&THIFileSearch::doSearch>(fs);
   EXPECT_EQ(hits.Texts(),
-            InListingOrder(t.Dir(), [](auto& n) { return n == "en.lng" || n == "RU.LNG"; }));
-  EXPECT_EQ(others.Texts(), (V{t.Dir() + S + "readme.txt"}));
+            InListingOrder(t.Path(), [](auto& n) { return n == "en.lng" || n == "RU.LNG"; }));
+  EXPECT_EQ(others.Texts(), (V{t.Path() + S + "readme.txt"}));
   ASSERT_EQ(ends.got.size(), 1u);
   EXPECT_EQ(ends.got[0].Kind, data_int);
   EXPECT_EQ(ends.got[0].IntValue, 2);
@@ -93,7 +93,7 @@ TEST_F(FileSearchTest, LanguageFilesInThisFolderOnly) {
 TEST_F(FileSearchTest, RelativeFolderAndFullNames) {
   t.Write("en.lng", "");
   char* cwd = ::getcwd(nullptr, 0);
-  ASSERT_EQ(::chdir(t.Dir().c_str()), 0);
+  ASSERT_EQ(::chdir(t.Path().c_str()), 0);
   fs.Dir = ".";
   fs.FullName = 1;
   Fire<&THIFileSearch::doSearch>(fs);
@@ -115,7 +115,7 @@ TEST_F(FileSearchTest, SubfoldersAreSearchedAtOnceAndFoldersReported) {
   Fire<&THIFileSearch::doSearch>(fs);
   V got = hits.Texts();
   std::sort(got.begin(), got.end());
-  std::string d = t.Dir();
+  std::string d = t.Path();
   EXPECT_EQ(got, (V{d + "a", d + "a" + S + "b", d + "a" + S + "b" + S + "deep.lng",
                     d + "a" + S + "x.lng", d + "top.lng"}));
   EXPECT_EQ(ends.got.at(0).IntValue, 3);
@@ -171,7 +171,7 @@ TEST_F(FileSearchTest, DataPointsAndStop) {
   t.Write("one.txt", "");
   t.Write("two.txt", "");
   Source dir, ext;
-  dir.value = MakeString(t.Dir());
+  dir.value = MakeString(t.Path());
   ext.value = MakeString("*.TXT");
   fs.Dir = "/nonexistent";
   fs.DirPoint = dir.Link();

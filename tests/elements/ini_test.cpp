@@ -5,7 +5,7 @@
 #include "elements/inifile.h"
 #include "platform/os.h"
 #include "tests/elements/element_fixture.h"
-#include "tests/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 // Runs a test body with another current folder and the program folder set to a temp folder.
@@ -78,7 +78,7 @@ class IniTest : public ElementTest {
   Probe read;
   void SetUp() override {
     ElementTest::SetUp();
-    scope = std::make_unique<ProgramFolderScope>(prog.Dir());
+    scope = std::make_unique<ProgramFolderScope>(prog.Path());
     ini.FileName = "config.ini";
     ini.Section = "main";
     ini.Key = "language";
@@ -100,7 +100,7 @@ TEST_F(IniTest, MissingFileReadsEmptyAndWriteCreatesIt) {
 
 TEST_F(IniTest, ProgramFolderIsUsedWhateverTheCurrentFolder) {
   prog.Write("config.ini", "[Main]\r\nLanguage = en\r\n");
-  CurrentFolderScope cwd(other.Dir());
+  CurrentFolderScope cwd(other.Path());
   Fire<&THIini::doRead>(ini);
   EXPECT_EQ(read.got.at(0).StrValue, "en");
   Fire<&THIini::doWrite>(ini, MakeString("de"));

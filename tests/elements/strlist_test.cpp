@@ -3,7 +3,7 @@
 
 #include "elements/strlist.h"
 #include "tests/elements/element_fixture.h"
-#include "tests/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 std::vector<std::string> LinesOf(const TStrList& l) {

@@ -8,45 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
-namespace fs = std::filesystem;
 
 extern char** environ;
-
-TScratch::TScratch() {
-  std::string tmpl = (fs::temp_directory_path() / "hs_hardening_XXXXXX").string();
-  if (!::mkdtemp(tmpl.data())) std::abort();
-  Dir = tmpl + "/";
-}
-
-TScratch::~TScratch() {
-  std::error_code ec;
-  for (auto it = fs::recursive_directory_iterator(Dir, ec);
-       it != fs::recursive_directory_iterator(); it.increment(ec)) {
-    if (it->is_directory(ec) && !it->is_symlink(ec))
-      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-  }
-  fs::permissions(Dir, fs::perms::owner_all, fs::perm_options::add, ec);
-  fs::remove_all(Dir, ec);
-}
-
-std::string TScratch::Path(std::string_view name) const {
-  return Dir + std::string(name);
-}
-
-void TScratch::Write(std::string_view name, std::string_view bytes) const {
-  std::ofstream f(Path(name), std::ios::binary | std::ios::trunc);
-  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string TScratch::Read(std::string_view name) const {
-  std::ifstream f(Path(name), std::ios::binary);
-  if (!f) return "<missing>";
-  return std::string(std::istreambuf_iterator<char>(f), {});
-}
 
 pid_t Spawn(const std::string& program, const std::vector<std::string>& args) {
   std::vector<char*> argv;

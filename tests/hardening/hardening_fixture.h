@@ -1,5 +1,5 @@
-// Helpers of the hardening tests: a private temporary folder, whole-file reads and writes, child
-// processes, and running a piece of work in a forked child to learn its peak memory.
+// Helpers of the hardening tests: the shared temporary folder, child processes, and running a
+// piece of work in a forked child to learn its peak memory.
 #pragma once
 
 #include <sys/types.h>
@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
+
 #if defined(__SANITIZE_ADDRESS__)
 #define HS_UNDER_ASAN 1
 #elif defined(__has_feature)
@@ -16,24 +18,6 @@
 #define HS_UNDER_ASAN 1
 #endif
 #endif
-
-// A fresh folder under the temporary folder, removed (permissions restored first) on destruction.
-class TScratch {
- public:
-  TScratch();
-  ~TScratch();
-  TScratch(const TScratch&) = delete;
-  TScratch& operator=(const TScratch&) = delete;
-
-  // Path of name inside the folder (the folder itself for an empty name); ends with '/' for "".
-  std::string Path(std::string_view name = {}) const;
-  void Write(std::string_view name, std::string_view bytes) const;
-  // The whole file, or "<missing>" when it cannot be read.
-  std::string Read(std::string_view name) const;
-
- private:
-  std::string Dir;
-};
 
 // Starts program with args; returns its process id.
 pid_t Spawn(const std::string& program, const std::vector<std::string>& args);

@@ -50,7 +50,7 @@ TLoaded LoadAndCommit(int k) {
 class HostileData : public FolderTest {};
 
 // Loads the language chosen in config.ini of the program folder dir.
-void LoadLanguage(const TScratch& dir, const std::string& language) {
+void LoadLanguage(const TempFolder& dir, const std::string& language) {
   dir.Write("config.ini", "[main]\r\nlanguage=" + language + "\r\n");
   os::SetProgramFolderForTests(dir.Path());
   THITranslator t;
@@ -61,7 +61,7 @@ void LoadLanguage(const TScratch& dir, const std::string& language) {
 class HostileLanguage : public ::testing::Test {
  protected:
   void TearDown() override { ClearTranslation(); }
-  TScratch Dir;
+  TempFolder Dir;
 };
 
 }  // namespace
@@ -243,7 +243,7 @@ TEST_F(HostileLanguage, MillionKeys) {
 }
 
 TEST(HostileFolders, FilesVanishingAfterTheListing) {
-  TScratch dir;
+  TempFolder dir;
   for (const char* n : {"a.lng", "b.lng", "c.lng", "d.txt"})
     dir.Write(n, "x");
   // Whoever gets the first name removes every file of the folder.
@@ -272,7 +272,7 @@ TEST(HostileFolders, FilesVanishingAfterTheListing) {
 }
 
 TEST(HostileFolders, ReadOnlyConfig) {
-  TScratch dir;
+  TempFolder dir;
   const std::string config = "[main]\r\nLeft=10\r\nlanguage=en\r\n";
   std::string path = dir.Path("config.ini");
   dir.Write("config.ini", config);
@@ -321,7 +321,7 @@ TEST(HostileFolders, ConfigOfTwentyMillionLines) {
   GTEST_SKIP() << "twenty million lines read three times take most of a minute under "
                   "AddressSanitizer; the normal run covers it";
 #endif
-  TScratch dir;
+  TempFolder dir;
   std::string path = dir.Path("config.ini");
   std::string text(20 * kMB, '\n');
   text += "[main]\nlanguage=en\n";

@@ -49,7 +49,7 @@ bool WholeState(const std::string& text, int32_t& i, int& k) {
 }  // namespace
 
 TEST(SettingsCrash, KilledWriterLeavesTheOldOrTheNewFile) {
-  TScratch dir;
+  TempFolder dir;
   std::string path = dir.Path("config.ini");
   dir.Write("config.ini", Settings(1, 0));
   std::mt19937 rng(20261207);
@@ -92,7 +92,7 @@ TEST(SettingsCrash, KilledWriterLeavesTheOldOrTheNewFile) {
 }
 
 TEST(SettingsCrash, TwoWritersKeepBothKeys) {
-  TScratch dir;
+  TempFolder dir;
   std::string path = dir.Path("config.ini");
   const int count = 150;
   pid_t a = Spawn(HS_SETTINGS_WRITER, {"key", path, "Left", std::to_string(count)});
@@ -108,7 +108,7 @@ TEST(SettingsCrash, TwoWritersKeepBothKeys) {
   bool broken = false;
   std::string seen;
   while (codeA < 0 || codeB < 0) {
-    std::string text = dir.Read("config.ini");
+    std::string text = dir.Read("config.ini", "<missing>");
     if (text != "<missing>") {
       ++samples;
       if (!broken && !std::regex_match(text, shape)) {

@@ -18,7 +18,7 @@ const char kConfig[] = "[main]\r\nLeft=10\r\nlanguage=en\r\n";
 
 class UnsafeNames : public RuntimeTest {
  protected:
-  TScratch Dir;
+  TempFolder Dir;
   void SetUp() override {
     RuntimeTest::SetUp();
     os::SetProgramFolderForTests(Dir.Path());
@@ -47,7 +47,7 @@ class UnsafeNames : public RuntimeTest {
 
 TEST_F(UnsafeNames, LanguageFromAFileNameWithLineBreaksIsNotWritten) {
   // The language box lists *.lng files and cuts each name at its first dot.
-  TScratch langs;
+  TempFolder langs;
   const std::vector<std::string> hostile = {"x\n[evil]\nkey=1.lng", "y\r\n[main]\r\nLeft=99.lng",
                                             "z\rlanguage=ru.lng", "\n.lng"};
   for (const std::string& n : hostile)

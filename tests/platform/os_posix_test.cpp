@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "platform/os.h"
-#include "tests/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 mode_t ModeOf(const std::string& p) {
@@ -82,10 +82,10 @@ TEST(OsListing, PlatformOrderAndKinds) {
     t.Write(n, "");
   t.MakeFolder("old.lng");
   std::vector<os::DirEntry> got;
-  ASSERT_TRUE(os::ListFolder(t.Dir(), got));
+  ASSERT_TRUE(os::ListFolder(t.Path(), got));
   // The order is the file system's own: compare with a raw listing.
   std::vector<std::string> raw;
-  DIR* d = ::opendir(t.Dir().c_str());
+  DIR* d = ::opendir(t.Path().c_str());
   while (dirent* e = ::readdir(d))
     raw.push_back(e->d_name);
   ::closedir(d);
@@ -96,7 +96,7 @@ TEST(OsListing, PlatformOrderAndKinds) {
   }
   // Without the trailing separator too.
   std::vector<os::DirEntry> again;
-  ASSERT_TRUE(os::ListFolder(t.Dir().substr(0, t.Dir().size() - 1), again));
+  ASSERT_TRUE(os::ListFolder(t.Path().substr(0, t.Path().size() - 1), again));
   EXPECT_EQ(again.size(), got.size());
   EXPECT_FALSE(os::ListFolder(t.Path("missing"), got));
   EXPECT_TRUE(got.empty());
@@ -108,7 +108,7 @@ TEST(OsListing, LinkedFoldersAreMarked) {
   t.MakeFolder("real");
   std::filesystem::create_directory_symlink(t.Path("real"), t.Path("link"));
   std::vector<os::DirEntry> got;
-  ASSERT_TRUE(os::ListFolder(t.Dir(), got));
+  ASSERT_TRUE(os::ListFolder(t.Path(), got));
   auto it = std::find_if(got.begin(), got.end(), [](auto& e) { return e.Name == "link"; });
   ASSERT_NE(it, got.end());
   EXPECT_TRUE(it->IsFolder);
@@ -122,7 +122,7 @@ TEST(OsProfile, MissingFileSectionOrKeyGivesTheDefault) {
   EXPECT_EQ(os::ReadProfileString("nope", "language", "d", p), "d");
   EXPECT_EQ(os::ReadProfileString("main", "nope", "dflt  \t", p), "dflt");
   EXPECT_EQ(os::ReadProfileString("MAIN", "Language", "d", p), "en");
-  EXPECT_EQ(os::ReadProfileString("main", "language", "d", t.Dir()), "d");
+  EXPECT_EQ(os::ReadProfileString("main", "language", "d", t.Path()), "d");
   EXPECT_EQ(os::ReadProfileInt("main", "num", 7, p), 12);
   EXPECT_EQ(os::ReadProfileInt("main", "neg", 7, p), -5);
   EXPECT_EQ(os::ReadProfileInt("main", "empty", 7, p), 7);
@@ -150,7 +150,7 @@ TEST(OsProfile, WriteCreatesFileAndSection) {
   ASSERT_TRUE(os::WriteProfileString("other", "x", "y", p));
   ASSERT_TRUE(os::WriteProfileString("MAIN", "LANGUAGE", "en", p));
   EXPECT_EQ(t.Read("config.ini"), "[main]\r\nlanguage=en\r\nLeft=10\r\n[other]\r\nx=y\r\n");
-  EXPECT_EQ(EntriesIn(t.Dir()), 1u);  // no temporary file left behind
+  EXPECT_EQ(EntriesIn(t.Path()), 1u);  // no temporary file left behind
 }
 
 TEST(OsProfile, WriteKeepsHandWrittenLinesByteForByte) {
@@ -174,7 +174,7 @@ TEST(OsProfile, ReadOnlyFileIsNotWritten) {
   EXPECT_FALSE(os::WriteProfileString("main", "language", "ru", p));
   EXPECT_EQ(t.Read("c.ini"), "[main]\nlanguage=en\n");
   EXPECT_EQ(ModeOf(p), 0444u);
-  EXPECT_EQ(EntriesIn(t.Dir()), 1u);
+  EXPECT_EQ(EntriesIn(t.Path()), 1u);
 }
 
 TEST(OsProfile, ReadOnlyFolderIsNotWritten) {

@@ -7,50 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "platform/os.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
-
-// A fresh folder under the temporary folder, removed afterwards; paths use backslashes.
-class WinTemp {
- public:
-  WinTemp() {
-    static int counter = 0;
-    for (;;) {
-      dir_ = os::TempFolder() + "hs-wtest-" + std::to_string(GetCurrentProcessId()) + "-" +
-             std::to_string(counter++) + "\\";
-      if (CreateDirectoryA(dir_.c_str(), nullptr)) break;
-    }
-  }
-  ~WinTemp() {
-    std::error_code ec;
-    for (auto& e : std::filesystem::recursive_directory_iterator(dir_, ec))
-      SetFileAttributesA(e.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
-    std::filesystem::remove_all(dir_, ec);
-  }
-  WinTemp(const WinTemp&) = delete;
-  WinTemp& operator=(const WinTemp&) = delete;
-
-  const std::string& Dir() const { return dir_; }
-  std::string Path(const std::string& name) const { return dir_ + name; }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream f(Path(name), std::ios::binary);
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return Path(name);
-  }
-  std::string Read(const std::string& name) const {
-    std::ifstream f(Path(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-  }
-
- private:
-  std::string dir_;
-};
 
 // Runs with the current folder set to dir, restoring the old one.
 class InFolder {
@@ -95,7 +57,7 @@ TEST(WinOsFolders, SpecialFoldersExistAndEndWithABackslash) {
 }
 
 TEST(WinOsFiles, ExistsAndFolderTellFilesFromFolders) {
-  WinTemp t;
+  TempFolder t;
   std::string file = t.Write("a.txt", "x");
   CreateDirectoryA(t.Path("sub").c_str(), nullptr);
   EXPECT_TRUE(os::FileExists(file));
@@ -108,7 +70,7 @@ TEST(WinOsFiles, ExistsAndFolderTellFilesFromFolders) {
 }
 
 TEST(WinOsFiles, ReadWholeFileKeepsEveryByte) {
-  WinTemp t;
+  TempFolder t;
   std::string bytes("a\r\nb\0c\rd\n", 9);
   bytes += std::string(200000, 'z');  // more than one read
   t.Write("bin.dat", bytes);
@@ -121,16 +83,16 @@ TEST(WinOsFiles, ReadWholeFileKeepsEveryByte) {
   out = "old";
   EXPECT_FALSE(os::ReadWholeFile(t.Path("missing.txt"), out));
   EXPECT_TRUE(out.empty());
-  EXPECT_FALSE(os::ReadWholeFile(t.Dir(), out));
+  EXPECT_FALSE(os::ReadWholeFile(t.Path(), out));
   EXPECT_FALSE(os::ReadWholeFile("", out));
 }
 
 TEST(WinOsList, ListsFilesAndFoldersWithOrWithoutTrailingSeparator) {
-  WinTemp t;
+  TempFolder t;
   t.Write("en.lng", "x");
   t.Write("ru.lng", "x");
   CreateDirectoryA(t.Path("old.lng").c_str(), nullptr);
-  for (std::string dir : {t.Dir(), t.Dir().substr(0, t.Dir().size() - 1)}) {
+  for (std::string dir : {t.Path(), t.Path().substr(0, t.Path().size() - 1)}) {
     std::vector<os::DirEntry> entries;
     ASSERT_TRUE(os::ListFolder(dir, entries)) << dir;
     std::vector<std::string> files, folders;
@@ -147,7 +109,7 @@ TEST(WinOsList, ListsFilesAndFoldersWithOrWithoutTrailingSeparator) {
 }
 
 TEST(WinOsList, MissingFolderOrAFileCannotBeListed) {
-  WinTemp t;
+  TempFolder t;
   std::string file = t.Write("a.txt", "x");
   std::vector<os::DirEntry> entries{{"stale", false, false}};
   EXPECT_FALSE(os::ListFolder(t.Path("missing"), entries));
@@ -156,9 +118,9 @@ TEST(WinOsList, MissingFolderOrAFileCannotBeListed) {
 }
 
 TEST(WinOsList, RelativeFolderIsTheCurrentFolder) {
-  WinTemp t;
+  TempFolder t;
   t.Write("here.txt", "x");
-  InFolder in(t.Dir());
+  InFolder in(t.Path());
   std::vector<os::DirEntry> entries;
   ASSERT_TRUE(os::ListFolder(".", entries));
   EXPECT_TRUE(std::any_of(entries.begin(), entries.end(),
@@ -169,7 +131,7 @@ TEST(WinOsList, RelativeFolderIsTheCurrentFolder) {
 }
 
 TEST(WinOsProfile, MissingFileSectionOrKeyGivesTheDefault) {
-  WinTemp t;
+  TempFolder t;
   std::string ini = t.Write("c.ini", "[main]\r\nlanguage=ru\r\n");
   EXPECT_EQ(os::ReadProfileString("main", "language", "en", ini), "ru");
   EXPECT_EQ(os::ReadProfileString("main", "missing", "en", ini), "en");
@@ -184,13 +146,13 @@ TEST(WinOsProfile, MissingFileSectionOrKeyGivesTheDefault) {
 }
 
 TEST(WinOsProfile, NamesIgnoreCaseAndValuesAreTrimmed) {
-  WinTemp t;
+  TempFolder t;
   std::string ini = t.Write("c.ini", "[Main]\r\n  Language = de  \r\n");
   EXPECT_EQ(os::ReadProfileString("MAIN", "language", "", ini), "de");
 }
 
 TEST(WinOsProfile, IntegersReadTheLeadingNumber) {
-  WinTemp t;
+  TempFolder t;
   std::string ini = t.Write("n.ini", "[s]\r\na=-42\r\nb=12abc\r\nc=abc\r\nd=\r\n");
   EXPECT_EQ(os::ReadProfileInt("s", "a", 0, ini), -42);
   EXPECT_EQ(os::ReadProfileInt("s", "b", 0, ini), 12);
@@ -199,7 +161,7 @@ TEST(WinOsProfile, IntegersReadTheLeadingNumber) {
 }
 
 TEST(WinOsProfile, WriteCreatesFileAndSectionAndKeepsOtherKeys) {
-  WinTemp t;
+  TempFolder t;
   std::string ini = t.Path("config.ini");
   ASSERT_TRUE(os::WriteProfileString("main", "language", "ru", ini));
   EXPECT_EQ(os::ReadProfileString("main", "language", "", ini), "ru");
@@ -215,7 +177,7 @@ TEST(WinOsProfile, WriteCreatesFileAndSectionAndKeepsOtherKeys) {
 }
 
 TEST(WinOsProfile, LongValuesReadBackCut) {
-  WinTemp t;
+  TempFolder t;
   std::string ini = t.Path("long.ini");
   std::string value(3000, 'v');
   ASSERT_TRUE(os::WriteProfileString("s", "k", value, ini));
@@ -225,7 +187,7 @@ TEST(WinOsProfile, LongValuesReadBackCut) {
 }
 
 TEST(WinOsProfile, RefusedWritesLeaveTheFileAlone) {
-  WinTemp t;
+  TempFolder t;
   std::string before = "[main]\r\nlanguage=ru\r\n";
   std::string ini = t.Write("c.ini", before);
   EXPECT_FALSE(os::WriteProfileString("main", "language", "a\r\n[evil]", ini));
@@ -245,8 +207,8 @@ TEST(WinOsProfile, RefusedWritesLeaveTheFileAlone) {
 }
 
 TEST(WinOsProfile, ABareFileNameMeansTheCurrentFolder) {
-  WinTemp t;
-  InFolder in(t.Dir());
+  TempFolder t;
+  InFolder in(t.Path());
   ASSERT_TRUE(os::WriteProfileString("main", "k", "here", "bare.ini"));
   EXPECT_TRUE(os::FileExists(t.Path("bare.ini")));
   EXPECT_EQ(os::ReadProfileString("main", "k", "", "bare.ini"), "here");
@@ -254,7 +216,7 @@ TEST(WinOsProfile, ABareFileNameMeansTheCurrentFolder) {
 }
 
 TEST(WinOsProfile, TextsStopAtAZeroByte) {
-  WinTemp t;
+  TempFolder t;
   std::string ini = t.Path("z.ini");
   ASSERT_TRUE(os::WriteProfileString(std::string("main\0x", 6), std::string("k\0y", 3),
                                      std::string("v\0z", 3), ini));

@@ -1,7 +1,6 @@
 #include "fixture.h"
 
 #include <fstream>
-#include <random>
 
 #include "elements/array.h"
 #include "runtime/initprocs.h"
@@ -51,17 +50,13 @@ void RuntimeTest::TearDown() {
 
 void FolderTest::SetUp() {
   RuntimeTest::SetUp();
-  std::random_device rd;
   OldDir = std::filesystem::current_path();
-  Dir = std::filesystem::temp_directory_path() / ("hs_scheme_" + std::to_string(rd()));
-  std::filesystem::create_directories(Dir);
+  Dir = Temp.Root();
   std::filesystem::current_path(Dir);
 }
 
 void FolderTest::TearDown() {
   std::filesystem::current_path(OldDir);
-  std::error_code ec;
-  std::filesystem::remove_all(Dir, ec);
   RuntimeTest::TearDown();
 }
 

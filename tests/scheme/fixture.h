@@ -17,6 +17,7 @@
 #include "scheme/choice_loader.h"
 #include "scheme/derived_values.h"
 #include "scheme/result_tables.h"
+#include "tests/support/temp_folder.h"
 
 // Records every call: the values of the chain it received.
 class TRecorder : public THIBase {
@@ -57,6 +58,7 @@ class FolderTest : public RuntimeTest {
   // Joins lines with CR LF after each.
   static std::string CrLf(std::initializer_list<std::string_view> lines);
 
+  TempFolder Temp;
   std::filesystem::path Dir;
   std::filesystem::path OldDir;
 };

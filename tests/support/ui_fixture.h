@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,6 +12,7 @@
 #include "runtime/event.h"
 #include "runtime/globalvar.h"
 #include "runtime/initprocs.h"
+#include "tests/support/temp_folder.h"
 #include "ui/backend.h"
 #include "ui/backends/headless/backend_headless.h"
 #include "ui/backends/headless/simulator.h"
@@ -44,37 +41,6 @@ class UiTest : public ::testing::Test {
 
  private:
   int liveAtStart_ = 0;
-};
-
-// A temporary folder that the program folder points at for the test.
-class TempFolder {
- public:
-  TempFolder() {
-    static int n = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("hs_ui_" + std::to_string(::getpid()) + "_" + std::to_string(++n));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  std::string Path() const { return path_.string() + "/"; }
-  void Write(const std::string& name, const std::string& text) const {
-    FILE* f = fopen((path_ / name).string().c_str(), "wb");
-    fwrite(text.data(), 1, text.size(), f);
-    fclose(f);
-  }
-  std::string Read(const std::string& name) const {
-    std::string out;
-    os::ReadWholeFile((path_ / name).string(), out);
-    return out;
-  }
-  void MakeProgramFolder() const { os::SetProgramFolderForTests(Path()); }
-
- private:
-  std::filesystem::path path_;
 };
 
 // Records what its work point receives.

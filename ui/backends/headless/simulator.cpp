@@ -159,21 +159,9 @@ void TSimulator::PostKey(int key, bool shift) {
   b_.Post(this, [this, key, shift] { PressKey(key, shift); });
 }
 
-void TSimulator::PostMoveTo(TControl& c, int x, int y) {
-  b_.Post(this, [this, &c, x, y] {
-    if (b_.Exists(&c)) MoveTo(c, x, y);
-  });
-}
-
 void TSimulator::PostClick(TControl& c, int button) {
   b_.Post(this, [this, &c, button] {
     if (b_.Exists(&c)) Click(c, button);
-  });
-}
-
-void TSimulator::PostPickItem(TControl& combo, int index) {
-  b_.Post(this, [this, &combo, index] {
-    if (b_.Exists(&combo)) PickItem(combo, index);
   });
 }
 

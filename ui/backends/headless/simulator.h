@@ -36,9 +36,7 @@ class TSimulator {
   void PressKey(int key, bool shift = false);
 
   // ---- queued input: handled by the message loop (Run) ----
-  void PostMoveTo(TControl& c, int x = -1, int y = -1);
   void PostClick(TControl& c, int button = 1);
-  void PostPickItem(TControl& combo, int index);
   void PostCloseForm(TControl& form);
   void PostKey(int key, bool shift = false);
 
