@@ -155,9 +155,6 @@ void TSimulator::PressKey(int key, bool shift) {
   if (TControl* f = KeyTarget()) f->NotifyKeyUp(key);
 }
 
-void TSimulator::PostKey(int key, bool shift) {
-  b_.Post(this, [this, key, shift] { PressKey(key, shift); });
-}
 
 void TSimulator::PostClick(TControl& c, int button) {
   b_.Post(this, [this, &c, button] {

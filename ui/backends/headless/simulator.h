@@ -38,7 +38,6 @@ class TSimulator {
   // ---- queued input: handled by the message loop (Run) ----
   void PostClick(TControl& c, int button = 1);
   void PostCloseForm(TControl& form);
-  void PostKey(int key, bool shift = false);
 
   // The window under the mouse, or nullptr.
   TControl* Under() const { return under_; }
