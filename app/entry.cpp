@@ -11,11 +11,17 @@ bool WantsCredits(int argc, char** argv) {
   return argc > 1 && argv[1] && std::string_view(argv[1]) == "/ih";
 }
 
+std::string_view CreditText() {
+  return "Hero sheet: a character creation helper.\r\n"
+         "Answers and totals come from choice.ini and array.ini.";
+}
+
+std::string_view CreditCaption() {
+  return "About";
+}
+
 void ShowCredits() {
-  os::ShowMessageBox(
-      "Hero sheet: a character creation helper.\r\n"
-      "Answers and totals come from choice.ini and array.ini.",
-      "About");
+  os::ShowMessageBox(CreditText(), CreditCaption());
 }
 
 int RunHeroSheet(int argc, char** argv) {

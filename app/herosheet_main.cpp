@@ -6,7 +6,8 @@
 
 int main(int argc, char** argv) {
   if (WantsCredits(argc, argv)) {
-    ShowCredits();
+    // A box on the desktop; standard error only where no display can be opened.
+    if (!ShowNativeMessageBox(argc, argv, CreditText(), CreditCaption())) ShowCredits();
     return 0;
   }
   if (!InstallNativeBackend(argc, argv)) return 1;

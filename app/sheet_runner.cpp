@@ -75,6 +75,17 @@ bool Number(std::string_view& s, int& v) {
   v = w[0] == '-' ? -n : n;
   return true;
 }
+// The virtual-key code of a key name of the key command (-1 when unknown).
+struct TKeyName {
+  const char* Name;
+  int Key;
+  bool Shift;
+};
+constexpr TKeyName kKeys[] = {
+    {"Tab", vkTab, false},     {"Shift+Tab", vkTab, true}, {"Up", vkUp, false},
+    {"Down", vkDown, false},   {"Left", vkLeft, false},    {"Right", vkRight, false},
+    {"Space", vkSpace, false}, {"Enter", vkReturn, false}, {"Escape", vkEscape, false},
+};
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
@@ -204,6 +215,7 @@ std::string TSheetRunner::DumpLine(const std::string& name, const TControl& c) {
       line += OneLine(c.Item(i));
     }
   }
+  if (c.Focused()) line += " focused=1";
   return line;
 }
 
@@ -242,6 +254,15 @@ std::string TSheetRunner::Execute(std::string_view line, bool* more) {
     form.SetPosition(b[0], b[1]);
     form.SetSize(b[2], b[3]);
     return {};
+  }
+  if (cmd == "key") {
+    std::string_view name = Trim(rest);
+    for (const TKeyName& k : kKeys)
+      if (name == k.Name) {
+        mouse_->PressKey(k.Key, k.Shift);
+        return {};
+      }
+    return "error: unknown key " + std::string(name) + "\n";
   }
   if (cmd == "hover" || cmd == "click" || cmd == "pick") {
     std::string_view name = Word(rest);

@@ -5,6 +5,8 @@
 //   click NAME            a left click on NAME
 //   pick panel.language T the user picks the item T of the language box
 //   place L T W H         the user moves the main form to L, T and sizes it to W x H
+//   key NAME              a key press: Tab, Shift+Tab, Up, Down, Left, Right, Space, Enter,
+//                         Escape
 //   close                 the user closes the main form (the runner then ends)
 //   dump                  one line per window in creation order, then "."
 //   quit                  ends the runner

@@ -41,7 +41,34 @@ THILabel* CommandLabel(TScheme& s, TControl* parent, int32_t left, std::string_v
   return e;
 }
 
+template <class S>
+S* Built(THIMultiElement* c) {
+  return c && c->Boundary ? dynamic_cast<S*>(c->Boundary->Owner) : nullptr;
+}
+
+void TabStop(THIWin* w, int32_t order) {
+  if (w && w->Control) w->Control->SetTabOrder(order);
+}
+
 }  // namespace
+
+void TClassMainForm_27BA6A4::SetKeyboardOrder() {
+  // The answers of one question share a position: Tab reaches the question, the arrows its
+  // answers. Then the two command labels; the settings panel's controls while it is open.
+  int32_t order = 0;
+  for (THIMultiElement* q : {question1, question2, question3, question4, question5}) {
+    ++order;
+    if (auto* g = Built<TQuestionGroup>(q))
+      for (THIRadioButton* a : g->Answers)
+        TabStop(a, order);
+  }
+  TabStop(clearLabel, ++order);
+  TabStop(settingsLabel, ++order);
+  if (auto* p = Built<TClassChildPanel_2777C8C>(settingsScheme)) {
+    TabStop(p->LanguageBox, ++order);
+    TabStop(p->CloseLabel, ++order);
+  }
+}
 
 TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
   // 1. The language, before any caption is made.
@@ -176,9 +203,10 @@ TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
   scoreStore->SetMake(&MakeSubScheme<TClassMultiElement_39D20EC>);
   scoreRouter->SetMake(&MakeSubScheme<TClassMultiElement_39D98BC>);
 
-  // 7. No tool tips on the labels; Tab moves between controls.
+  // 7. No tool tips on the labels; the keyboard moves between the questions and commands.
   clearLabel->AttachHints(nullptr);
   settingsLabel->AttachHints(nullptr);
+  SetKeyboardOrder();
   form->SetTabNavigation(true);
 }
 

@@ -52,6 +52,10 @@ class TClassMainForm_27BA6A4 : public TScheme {
   THIMT_ChanelToIndex* boxCommand;
   THILabel* clearLabel;
   THILabel* settingsLabel;
+
+ private:
+  // Tab positions for keyboard use: the questions, the command labels, the panel's controls.
+  void SetKeyboardOrder();
 };
 
 // The scheme of the running program, or nullptr.

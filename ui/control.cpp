@@ -491,24 +491,59 @@ void TControl::NotifyMouseLeave() {
   if (listener_) listener_->CtlMouseLeave(*this);
 }
 
+namespace {
+
+bool IsArrow(int key) {
+  return key == vkLeft || key == vkUp || key == vkRight || key == vkDown;
+}
+
+bool Reachable(const TControl* k) {
+  return k->Kind() != TControlKind::ToolTip && k->Kind() != TControlKind::Form && k->Visible() &&
+         k->Enabled();
+}
+
+// Radio buttons that Tab treats as one stop: same parent, same tab position.
+bool SameRadioSet(const TControl* a, const TControl* b) {
+  return a->Kind() == TControlKind::RadioButton && b->Kind() == TControlKind::RadioButton &&
+         a->Parent() == b->Parent() && a->TabOrder() == b->TabOrder();
+}
+
+}  // namespace
+
+void TControl::CollectStops(std::vector<TControl*>& stops) {
+  // A visible window that fills its parent hides the siblings behind it (z-order is front
+  // first); the stops are then gathered in creation order.
+  std::vector<TControl*> open;
+  for (TControl* k : children_) {
+    if (k->dying_ || !Reachable(k)) continue;
+    open.push_back(k);
+    if (k->align_ == 5) break;
+  }
+  std::sort(open.begin(), open.end(), [](TControl* x, TControl* y) { return x->id_ < y->id_; });
+  for (TControl* k : open) {
+    if (k->tabOrder_ > 0) stops.push_back(k);
+    k->CollectStops(stops);
+  }
+}
+
 TControl* TControl::TabTarget(bool backwards) {
-  // Every visible, enabled tab stop under this window, ordered by tab position.
+  std::vector<TControl*> all;
+  CollectStops(all);
+  std::stable_sort(all.begin(), all.end(),
+                   [](TControl* a, TControl* b) { return a->tabOrder_ < b->tabOrder_; });
+  TControl* focused = Backend().FocusedControl();
+  // One entry per radio set: the focused button, else the checked one, else the first.
   std::vector<TControl*> stops;
-  std::vector<TControl*> todo{this};
-  while (!todo.empty()) {
-    TControl* c = todo.back();
-    todo.pop_back();
-    for (TControl* k : c->children_) {
-      if (k->kind_ == TControlKind::ToolTip || k->kind_ == TControlKind::Form) continue;
-      if (!k->visible_ || !k->enabled_ || k->dying_) continue;
-      if (k->tabOrder_ > 0) stops.push_back(k);
-      todo.push_back(k);
+  for (TControl* c : all) {
+    auto same =
+        std::find_if(stops.begin(), stops.end(), [c](TControl* s) { return SameRadioSet(s, c); });
+    if (same == stops.end()) {
+      stops.push_back(c);
+    } else if (*same != focused && (c == focused || (c->checked_ && !(*same)->checked_))) {
+      *same = c;
     }
   }
   if (stops.empty()) return nullptr;
-  std::stable_sort(stops.begin(), stops.end(),
-                   [](TControl* a, TControl* b) { return a->tabOrder_ < b->tabOrder_; });
-  TControl* focused = Backend().FocusedControl();
   auto it = std::find(stops.begin(), stops.end(), focused);
   if (it == stops.end()) return backwards ? stops.back() : stops.front();
   size_t i = static_cast<size_t>(it - stops.begin());
@@ -516,16 +551,75 @@ TControl* TControl::TabTarget(bool backwards) {
   return stops[backwards ? (i + n - 1) % n : (i + 1) % n];
 }
 
+TControl* TControl::ArrowTarget(bool backwards) {
+  if (!parent_) return nullptr;
+  std::vector<TControl*> set;
+  for (TControl* k : parent_->children_)
+    if (!k->dying_ && Reachable(k) && SameRadioSet(k, this)) set.push_back(k);
+  std::sort(set.begin(), set.end(), [](TControl* x, TControl* y) { return x->id_ < y->id_; });
+  auto it = std::find(set.begin(), set.end(), this);
+  if (it == set.end()) return nullptr;
+  size_t i = static_cast<size_t>(it - set.begin());
+  size_t n = set.size();
+  return set[backwards ? (i + n - 1) % n : (i + 1) % n];
+}
+
+TControl* TControl::NavigationRoot() {
+  for (TControl* c = this; c; c = c->parent_)
+    if (c->tabNavigation_) return c;
+  return nullptr;
+}
+
+bool TControl::KeyNavigates(int key) const {
+  if (!const_cast<TControl*>(this)->NavigationRoot()) return false;
+  if (key == vkTab) return true;
+  if (IsArrow(key))
+    return (kind_ == TControlKind::RadioButton && tabOrder_ > 0) || kind_ == TControlKind::ComboBox;
+  if (key == vkSpace || key == vkReturn)
+    return kind_ == TControlKind::RadioButton || kind_ == TControlKind::Label;
+  return false;
+}
+
+void TControl::FocusByKeyboard(TControl* target) {
+  if (!target || target->dying_) return;
+  TControl* old = Backend().FocusedControl();
+  if (old == target) return;
+  target->SetFocus();
+  if (!target->Focused()) return;
+  // The mouse would leave the old window over its parent (group boxes let it through) ...
+  if (old && old != target->TopWindow() && !old->dying_ && old->native_) {
+    old->NotifyMouseLeave();
+    TControl* bare = old->parent_;
+    while (bare && bare->kind_ == TControlKind::GroupBox)
+      bare = bare->parent_;
+    if (bare && bare->native_) bare->NotifyMouseMove(TMouseInfo{});
+  }
+  // ... and come to rest on the new one.
+  if (target->native_ && target->Focused()) {
+    TMouseInfo m;
+    m.X = target->width_ / 2;
+    m.Y = target->height_ / 2;
+    target->NotifyMouseMove(m);
+  }
+}
+
 void TControl::NotifyKeyDown(int key, bool shift) {
   if (dying_) return;
-  if (key == 9) {
-    for (TControl* c = this; c; c = c->parent_) {
-      if (!c->tabNavigation_) continue;
-      if (TControl* t = c->TabTarget(shift)) t->SetFocus();
-      return;  // the top window takes Tab itself
+  if (KeyNavigates(key)) {
+    if (key == vkTab) return FocusByKeyboard(NavigationRoot()->TabTarget(shift));
+    bool back = key == vkLeft || key == vkUp;
+    if (kind_ == TControlKind::RadioButton && IsArrow(key))
+      return FocusByKeyboard(ArrowTarget(back));
+    if (kind_ == TControlKind::ComboBox) {
+      // A drop-down list steps through its items; each step is a pick.
+      int next = itemIndex_ < 0 ? 0 : itemIndex_ + (back ? -1 : 1);
+      if (next >= 0 && next < ItemCount() && next != itemIndex_) NotifySelChange(next);
+      return;
     }
   }
   if (listener_) listener_->CtlKeyDown(*this, key);
+  // Space and Enter click a button or a label as the mouse does.
+  if (!dying_ && native_ && (key == vkSpace || key == vkReturn) && KeyNavigates(key)) NotifyClick();
 }
 
 void TControl::NotifyKeyUp(int key) {

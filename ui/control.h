@@ -55,6 +55,18 @@ enum : uint32_t {
   mkMButton = 0x0010,
 };
 
+// Virtual-key codes the window layer acts on (VK_*).
+enum : int {
+  vkTab = 9,
+  vkReturn = 13,
+  vkEscape = 27,
+  vkSpace = 32,
+  vkLeft = 37,
+  vkUp = 38,
+  vkRight = 39,
+  vkDown = 40,
+};
+
 // Text alignment of labels and panels.
 enum : uint8_t { taLeft = 0, taRight = 1, taCenter = 2 };
 
@@ -263,9 +275,16 @@ class TControl {
   bool Focused() const;
   void SetCapture();
   void ReleaseCapture();
-  // Tab handling on a top window: Tab moves the focus among tab stops, Shift+Tab backwards.
+  // Keyboard handling on a top window: Tab moves the focus among tab stops, Shift+Tab
+  // backwards; the radio buttons of one parent with the same tab position are one stop (the
+  // checked one takes the focus). Arrows move between those buttons and through a combo's
+  // items, Space and Enter click a focused button or label. A keyboard focus move looks to
+  // the elements like the mouse going there: the old window is left, its parent gets a move,
+  // the new window gets a move at its centre.
   bool TabNavigation() const { return tabNavigation_; }
   void SetTabNavigation(bool on) { tabNavigation_ = on; }
+  // True when a key goes to the top window's keyboard handling before the window itself.
+  bool KeyNavigates(int key) const;
   // Text extent in this control's font (single line).
   TSize MeasureText(std::string_view text) const;
   // Moves a form with the mouse as if its caption were dragged (WM_SYSCOMMAND SC_MOVE|2).
@@ -303,6 +322,10 @@ class TControl {
   void Changed(uint32_t what);
   void Detach();
   TControl* TabTarget(bool backwards);
+  TControl* NavigationRoot();
+  TControl* ArrowTarget(bool backwards);
+  void FocusByKeyboard(TControl* target);
+  void CollectStops(std::vector<TControl*>& stops);
 
   TControlKind kind_;
   TControl* parent_ = nullptr;

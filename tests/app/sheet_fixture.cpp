@@ -123,6 +123,7 @@ void SheetTest::CopySampleData() {
 }
 
 void SheetTest::Start() {
+  Sheet.reset();  // one sheet at a time: the old one's shutdown clears the shared state
   Sheet = std::make_unique<TSheetRunner>();
 }
 

@@ -114,5 +114,23 @@ TEST_F(SimProgramTest, CreditsArgumentBuildsNothing) {
   EXPECT_FALSE(fs::exists(Base / "data" / "config.ini"));
 }
 
+// With a display "/ih" shows a box and waits for the user: nothing goes to standard error,
+// no settings are written, and the program is still running when the test stops it.
+TEST_F(SimProgramTest, CreditsOnADisplayWaitInABox) {
+  std::string cmd = "cd '" + (Base / "data").string() +
+                    "' && QT_QPA_PLATFORM=offscreen timeout 3 '" HS_SHEET_PROGRAM
+                    "' /ih 2>&1 >/dev/null | grep -v '^QStandardPaths'";
+  FILE* p = popen(cmd.c_str(), "r");
+  std::string out;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+    out.append(buf, n);
+  pclose(p);
+  EXPECT_EQ(out.find("About"), std::string::npos) << out;
+  EXPECT_EQ(out.find("Hero sheet"), std::string::npos) << out;
+  EXPECT_FALSE(fs::exists(Base / "data" / "config.ini"));
+}
+
 }  // namespace
 #endif

@@ -64,8 +64,10 @@ class QtDriver {
     }
     QRect g = w->geometry();
     if (c.Kind() == TControlKind::Form) {
+      // The outer corner of the classic frame around the client area, as the backend places it.
       TSize extra = QtOffscreen().FrameExtra(c);
-      g = QRect(w->pos(), w->size() + QSize(extra.Width, extra.Height));
+      QPoint border(extra.Width / 2, extra.Height - extra.Width / 2);
+      g = QRect(w->geometry().topLeft() - border, w->size() + QSize(extra.Width, extra.Height));
     }
     s.Left = g.x();
     s.Top = g.y();

@@ -404,11 +404,72 @@ TEST_F(QtTest, TabFollowsTheTabOrder) {
   Start(&s.form);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(s.W(s.form)));
   s.r2.Control->SetFocus();
-  QTRY_VERIFY(s.r2.Control->Focused());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return s.r2.Control->Focused(); }));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QTRY_VERIFY(s.r0.Control->Focused());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return s.r0.Control->Focused(); }));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QTRY_VERIFY(s.r2.Control->Focused());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return s.r2.Control->Focused(); }));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-  QTRY_VERIFY(s.r0.Control->Focused());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return s.r0.Control->Focused(); }));
+}
+
+TEST_F(QtTest, KeyboardMovesClicksAndMarksTheFocus) {
+  Sheet s;
+  for (THIRadioButton* r : {&s.r0, &s.r1, &s.r2}) {
+    r->TabOrder = 1;
+    r->Init();
+  }
+  s.action.TabOrder = 2;
+  s.action.Init();
+  s.action.HoverColor = 0;  // no hover look: the focus mark alone tells focus apart
+  s.action.HoverUnderline = 0;
+  s.form.Control->SetTabNavigation(true);
+  Start(&s.form);
+  QWidget* form = s.W(s.form);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->isActiveWindow(); }));
+  auto key = [](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QWidget* to =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    QTest::keyClick(to, k, m);
+  };
+  auto grab = [&s](const QRect& r) { return QtOffscreen().Grab(*s.form.Control).copy(r); };
+  const QRect answer2(10, 160, 175, 16), label(200, 100, 115, 20);
+
+  // Tab onto the question (its checked answer), an arrow onto the next answer: a preview.
+  key(Qt::Key_Tab);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return s.r0.Control->Focused(); }));
+  key(Qt::Key_Down);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return s.r1.Control->Focused(); }));
+  EXPECT_EQ(s.moves.count(), 1u);
+  key(Qt::Key_Down);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return s.r2.Control->Focused(); }));
+  EXPECT_TRUE(s.r0.Control->Checked());  // moving checks nothing
+
+  // Space commits once, exactly as a click; so does Enter on the checked answer.
+  key(Qt::Key_Space);
+  EXPECT_EQ(s.selects.count(), 1u);
+  EXPECT_TRUE(s.r2.Control->Checked());
+  EXPECT_FALSE(s.r0.Control->Checked());
+  key(Qt::Key_Return);
+  EXPECT_EQ(s.selects.count(), 2u);
+  QImage answerFocused = grab(answer2), labelPlain = grab(label);
+
+  // Tab onto the label: Enter clicks it. Each focused control wears a mark the other lacks.
+  key(Qt::Key_Tab);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return s.action.Control->Focused(); }));
+  key(Qt::Key_Return);
+  EXPECT_EQ(s.clicks.count(), 1u);
+  EXPECT_NE(grab(answer2), answerFocused);
+  EXPECT_NE(grab(label), labelPlain);
+  // Shift+Tab returns to the question on its checked answer; the marks move back.
+  key(Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return s.r2.Control->Focused(); }));
+  EXPECT_EQ(grab(answer2), answerFocused);
+  EXPECT_EQ(grab(label), labelPlain);
+  // A mouse click on a label takes no focus.
+  QTest::mouseClick(s.W(s.action), Qt::LeftButton, Qt::NoModifier, QPoint(50, 10));
+  EXPECT_EQ(s.clicks.count(), 2u);
+  EXPECT_TRUE(s.r2.Control->Focused());
 }

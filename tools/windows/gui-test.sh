@@ -45,6 +45,15 @@ centre_of() {
   awk -v k="$1" '$0 ~ "^" k " at " { print int(($4 + $6) / 2), int(($5 + $7) / 2); exit }' \
     "$app/trace.txt"
 }
+# Waits up to $3 seconds for a line matching $2 after line $1 of the trace.
+wait_since() {
+  local i
+  for ((i = 0; i < $3 * 10; i++)); do
+    tail -n "+$(($1 + 1))" "$app/trace.txt" | grep -qE "$2" && return 0
+    sleep 0.1
+  done
+  return 1
+}
 # Lines of the trace after line $1.
 since() { tail -n "+$(($1 + 1))" "$app/trace.txt"; }
 lines() { wc -l < "$app/trace.txt"; }
@@ -77,6 +86,22 @@ pid=$!
 wait_trace '^form F1 show 1' 30 || fail "the main window was not shown"
 wait_trace '^form F1 bounds 40 30 ' 5 || fail "the placement from config.ini was not restored"
 sleep 1
+
+# Right-aligned labels ending in a glyph that inks past its advance ("w"): on screen their ink
+# covers exactly the columns the trace says (extent plus the glyph boxes), inside the label.
+import -window root "$work/start.png"
+for text in "Power throw" "Power draw"; do
+  read -r name l t r b < <(awk -v s="\"$text\"" '$1 == "label" && $3 == "at" && index($0, s) {
+    print $2, $4, $5, $6, $7; exit }' trace.txt)
+  [ -n "$name" ] || fail "no label \"$text\""
+  read -r inkl inkr < <(awk -v n="$name" '$1 == "label" && $2 == n && $3 == "extent" { print $9, $10; exit }' trace.txt)
+  ((inkr <= r - l - 1)) || fail "\"$text\": the trace puts ink at column $inkr of $((r - l))"
+  read -r seenl seenr < <(convert "$work/start.png" -crop "$((r - l))x$((b - t))+$l+$t" +repage \
+    -threshold 50% txt:- | awk -F'[,: ]+' '/#000000|black/ { if (lo == "" || $1 < lo) lo = $1;
+    if ($1 > hi) hi = $1 } END { print lo, hi }')
+  [ "$seenl $seenr" = "$inkl $inkr" ] ||
+    fail "\"$text\": ink on screen at columns $seenl..$seenr, the extent says $inkl..$inkr"
+done
 
 # The answers of the first question: the radio buttons of the first group box holding radios.
 first=$(awk '/^radio F1\.[0-9]+\.[0-9]+ at / { split($2, p, "."); print p[1] "." p[2]; exit }' trace.txt)
@@ -122,6 +147,21 @@ green=$(convert "$work/screen.png" -crop "$geom" +repage -fill black +opaque 'rg
   -fill white -opaque 'rgb(0,128,0)' -format '%[fx:int(mean*w*h)]' info:)
 ((green >= 10)) || fail "no green text in the Clear label on screen ($green pixels)"
 
+# The keyboard: the clicked third answer has the focus; Up moves it to the second answer, which
+# previews (bold) as under the mouse; Space chooses it; Tab goes on to the next question.
+mark=$(lines)
+xdotool key Up
+wait_since "$mark" "^radio ${answers[1]} focus" 5 || fail "Up did not focus the second answer"
+wait_since "$mark" "^radio ${answers[1]} font \"[^\"]*\" [0-9]+ 1 " 5 || fail "focused answer not bold"
+xdotool key space
+wait_since "$mark" "^radio ${answers[1]} check 1" 5 || fail "Space did not choose the focused answer"
+since "$mark" | grep -q "^radio ${answers[2]} check 0" || fail "third answer still checked"
+tabmark=$(lines)
+xdotool key Tab
+wait_since "$tabmark" "^radio F1\.[0-9]+\.[0-9]+ focus" 5 || fail "no focus after Tab"
+since "$tabmark" | grep -E "^radio F1\.[0-9]+\.[0-9]+ focus" | tail -n 1 | grep -qv "^radio $first\." ||
+  fail "Tab stayed in the first question"
+
 # Close as the close box would; the placement goes to config.ini beside the program.
 touch close.flag
 for ((i = 0; i < 100; i++)); do
@@ -136,4 +176,4 @@ for kv in Left=40 Top=30 Width=555 Height=445 language=en; do
 done
 "$HS_WINESERVER" -k 2>/dev/null || true
 "$HS_WINESERVER" -w
-echo "GUI test passed: credit box, hover, clicks, screen colours, close and placement"
+echo "GUI test passed: credit box, right-aligned ink, hover, clicks, keyboard, screen colours, close and placement"

@@ -1,5 +1,6 @@
 #include "ui/backends/headless/backend_headless.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -24,13 +25,17 @@ void THeadlessBackend::CreateNative(TControl& c) {
   Copy(c, w, chAll);
   if (std::vector<TControl*>* sib = SiblingsOf(c)) sib->insert(sib->begin(), &c);
   c.SetNative(&c);
-  if (c.Kind() == TControlKind::Form && c.Visible()) c.NotifyShow(true);
+  if (c.Kind() == TControlKind::Form && c.Visible()) {
+    shown_.push_back(&c);
+    c.NotifyShow(true);
+  }
 }
 
 void THeadlessBackend::DestroyNative(TControl& c) {
   if (OnDestroying && Exists(&c)) OnDestroying(&c);
   if (std::vector<TControl*>* sib = SiblingsOf(c)) std::erase(*sib, &c);
   windows_.erase(&c);
+  std::erase(shown_, &c);
   c.SetNative(nullptr);
   if (focus_ == &c) focus_ = nullptr;
   if (capture_ == &c) capture_ = nullptr;
@@ -77,9 +82,17 @@ void THeadlessBackend::Apply(TControl& c, uint32_t changes) {
   Copy(c, it->second, changes);
   if (!(changes & chVisible)) return;
   // ShowWindow sends WM_SHOWWINDOW to a top window.
-  if (c.Kind() == TControlKind::Form) c.NotifyShow(c.Visible());
+  if (c.Kind() == TControlKind::Form) {
+    std::erase(shown_, &c);
+    if (c.Visible()) shown_.push_back(&c);
+    c.NotifyShow(c.Visible());
+  }
   if (!c.Visible() && focus_ == &c) focus_ = nullptr;
   if (wasVisible && !c.Visible() && OnHidden && Exists(&c)) OnHidden(&c);
+}
+
+TControl* THeadlessBackend::ActiveForm() const {
+  return shown_.empty() ? nullptr : shown_.back();
 }
 
 void THeadlessBackend::Restack(TControl& c, bool toFront) {

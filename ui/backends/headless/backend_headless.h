@@ -66,6 +66,8 @@ class THeadlessBackend : public TBackend {
   // The record of c's native window, or nullptr.
   const THeadlessWindow* Window(const TControl* c) const;
   TControl* Capture() const { return capture_; }
+  // The form shown last that still shows: it gets the keys while no window has the focus.
+  TControl* ActiveForm() const;
   // Called when a native window is about to go away (it still exists) ...
   std::function<void(TControl*)> OnDestroying;
   // ... and when one is hidden.
@@ -87,6 +89,7 @@ class THeadlessBackend : public TBackend {
   std::deque<TMessage> queue_;
   TControl* focus_ = nullptr;
   TControl* capture_ = nullptr;
+  std::vector<TControl*> shown_;  // forms in the order they were shown
   bool quit_ = false;
   std::array<unsigned, 32> counts_{};
 };

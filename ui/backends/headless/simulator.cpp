@@ -143,13 +143,18 @@ bool TSimulator::CloseForm(TControl& form) {
   return form.NotifyClose(true);
 }
 
-void TSimulator::PressKey(int key, bool shift) {
+TControl* TSimulator::KeyTarget() const {
   TControl* f = b_.FocusedControl();
-  if (!Deliverable(f)) return;
-  f->NotifyKeyDown(key, shift);
-  f = b_.FocusedControl();
-  if (Deliverable(f)) f->NotifyKeyUp(key);
+  if (Deliverable(f)) return f;
+  f = b_.ActiveForm();
+  return Deliverable(f) ? f : nullptr;
 }
+
+void TSimulator::PressKey(int key, bool shift) {
+  if (TControl* f = KeyTarget()) f->NotifyKeyDown(key, shift);
+  if (TControl* f = KeyTarget()) f->NotifyKeyUp(key);
+}
+
 
 void TSimulator::PostClick(TControl& c, int button) {
   b_.Post(this, [this, &c, button] {

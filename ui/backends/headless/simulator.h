@@ -31,7 +31,8 @@ class TSimulator {
   bool PickItem(TControl& combo, int index);
   // The user presses the close button of a form. True when the form closed.
   bool CloseForm(TControl& form);
-  // Key down and up on the focused window (Tab with shift: backwards).
+  // Key down and up on the focused window, or on the active form while no window has the
+  // focus (Tab with shift: backwards).
   void PressKey(int key, bool shift = false);
 
   // ---- queued input: handled by the message loop (Run) ----
@@ -44,6 +45,7 @@ class TSimulator {
 
  private:
   bool Deliverable(const TControl* c) const;
+  TControl* KeyTarget() const;
   void DeliverMove();
   void Gone(bool leave);
   TMouseInfo Info(int button) const;

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
@@ -170,6 +171,7 @@ struct TQtBackend::TImpl {
   int Depth = 0;                          // event handlers running
   bool Quit = false;
   int AppletMarker = 0;
+  bool KeyboardCues = false;  // focus marks show once the keyboard has moved the focus
 
   QTimer HoverTimer, TipShowTimer, TipPopTimer;
   TControl* HoverTarget = nullptr;
@@ -296,6 +298,12 @@ namespace {
 
 using TImpl = TQtBackend::TImpl;
 
+// Where a form's client area goes: inside the classic frame whose outer corner is Left, Top.
+QPoint ClientOrigin(const TControl& form, TSize extra) {
+  int side = extra.Width / 2;
+  return QPoint(form.Left() + side, form.Top() + extra.Height - side);
+}
+
 // Input forwarding shared by every widget kind.
 template <class Base>
 class THs : public Base {
@@ -399,24 +407,52 @@ class THs : public Base {
   }
   void focusInEvent(QFocusEvent* e) override {
     Base::focusInEvent(e);
+    this->update();  // the focus mark
     if (TControl* c = Ctl()) c->NotifyFocus(true);
   }
   void focusOutEvent(QFocusEvent* e) override {
     Base::focusOutEvent(e);
+    this->update();
     if (TControl* c = Ctl()) c->NotifyFocus(false);
   }
   void keyPressEvent(QKeyEvent* e) override {
+    // Keys the window layer navigates with never reach Qt's own handling (a radio button
+    // would click on Space a second time, or move the focus on an arrow).
+    // Alt+F4 asks the top window to close, as the system menu does on Win32 (a window
+    // manager usually takes the key before it gets here).
+    if (e->key() == Qt::Key_F4 && (e->modifiers() & Qt::AltModifier)) {
+      e->accept();
+      this->window()->close();
+      return;
+    }
+    int vk = VirtualKey(e->key());
+    bool taken = false;
     if (TControl* c = Ctl()) {
-      c->NotifyKeyDown(VirtualKey(e->key()), e->modifiers() & Qt::ShiftModifier);
+      taken = c->KeyNavigates(vk);
+      if (taken) d_->KeyboardCues = true;
+      c->NotifyKeyDown(vk, e->modifiers() & Qt::ShiftModifier);
       if (!e->text().isEmpty() && Ctl()) c->NotifyChar(e->text().toUtf8().toStdString());
     }
-    Base::keyPressEvent(e);
+    if (!taken) Base::keyPressEvent(e);
     e->accept();  // keys go to the focused window only
   }
   void keyReleaseEvent(QKeyEvent* e) override {
-    if (TControl* c = Ctl()) c->NotifyKeyUp(VirtualKey(e->key()));
-    Base::keyReleaseEvent(e);
+    int vk = VirtualKey(e->key());
+    bool taken = false;
+    if (TControl* c = Ctl()) {
+      taken = c->KeyNavigates(vk);
+      c->NotifyKeyUp(vk);
+    }
+    if (!taken) Base::keyReleaseEvent(e);
     e->accept();  // keys go to the focused window only
+  }
+  // The dotted focus mark around r, once keyboard cues are on.
+  void PaintFocusMark(QPainter& p, const QRect& r) {
+    if (!this->hasFocus() || !d_->KeyboardCues || r.isEmpty()) return;
+    QPen pen(this->palette().color(QPalette::WindowText), 0, Qt::DotLine);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
   }
   TImpl* d_;
   TControl* ctl_;
@@ -430,6 +466,9 @@ class TQtForm : public THs<QWidget> {
  protected:
   void closeEvent(QCloseEvent* e) override {
     TControl* c = Ctl();
+    // The outer corner as it is now: the window manager may have reported its frame only
+    // after the last move.
+    if (c) SyncPosition(*c);
     if (c && !c->NotifyClose(true)) {
       e->ignore();
       return;
@@ -438,8 +477,13 @@ class TQtForm : public THs<QWidget> {
   }
   void moveEvent(QMoveEvent* e) override {
     THs::moveEvent(e);
-    if (TControl* c = Ctl())
-      if (pos().x() != c->Left() || pos().y() != c->Top()) c->NotifyMoved(pos().x(), pos().y());
+    if (TControl* c = Ctl()) SyncPosition(*c);
+  }
+  // Left and Top: the corner of the classic frame around the client area (see ApplyBounds).
+  void SyncPosition(TControl& c) {
+    QPoint o = ClientOrigin(c, d_->Self->FrameExtra(c));
+    QPoint p = geometry().topLeft() - (o - QPoint(c.Left(), c.Top()));
+    if (p.x() != c.Left() || p.y() != c.Top()) c.NotifyMoved(p.x(), p.y());
   }
   void resizeEvent(QResizeEvent* e) override {
     THs::resizeEvent(e);
@@ -492,6 +536,9 @@ class TQtLabel : public TQtPainted {
     p.setFont(font());
     p.setPen(c->Enabled() ? ToQColor(c->Font().Color) : QColor(128, 128, 128));
     p.drawText(rect(), HorizontalAlignment() | Qt::AlignTop | Qt::TextSingleLine, Text);
+    QRect ink = p.fontMetrics().boundingRect(
+        rect(), HorizontalAlignment() | Qt::AlignTop | Qt::TextSingleLine, Text);
+    PaintFocusMark(p, ink.adjusted(-1, 0, 1, 1).intersected(rect()));
   }
 };
 
@@ -507,11 +554,18 @@ class TQtGroupBox : public TQtPainted {
     QPainter p(this);
     QFontMetrics fm(font());
     int top = fm.height() / 2;
-    QRect r = rect().adjusted(0, top, -1, -1);
-    p.setPen(QColor(160, 160, 160));
+    // The etched lines are one device pixel wide and sit in the outermost device pixels. In
+    // logical pixels a scaled desktop rounds them inwards, under the children of the last row.
+    const double scale = devicePixelRatioF();
+    p.save();
+    p.scale(1 / scale, 1 / scale);
+    int w = qRound(width() * scale), h = qRound(height() * scale);
+    QRect r(0, qRound(top * scale), w - 1, h - qRound(top * scale) - 1);
+    p.setPen(QPen(QColor(160, 160, 160), 0));
     p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.setPen(QColor(255, 255, 255));
+    p.setPen(QPen(QColor(255, 255, 255), 0));
     p.drawRect(r.adjusted(1, 1, 0, 0));
+    p.restore();
     const QString& title = Text;
     if (!title.isEmpty()) {
       int tw = fm.horizontalAdvance(title);
@@ -569,6 +623,15 @@ class TQtRadio : public THs<QRadioButton> {
  protected:
   void nextCheckState() override {}
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+  void paintEvent(QPaintEvent* e) override {
+    THs::paintEvent(e);
+    QStyleOptionButton o;
+    initStyleOption(&o);
+    QRect text = style()->subElementRect(QStyle::SE_RadioButtonContents, &o, this);
+    QRect ink = fontMetrics().boundingRect(text, Qt::AlignLeft | Qt::AlignVCenter, this->text());
+    QPainter p(this);
+    PaintFocusMark(p, ink.adjusted(-1, 0, 1, 1).intersected(rect()));
+  }
 };
 
 class TQtCombo : public THs<QComboBox> {
@@ -780,6 +843,7 @@ void TQtBackend::CreateNative(TControl& c) {
   if (c.Kind() == TControlKind::Label || c.Kind() == TControlKind::GroupBox ||
       c.Kind() == TControlKind::Panel)
     w->setFocusPolicy(Qt::NoFocus);
+  if (c.Kind() == TControlKind::Form) w->setFocusPolicy(Qt::TabFocus);
   // A new child stays above its older siblings in Qt's stacking. Overlapping siblings without
   // clipping paint in that order on Win32 too: the younger one's text is not cut by the older
   // one's background (rows of labels overlap by a few pixels).
@@ -841,7 +905,9 @@ Qt::WindowFlags FormFlags(const TControl& c) {
 }
 
 Qt::FocusPolicy FocusPolicyOf(const TControl& c) {
-  if (c.Style() & ws::TabStop) return Qt::StrongFocus;
+  // Buttons and combo boxes take the focus from a click, static windows never. No control
+  // takes it from Qt's own Tab chain: the window layer moves it, and an activated form keeps
+  // it itself, as a Win32 window does.
   if (c.Kind() == TControlKind::RadioButton || c.Kind() == TControlKind::ComboBox)
     return Qt::ClickFocus;
   return Qt::NoFocus;
@@ -872,14 +938,18 @@ void TQtBackend::TImpl::ApplyBounds(TControl& c, QWidget* w) {
   if (c.Kind() == TControlKind::Form) {
     TSize extra = Self->FrameExtra(c);
     int cw = std::max(0, c.Width() - extra.Width), ch = std::max(0, c.Height() - extra.Height);
-    w->move(c.Left(), c.Top());
+    // Left and Top are the outer corner of the classic frame that Width and Height include:
+    // the client area goes that frame's border and caption further in. The real frame is the
+    // window manager's, known only once it has framed the window; a position read back from
+    // it while the client area was placed from the stored one would drift by the difference.
+    QRect client(ClientOrigin(c, extra), QSize(cw, ch));
     if (c.Style() & ws::SizeBox) {
       w->setMinimumSize(0, 0);
       w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-      w->resize(cw, ch);
     } else {
       w->setFixedSize(cw, ch);
     }
+    if (w->geometry() != client) w->setGeometry(client);
   } else if (c.Kind() == TControlKind::ToolTip) {
     if (c.TipInfo().Tracking) w->move(c.Left(), c.Top());
   } else {

@@ -9,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -85,6 +86,90 @@ const char* KindWord(TControlKind k) {
       return "tip";
   }
   return "?";
+}
+
+// The columns that character ch inks, relative to its origin, in the font selected into dc:
+// drawn once into a scratch bitmap and remembered per font. The metric calls do not tell it
+// (wine reports the unhinted box of a scalable face). False when the glyph inks nothing.
+bool GlyphInk(HDC dc, unsigned char ch, int& left, int& right) {
+  static std::map<std::pair<HGDIOBJ, unsigned char>, std::pair<int, int>> cache;
+  HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+  auto key = std::make_pair(font, ch);
+  auto it = cache.find(key);
+  if (it == cache.end()) {
+    char text = static_cast<char>(ch);
+    SIZE sz{0, 0};
+    GetTextExtentPoint32A(dc, &text, 1, &sz);
+    const int origin = 8, w = 2 * sz.cx + 2 * origin, h = sz.cy + 4;
+    HDC mem = CreateCompatibleDC(dc);
+    HBITMAP bmp = CreateCompatibleBitmap(dc, w, h);
+    HGDIOBJ oldBmp = SelectObject(mem, bmp);
+    HGDIOBJ oldFont = SelectObject(mem, font);
+    RECT all{0, 0, w, h};
+    FillRect(mem, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(mem, TRANSPARENT);
+    SetTextColor(mem, RGB(0, 0, 0));
+    TextOutA(mem, origin, 2, &text, 1);
+    int lo = w, hi = -1;
+    for (int x = 0; x < w; ++x)
+      for (int y = 0; y < h; ++y)
+        if ((GetPixel(mem, x, y) & 0xFFFFFF) != 0xFFFFFF) {
+          lo = std::min(lo, x);
+          hi = std::max(hi, x);
+          break;
+        }
+    SelectObject(mem, oldFont);
+    SelectObject(mem, oldBmp);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    it = cache.emplace(key, std::make_pair(lo - origin, hi - origin)).first;
+  }
+  left = it->second.first;
+  right = it->second.second;
+  return right >= left;
+}
+
+// Where a label's or panel's line of text goes in its client rectangle r. The glyphs are
+// placed by the advances of the text extent, and right-aligned text keeps the last glyph's ink
+// inside: a face may ink past its last advance (with the scalable face that stands in for the
+// bitmap one, "w" does by a column), and DrawText, aligning the extent to the edge, lost that
+// column to the clip.
+struct TTextPlace {
+  int X = 0, Y = 0, Width = 0, Height = 0;
+  int InkLeft = 0, InkRight = -1;  // the columns the glyph boxes cover, in r's coordinates
+  std::vector<INT> Dx;
+};
+
+TTextPlace PlaceText(HDC dc, const TControl& c, const RECT& r, const std::string& ansi) {
+  TTextPlace t;
+  int n = static_cast<int>(ansi.size());
+  std::vector<INT> ends(ansi.size() + 1);
+  SIZE ext{0, 0};
+  GetTextExtentExPointA(dc, ansi.c_str(), n, 0, nullptr, ends.data(), &ext);
+  t.Width = ext.cx;
+  t.Height = ext.cy;
+  t.Dx.assign(ansi.size() + 1, 0);
+  for (int i = 0; i < n; ++i)
+    t.Dx[static_cast<size_t>(i)] =
+        ends[static_cast<size_t>(i)] - (i ? ends[static_cast<size_t>(i - 1)] : 0);
+  // The ink of the first and last glyphs as the rasterizer draws them.
+  int lead = 0, trail = 0, left = 0, right = 0;
+  if (n && GlyphInk(dc, static_cast<unsigned char>(ansi.front()), left, right)) lead = left;
+  if (n && GlyphInk(dc, static_cast<unsigned char>(ansi.back()), left, right))
+    trail = right + 1 - t.Dx[static_cast<size_t>(n - 1)];
+  int over = std::max(0, trail);
+  if (c.Alignment() == taRight)
+    t.X = r.right - ext.cx - over;
+  else if (c.Alignment() == taCenter)
+    t.X = (r.left + r.right - ext.cx) / 2;
+  else
+    t.X = r.left;
+  t.Y = c.Kind() == TControlKind::Panel ? (r.top + r.bottom - ext.cy) / 2 : r.top;
+  if (n) {
+    t.InkLeft = t.X + lead;
+    t.InkRight = t.X + ext.cx + trail - 1;
+  }
+  return t;
 }
 
 COLORREF Rgb(uint32_t c) {
@@ -176,6 +261,7 @@ class TWin32Backend final : public TBackend {
   FILE* trace_ = nullptr;
   std::string closeFile_;
   UINT_PTR closeTimer_ = 0;
+  bool keyboardCues_ = false;  // focus marks show once the keyboard has moved the focus
 };
 
 TWin32Backend* g_backend = nullptr;
@@ -240,6 +326,18 @@ void TWin32Backend::TraceLayout(const TControl& c) {
     Trace(*k, "at " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
                   std::to_string(r.right) + " " + std::to_string(r.bottom) + " \"" + k->Text() +
                   "\"");
+    if (k->Kind() == TControlKind::Label) {
+      HDC dc = GetDC(h);
+      HGDIOBJ old = SelectObject(dc, FontFor(k->Font()));
+      RECT cr;
+      GetClientRect(h, &cr);
+      TTextPlace t = PlaceText(dc, *k, cr, ToAnsiText(k->Text()));
+      SelectObject(dc, old);
+      ReleaseDC(h, dc);
+      Trace(*k, "extent " + std::to_string(t.Width) + " " + std::to_string(t.Height) + " align " +
+                    std::to_string(k->Alignment()) + " ink " + std::to_string(t.InkLeft) + " " +
+                    std::to_string(t.InkRight));
+    }
     TraceLayout(*k);
   }
 }
@@ -685,13 +783,16 @@ void TWin32Backend::PaintText(HWND h, TControl& c) {
   HGDIOBJ old = SelectObject(dc, FontFor(c.Font()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, c.Enabled() ? Rgb(c.Font().Color) : GetSysColor(COLOR_GRAYTEXT));
-  UINT align = c.Alignment() == taRight    ? DT_RIGHT
-               : c.Alignment() == taCenter ? DT_CENTER
-                                           : DT_LEFT;
-  UINT flags = DT_SINGLELINE | DT_NOPREFIX | align;
-  if (c.Kind() == TControlKind::Panel) flags |= DT_VCENTER;
   std::string ansi = ToAnsiText(c.Text());
-  DrawTextA(dc, ansi.c_str(), static_cast<int>(ansi.size()), &r, flags);
+  TTextPlace t = PlaceText(dc, c, r, ansi);
+  ExtTextOutA(dc, t.X, t.Y, ETO_CLIPPED, &r, ansi.c_str(), static_cast<UINT>(ansi.size()),
+              ansi.empty() ? nullptr : t.Dx.data());
+  if (keyboardCues_ && GetFocus() == h && c.Kind() == TControlKind::Label) {
+    // A dotted rectangle around the text, within the label.
+    RECT f{t.X - 1, r.top, t.X + t.Width + 1, std::min(r.bottom, r.top + t.Height + 1)};
+    IntersectRect(&f, &f, &r);
+    if (!IsRectEmpty(&f)) DrawFocusRect(dc, &f);
+  }
   SelectObject(dc, old);
   EndPaint(h, &ps);
 }
@@ -812,15 +913,25 @@ LRESULT TWin32Backend::OnWheel(const TMsg& m) {
   return 0;
 }
 
+// Keys the window layer navigates with stay away from the system controls: a button would
+// click on Space a second time, a combo box step through its items on its own.
 LRESULT TWin32Backend::OnKeyDown(const TMsg& m) {
-  bool tab = m.Wp == VK_TAB && UnderTabNavigation(m.Ctl);
+  bool taken = m.Ctl->KeyNavigates(static_cast<int>(m.Wp));
+  if (taken && !keyboardCues_) {
+    keyboardCues_ = true;
+    // Buttons draw their focus rectangle from here on.
+    HWND top = GetAncestor(m.H, GA_ROOT);
+    SendMessageA(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  }
   if (m.Live) m.Ctl->NotifyKeyDown(static_cast<int>(m.Wp), GetKeyState(VK_SHIFT) < 0);
-  if (tab) return 0;  // the top window moved the focus itself
+  if (taken) return 0;
   return m.Next();
 }
 
 LRESULT TWin32Backend::OnKeyUp(const TMsg& m) {
+  bool taken = m.Ctl->KeyNavigates(static_cast<int>(m.Wp));
   if (m.Live) m.Ctl->NotifyKeyUp(static_cast<int>(m.Wp));
+  if (taken) return 0;
   return m.Next();
 }
 
@@ -833,6 +944,9 @@ LRESULT TWin32Backend::OnChar(const TMsg& m) {
 
 LRESULT TWin32Backend::OnFocus(const TMsg& m) {
   LRESULT res = m.Next();
+  // Labels paint their own focus mark.
+  if (m.Ctl->Kind() == TControlKind::Label) InvalidateRect(m.H, nullptr, TRUE);
+  if (m.Msg == WM_SETFOCUS) Trace(*m.Ctl, "focus");
   if (m.Live) m.Ctl->NotifyFocus(m.Msg == WM_SETFOCUS);
   return res;
 }
