@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "ui/backend.h"
+#include "ui/fontface.h"
 
 class QWidget;
 class QImage;
@@ -44,6 +45,3 @@ class TQtBackend : public TBackend {
  private:
   std::unique_ptr<TImpl> d_;
 };
-
-// The font family a face name stands for on this system ("MS Sans Serif" has none here).
-std::string SubstituteFontFamily(std::string_view windowsName);
