@@ -106,10 +106,14 @@ Module.preRun.push(() => {
     FS.mkdirTree(HsPage.folder);
   } catch (e) {}
   FS.chdir(HsPage.folder);
+  performance.mark('herosheet-prerun');
   for (const step of [HsPage.restore, HsPage.fetchData, HsPage.fonts]) {
     const name = 'herosheet-' + step.name;
     addRunDependency(name);
-    step(() => removeRunDependency(name));
+    step(() => {
+      performance.mark(name);
+      removeRunDependency(name);
+    });
   }
 });
 

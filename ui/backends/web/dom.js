@@ -363,9 +363,15 @@ var HsDom = {
   measure(font, text) {
     return Math.round(HsDom.metrics(font, text).width);
   },
+  heights: new Map(),
   lineHeight(font) {
-    const m = HsDom.metrics(font, 'Hg');
-    return Math.round(m.fontBoundingBoxAscent) + Math.round(m.fontBoundingBoxDescent);
+    let h = HsDom.heights.get(font);
+    if (h === undefined) {
+      const m = HsDom.metrics(font, 'Hg');
+      h = Math.round(m.fontBoundingBoxAscent) + Math.round(m.fontBoundingBoxDescent);
+      HsDom.heights.set(font, h);
+    }
+    return h;
   },
 
   // Synthetic input at (x, y) of a control's client area: a real DOM event at that spot, which
