@@ -140,7 +140,18 @@ void TWebBackend::Forget(TControl& c) {
   if (tipOwner_ == &c || (c.Kind() == TControlKind::ToolTip && tipOwner_ == c.Parent())) HideTip();
 }
 
+// The window under the mouse went away (hidden, or about to be destroyed): the mouse has left
+// it, as the system reports when the window no longer lies under the mouse.
+void TWebBackend::Gone(bool leave) {
+  if (!under_) return;
+  if (leave)
+    Under(nullptr);
+  else
+    under_ = nullptr;
+}
+
 void TWebBackend::DestroyNative(TControl& c) {
+  if (under_ == &c) Gone(c.Showing());
   Forget(c);
   int id = ElementId(c);
   auto it = nodes_.find(id);
@@ -210,6 +221,12 @@ void TWebBackend::Apply(TControl& c, uint32_t changes) {
   }
   if (changes & chVisible) {
     hs_dom_visible(id, c.Visible());
+    if (!c.Visible())
+      for (const TControl* p = under_; p; p = p->Parent())
+        if (p == &c) {
+          Gone(true);
+          break;
+        }
     if (form) c.NotifyShow(c.Visible());
   }
 }

@@ -70,6 +70,7 @@ class TWebBackend : public TBackend {
   };
   TControl* ControlOf(int id) const;
   void Under(TControl* c);
+  void Gone(bool leave);
   void MouseMove(TControl& c, int x, int y, uint32_t keys);
   void MouseDown(TControl& c, int x, int y, int button, uint32_t keys, int detail);
   void MouseUp(TControl& c, int x, int y, int button, uint32_t keys);
