@@ -490,7 +490,10 @@ void TControl::NotifyMouseHover() {
   if (listener_) listener_->CtlMouseHover(*this);
 }
 
+// A control whose tree is being deleted hears no leave: the elements around it may be gone.
 void TControl::NotifyMouseLeave() {
+  for (const TControl* p = parent_; p; p = p->parent_)
+    if (p->dying_) return;
   if (listener_) listener_->CtlMouseLeave(*this);
 }
 

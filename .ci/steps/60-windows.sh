@@ -58,7 +58,7 @@ if [ "$arch" != i686 ]; then
 fi
 # The suites that are Windows programs (the others drive POSIX processes and pipes). The native
 # OS layer and the Win32 backend suites must be there; the others are run when they exist.
-required=(test_platform test_elements test_backend_win32)
+required=(test_platform test_elements test_backend_win32 backends_conformance_win32_tests)
 optional=(runtime_tests ui_tests controls_tests scheme_tests)
 targets=(herosheet)
 available=$(cmake --build "$test" --target help)

@@ -168,4 +168,22 @@ TEST_F(HoverTest, CommandLabelsTakeTheirHoverColour) {
   EXPECT_EQ(d["settings"].Color(), "008000");
 }
 
+// A command label that disappears under the mouse gets its leave: its hover colour must not
+// survive until the panel shows again.
+TEST_F(HoverTest, ALabelHiddenUnderTheMouseDropsItsHoverColour) {
+  struct Step {
+    const char* command;
+    const char* back;  // colour of the panel's "Back" label afterwards
+  };
+  const Step steps[] = {
+      {"click settings", "000000"}, {"hover panel.exit", "008000"}, {"click panel.exit", "000000"},
+      {"hover q1.1", "000000"},     {"hover form", "000000"},       {"click settings", "000000"},
+  };
+  for (const Step& s : steps) {
+    Do(s.command);
+    EXPECT_EQ(Dump()["panel.exit"].Color(), s.back) << "after " << s.command;
+  }
+  EXPECT_TRUE(Dump()["panel.exit"].Visible());
+}
+
 }  // namespace

@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QWidget>
 #include <QtTest/QTest>
-#include <cstdlib>
 
 #include "sheet_fixture.h"
+#include "tests/support/qt_offscreen.h"
 #include "ui/backend.h"
 #include "ui/backends/qt/backend_qt.h"
 
@@ -16,36 +16,13 @@ extern "C" const char* __lsan_default_suppressions() {
 
 namespace {
 
-TQtBackend* g_qt = nullptr;
-
-// Pixels of r that differ clearly from bg.
-int Ink(const QImage& img, const QRect& r, QColor bg) {
-  int n = 0;
-  for (int y = r.top(); y <= r.bottom(); ++y)
-    for (int x = r.left(); x <= r.right(); ++x) {
-      QColor c = img.pixelColor(x, y);
-      if (std::abs(c.red() - bg.red()) + std::abs(c.green() - bg.green()) +
-              std::abs(c.blue() - bg.blue()) >
-          120)
-        ++n;
-    }
-  return n;
-}
-
 class QtSheetTest : public SheetTest {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("QT_FONT_DPI", "96", 1);
-    if (!g_qt) g_qt = new TQtBackend();
-  }
-  static void TearDownTestSuite() {
-    delete g_qt;
-    g_qt = nullptr;
-  }
+  static void SetUpTestSuite() { StartQtOffscreen(); }
+  static void TearDownTestSuite() { StopQtOffscreen(); }
   void SetUp() override {
     SheetTest::SetUp();
-    SetBackend(g_qt);
+    SetBackend(&QtOffscreen());
     CopySampleData();
     WriteProgram("config.ini", "[main]\r\nlanguage=t\r\n");
     WriteProgram("t.lng", "ca_caption|Attributes\r\nca_strength|Strength\r\nbtn_clear|Clear\r\n");
@@ -57,12 +34,12 @@ class QtSheetTest : public SheetTest {
   }
   QImage Render() {
     TControl* form = Sheet->Find("form");
-    QWidget* w = g_qt->WidgetOf(*form);
+    QWidget* w = QtOffscreen().WidgetOf(*form);
     EXPECT_NE(w, nullptr);
     if (!w) return {};
     EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
     Backend().ProcessMessages(false);
-    return g_qt->Grab(*form);
+    return QtOffscreen().Grab(*form);
   }
 };
 
@@ -84,7 +61,7 @@ TEST_F(QtSheetTest, TheWholeSheetRendersWithTheSampleData) {
     TControl* c = Sheet->Find(n);
     ASSERT_NE(c, nullptr);
     QRect r(c->Left(), c->Top(), c->Width(), c->Height());
-    EXPECT_GT(Ink(back, r, bg), 40) << n;
+    EXPECT_GT(InkPixels(back, r, bg), 40) << n;
   }
   // The language file of the program folder was used.
   EXPECT_EQ(Text("attrib.name.0"), "Strength");
@@ -112,7 +89,7 @@ TEST_F(QtSheetTest, MouseMovesOverAnAnswerPreviewIt) {
   Start();
   Render();
   TControl* male = Sheet->Find("q1.1");
-  QWidget* w = g_qt->WidgetOf(*male);
+  QWidget* w = QtOffscreen().WidgetOf(*male);
   ASSERT_NE(w, nullptr);
   QTest::mouseMove(w, QPoint(20, 8));
   QTest::mouseMove(w, QPoint(22, 8));

@@ -14,54 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/recorder.h"
 #include "ui/backends/win32/backend_win32.h"
 #include "ui/control.h"
 
 namespace {
-
-// Records every notification as a short line.
-class Recorder : public TControlListener {
- public:
-  std::vector<std::string> Log;
-  bool AllowClose = true;
-
-  void CtlMouseDown(TControl& c, const TMouseInfo& m) override {
-    Add(c, "down " + std::to_string(m.Button) + " " + Xy(m) + " keys " + std::to_string(m.Keys));
-  }
-  void CtlMouseMove(TControl& c, const TMouseInfo& m) override {
-    Add(c, "move " + Xy(m) + " keys " + std::to_string(m.Keys));
-  }
-  void CtlMouseUp(TControl& c, const TMouseInfo& m) override {
-    Add(c, "up " + std::to_string(m.Button));
-  }
-  void CtlMouseWheel(TControl& c, const TMouseInfo& m) override {
-    Add(c, "wheel " + std::to_string(m.Wheel));
-  }
-  void CtlMouseHover(TControl& c) override { Add(c, "hover"); }
-  void CtlMouseLeave(TControl& c) override { Add(c, "leave"); }
-  void CtlKeyDown(TControl& c, int key) override { Add(c, "key " + std::to_string(key)); }
-  void CtlChar(TControl& c, std::string_view t) override { Add(c, "char " + std::string(t)); }
-  void CtlFocus(TControl& c, bool gained) override { Add(c, gained ? "focus" : "blur"); }
-  void CtlShow(TControl& c, bool shown) override { Add(c, shown ? "show" : "hide"); }
-  bool CtlClose(TControl& c, bool asked) override {
-    Add(c, asked ? "close asked" : "close");
-    return AllowClose;
-  }
-  void CtlClick(TControl& c) override { Add(c, "click"); }
-  void CtlSelChange(TControl& c) override { Add(c, "pick " + std::to_string(c.ItemIndex())); }
-
-  bool Has(const std::string& line) const {
-    for (auto& l : Log)
-      if (l == line) return true;
-    return false;
-  }
-
- private:
-  static std::string Xy(const TMouseInfo& m) {
-    return std::to_string(m.X) + "," + std::to_string(m.Y);
-  }
-  void Add(TControl& c, const std::string& what) { Log.push_back(c.Text() + ": " + what); }
-};
 
 HWND H(const TControl* c) {
   return static_cast<HWND>(c->Native());
@@ -294,24 +251,15 @@ TEST_F(Win32Ui, RadioClicksReachTheButtonThroughItsGroupBox) {
   EXPECT_EQ(SendMessageA(H(radios[2]), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
-TEST_F(Win32Ui, LabelClickAndMouseNotifications) {
+// Moves, presses, wheel and leave are in the conformance suite; these come only from Win32.
+TEST_F(Win32Ui, StaticClickHoverAndCharacterNotifications) {
   ShowForm();
   rec.Log.clear();
   SendMessageA(H(form), WM_COMMAND, MAKEWPARAM(label->Id(), STN_CLICKED),
                reinterpret_cast<LPARAM>(H(label)));
   EXPECT_TRUE(rec.Has("Label: click"));
-  SendMessageA(H(label), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 7));
-  EXPECT_TRUE(rec.Has("Label: move 5,7 keys 1"));
-  SendMessageA(H(label), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
-  EXPECT_TRUE(rec.Has("Label: down 2 3,4 keys 2"));
-  SendMessageA(H(label), WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
-  EXPECT_TRUE(rec.Has("Label: up 2"));
   SendMessageA(H(label), WM_MOUSEHOVER, 0, MAKELPARAM(3, 4));
-  SendMessageA(H(label), WM_MOUSELEAVE, 0, 0);
   EXPECT_TRUE(rec.Has("Label: hover"));
-  EXPECT_TRUE(rec.Has("Label: leave"));
-  SendMessageA(H(form), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), MAKELPARAM(50, 60));
-  EXPECT_TRUE(rec.Has("Form: wheel -120"));
   SendMessageA(H(form), WM_CHAR, 'q', 0);
   EXPECT_TRUE(rec.Has("Form: char q"));
 }
@@ -320,10 +268,6 @@ TEST_F(Win32Ui, ComboItemsSelectionAndPicks) {
   combo->AddItem("en");
   combo->AddItem("ru", 7);
   combo->AddItem("de");
-  EXPECT_EQ(SendMessageA(H(combo), CB_GETCOUNT, 0, 0), 3);
-  char item[16] = {};
-  SendMessageA(H(combo), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
-  EXPECT_STREQ(item, "ru");
   EXPECT_EQ(SendMessageA(H(combo), CB_GETITEMDATA, 1, 0), 7);
   combo->SetItemIndex(combo->FindItem("R", true));
   EXPECT_EQ(SendMessageA(H(combo), CB_GETCURSEL, 0, 0), 1);
@@ -335,28 +279,19 @@ TEST_F(Win32Ui, ComboItemsSelectionAndPicks) {
                reinterpret_cast<LPARAM>(H(combo)));
   EXPECT_TRUE(rec.Has("Combo: pick 2"));
   EXPECT_EQ(combo->ItemIndex(), 2);
-  combo->ClearItems();
-  EXPECT_EQ(SendMessageA(H(combo), CB_GETCOUNT, 0, 0), 0);
   // The window keeps the stored height of its field; the list drops below it.
   RECT r;
   GetWindowRect(H(combo), &r);
   EXPECT_LE(r.bottom - r.top, 40);
 }
 
-TEST_F(Win32Ui, EditableComboHasAnEditFieldShowingItsText) {
+TEST_F(Win32Ui, EditableComboIsADropDownWithAnEditField) {
   std::unique_ptr<TControl> e(new TControl(TControlKind::ComboBox, form));
   e->SetEditable(true);
-  e->SetText("typed");
   e->SetBounds(220, 80, 120, 21);
   e->CreateWindow();
   ASSERT_TRUE(e->HasWindow());
   EXPECT_EQ(StyleOf(H(e.get())) & 3, CBS_DROPDOWN);
-  char text[32] = {};
-  GetWindowTextA(H(e.get()), text, sizeof text);
-  EXPECT_STREQ(text, "typed");
-  e->SetText("other");
-  GetWindowTextA(H(e.get()), text, sizeof text);
-  EXPECT_STREQ(text, "other");
 }
 
 TEST_F(Win32Ui, CloseAsksTheListenerAndDestroysOnlyWhenAllowed) {
@@ -375,41 +310,6 @@ TEST_F(Win32Ui, CloseAsksTheListenerAndDestroysOnlyWhenAllowed) {
   EXPECT_FALSE(radios[0]->HasWindow());
   EXPECT_FALSE(IsWindow(old));
   EXPECT_FALSE(IsWindow(oldRadio));
-}
-
-TEST_F(Win32Ui, DestroyedWindowsNotifyNothing) {
-  ShowForm();
-  radios[1]->SetFocus();
-  EXPECT_EQ(GetFocus(), H(radios[1]));
-  EXPECT_EQ(Win32Backend().FocusedControl(), radios[1]);
-  rec.Log.clear();
-  radios[1]->DestroyWindow();
-  Pump();
-  for (const std::string& line : rec.Log)
-    EXPECT_EQ(line.rfind("Radio1", 0), std::string::npos) << line;
-  EXPECT_FALSE(radios[1]->HasWindow());
-}
-
-TEST_F(Win32Ui, ZOrderAndVisibilityUseTheNativeCalls) {
-  ShowForm();
-  // Each window went on top of its siblings when it was made: the last one is in front.
-  EXPECT_EQ(GetWindow(H(form), GW_CHILD), H(combo));
-  EXPECT_EQ(GetWindow(H(combo), GW_HWNDLAST), H(group));
-  label->SendToBack();
-  EXPECT_EQ(GetWindow(H(combo), GW_HWNDLAST), H(label));
-  label->SetVisible(false);
-  EXPECT_FALSE(IsWindowVisible(H(label)));
-  label->BringToFront();
-  EXPECT_EQ(GetWindow(H(form), GW_CHILD), H(label));
-  EXPECT_TRUE(IsWindowVisible(H(label)));
-  label->SetEnabled(false);
-  EXPECT_FALSE(IsWindowEnabled(H(label)));
-  label->SetBounds(30, 40, 50, 60);
-  RECT r;
-  GetWindowRect(H(label), &r);
-  MapWindowPoints(nullptr, H(form), reinterpret_cast<POINT*>(&r), 2);
-  EXPECT_EQ(r.left, 30);
-  EXPECT_EQ(r.bottom - r.top, 60);
 }
 
 TEST_F(Win32Ui, FormMovesAndResizesReportTheNewPlacement) {

@@ -16,29 +16,81 @@ THeadlessBackend& HeadlessBackend() {
   return b;
 }
 
+// Tool tips and top windows have no native parent; the others live in their parent's window.
 void THeadlessBackend::CreateNative(TControl& c) {
-  windows_.insert(&c);
+  THeadlessWindow& w = windows_[&c];
+  bool child = !c.IsTopLevel() && c.Kind() != TControlKind::ToolTip;
+  w.Parent = child ? c.Parent() : nullptr;
+  Copy(c, w, chAll);
+  if (std::vector<TControl*>* sib = SiblingsOf(c)) sib->insert(sib->begin(), &c);
   c.SetNative(&c);
   if (c.Kind() == TControlKind::Form && c.Visible()) c.NotifyShow(true);
 }
 
 void THeadlessBackend::DestroyNative(TControl& c) {
+  if (OnDestroying && Exists(&c)) OnDestroying(&c);
+  if (std::vector<TControl*>* sib = SiblingsOf(c)) std::erase(*sib, &c);
   windows_.erase(&c);
   c.SetNative(nullptr);
   if (focus_ == &c) focus_ = nullptr;
   if (capture_ == &c) capture_ = nullptr;
-  if (OnDestroyed) OnDestroyed(&c);
+}
+
+std::vector<TControl*>* THeadlessBackend::SiblingsOf(const TControl& c) {
+  auto it = windows_.find(const_cast<TControl*>(&c));
+  if (it == windows_.end()) return nullptr;
+  TControl* parent = it->second.Parent;
+  if (!parent) return &topLevel_;
+  auto p = windows_.find(parent);
+  return p == windows_.end() ? nullptr : &p->second.Stack;
+}
+
+const THeadlessWindow* THeadlessBackend::Window(const TControl* c) const {
+  auto it = windows_.find(const_cast<TControl*>(c));
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+void THeadlessBackend::Copy(TControl& c, THeadlessWindow& w, uint32_t changes) {
+  if (changes & chBounds) {
+    w.Left = c.Left();
+    w.Top = c.Top();
+    w.Width = c.Width();
+    w.Height = c.Height();
+  }
+  if (changes & chText) w.Text = c.Text();
+  if (changes & chFont) w.Font = c.Font();
+  if (changes & chColor) w.Color = c.Color();
+  if (changes & chAlignment) w.Alignment = c.Alignment();
+  if (changes & chVisible) w.Visible = c.Visible();
+  if (changes & chEnabled) w.Enabled = c.Enabled();
+  if (changes & chCheck) w.Checked = c.Checked();
+  if (changes & chItems) w.Items = c.Items();
+  if (changes & (chItems | chSelection)) w.Selection = c.ItemIndex();
 }
 
 void THeadlessBackend::Apply(TControl& c, uint32_t changes) {
   for (unsigned i = 0; i < 32; ++i)
     if (changes & (1u << i)) ++counts_[i];
+  auto it = windows_.find(&c);
+  if (it == windows_.end()) return;
+  bool wasVisible = it->second.Visible;
+  Copy(c, it->second, changes);
+  if (!(changes & chVisible)) return;
   // ShowWindow sends WM_SHOWWINDOW to a top window.
-  if ((changes & chVisible) && c.Kind() == TControlKind::Form) c.NotifyShow(c.Visible());
-  if ((changes & chVisible) && !c.Visible() && focus_ == &c) focus_ = nullptr;
+  if (c.Kind() == TControlKind::Form) c.NotifyShow(c.Visible());
+  if (!c.Visible() && focus_ == &c) focus_ = nullptr;
+  if (wasVisible && !c.Visible() && OnHidden && Exists(&c)) OnHidden(&c);
 }
 
-void THeadlessBackend::Restack(TControl&, bool) {}
+void THeadlessBackend::Restack(TControl& c, bool toFront) {
+  std::vector<TControl*>* sib = SiblingsOf(c);
+  if (!sib) return;
+  std::erase(*sib, &c);
+  if (toFront)
+    sib->insert(sib->begin(), &c);
+  else
+    sib->push_back(&c);
+}
 
 void THeadlessBackend::SetFocus(TControl& c) {
   if (focus_ == &c) return;

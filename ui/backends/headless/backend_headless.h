@@ -1,13 +1,39 @@
-// The headless backend: no display, deterministic. Native windows are bookkeeping records;
-// the message queue holds the input the simulator posts.
+// The headless backend: no display, deterministic. Each native window is a record of what the
+// backend was last told (text, font, colours, bounds, ...), so tests read back what reached the
+// "screen"; the message queue holds the input the simulator posts.
+//
+// Implements: every control kind; every change bit copied into the record; stacking among
+// siblings (a new window goes in front, Restack moves it); focus and capture; a text extent
+// from a fixed advance per character; the classic frame metrics; the message loop.
+// Cannot: paint, move or size anything by itself, show tool tips (the simulator reports them
+// shown), or produce input: that comes from TSimulator, which also sends the leave of a window
+// hidden or destroyed under the mouse.
 #pragma once
 
 #include <array>
 #include <deque>
 #include <functional>
-#include <set>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "ui/backend.h"
+
+// What the backend holds of one native window.
+struct THeadlessWindow {
+  TControl* Parent = nullptr;  // the control whose window is the native parent
+  int Left = 0, Top = 0, Width = 0, Height = 0;
+  std::string Text;
+  TFontRec Font;
+  uint32_t Color = 0;
+  uint8_t Alignment = 0;
+  bool Visible = false;
+  bool Enabled = true;
+  bool Checked = false;
+  std::vector<std::string> Items;
+  int Selection = -1;
+  std::vector<TControl*> Stack;  // child windows, front first
+};
 
 class THeadlessBackend : public TBackend {
  public:
@@ -29,7 +55,7 @@ class THeadlessBackend : public TBackend {
   void PostQuit() override { quit_ = true; }
   void ResetQuit() override { quit_ = false; }
 
-  // ---- for the simulator ----
+  // ---- for the simulator and tests ----
   // Queues a message; owner tags it so that DropPosted can take it back.
   void Post(const void* owner, std::function<void()> message) {
     queue_.push_back(TMessage{owner, std::move(message)});
@@ -37,15 +63,23 @@ class THeadlessBackend : public TBackend {
   void DropPosted(const void* owner);
   size_t Pending() const { return queue_.size(); }
   bool Exists(const TControl* c) const { return windows_.count(const_cast<TControl*>(c)) != 0; }
+  // The record of c's native window, or nullptr.
+  const THeadlessWindow* Window(const TControl* c) const;
   TControl* Capture() const { return capture_; }
-  // Called when a native window goes away (the simulator forgets its pointer).
-  std::function<void(TControl*)> OnDestroyed;
+  // Called when a native window is about to go away (it still exists) ...
+  std::function<void(TControl*)> OnDestroying;
+  // ... and when one is hidden.
+  std::function<void(TControl*)> OnHidden;
   // Number of Apply calls per change bit since the last reset (tests).
   unsigned ApplyCount(uint32_t bit) const;
   void ResetCounts() { counts_.fill(0); }
 
  private:
-  std::set<TControl*> windows_;
+  void Copy(TControl& c, THeadlessWindow& w, uint32_t changes);
+  std::vector<TControl*>* SiblingsOf(const TControl& c);
+
+  std::map<TControl*, THeadlessWindow> windows_;
+  std::vector<TControl*> topLevel_;  // windows without a native parent, front first
   struct TMessage {
     const void* Owner;
     std::function<void()> Run;

@@ -11,15 +11,30 @@ uint32_t ButtonFlag(int button) {
 }  // namespace
 
 TSimulator::TSimulator(THeadlessBackend& backend) : b_(backend) {
-  b_.OnDestroyed = [this](TControl* c) {
-    if (c == under_) under_ = nullptr;
+  b_.OnDestroying = [this](TControl* c) {
+    if (c == under_) Gone(c->Showing());
     if (c == top_) top_ = nullptr;
+  };
+  b_.OnHidden = [this](TControl* c) {
+    for (const TControl* p = under_; p; p = p->Parent())
+      if (p == c) return Gone(true);
   };
 }
 
 TSimulator::~TSimulator() {
-  b_.OnDestroyed = nullptr;
+  b_.OnDestroying = nullptr;
+  b_.OnHidden = nullptr;
   b_.DropPosted(this);
+}
+
+// The window under the mouse went away (hidden, or about to be destroyed): the mouse has left
+// it, as the system reports when the window no longer lies under the mouse.
+void TSimulator::Gone(bool leave) {
+  TControl* old = under_;
+  under_ = nullptr;
+  if (!leave || !b_.Exists(old)) return;
+  if (TControl* tip = old->ToolTipIfAny()) tip->SetTipShown(false);
+  old->NotifyMouseLeave();
 }
 
 bool TSimulator::Deliverable(const TControl* c) const {

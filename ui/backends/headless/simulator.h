@@ -1,7 +1,8 @@
 // TSimulator: a user with a mouse and a keyboard for the headless backend. Input reaches the
 // controls through the same Notify* entry points a real backend calls: the window under the
 // mouse gets the moves (enter/leave tracked); a click is button down and up, with the click
-// notification after the down for static windows and after the up for radio buttons.
+// notification after the down for static windows and after the up for radio buttons. A window
+// hidden or destroyed while the mouse is over it gets its leave at once.
 #pragma once
 
 #include "ui/backends/headless/backend_headless.h"
@@ -46,6 +47,7 @@ class TSimulator {
  private:
   bool Deliverable(const TControl* c) const;
   void DeliverMove();
+  void Gone(bool leave);
   TMouseInfo Info(int button) const;
 
   THeadlessBackend& b_;

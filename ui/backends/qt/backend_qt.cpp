@@ -153,6 +153,9 @@ struct TQtBackend::TImpl {
   QTimer HoverTimer, TipShowTimer, TipPopTimer;
   TControl* HoverTarget = nullptr;
   TControl* TipOwner = nullptr;
+  // The control that had the last mouse move and is owed a leave, as a window tracking the
+  // mouse is on Win32: one at a time, told when the mouse goes elsewhere, even to a child.
+  TControl* Tracked = nullptr;
   QPoint TipPos;
 
   bool Alive(const TControl* c) const { return c && Widgets.count(c); }
@@ -205,6 +208,54 @@ struct TQtBackend::TImpl {
     tw->raise();
     tip->SetTipShown(true);
     TipPopTimer.start(std::max(1, tip->TipInfo().AutoPopDelay));
+  }
+
+  // The client widget of a bordered panel, or nullptr.
+  QWidget* PanelClient(const TControl* c) const {
+    auto it = Clients.find(c);
+    return it == Clients.end() ? nullptr : it->second;
+  }
+
+  // Apply, one changed property at a time.
+  void ApplyStyle(TControl& c, QWidget* w);
+  void ApplyBounds(TControl& c, QWidget* w);
+  void ApplyText(TControl& c, QWidget* w);
+  void ApplyAlignment(TControl& c, QWidget* w);
+  void ApplyLook(TControl& c, QWidget* w);
+  void ApplyTipLayout(QWidget* w);
+  void ApplyCursor(TControl& c, QWidget* w);
+  void ApplyCombo(TControl& c, QWidget* w, bool items);
+  void ApplyWindowState(TControl& c, QWidget* w);
+  void ApplyVisible(TControl& c, QWidget* w);
+
+  // The mouse is off c now: its hover and tool tip stop.
+  void Untrack(TControl* c) {
+    if (HoverTarget == c) {
+      HoverTimer.stop();
+      HoverTarget = nullptr;
+    }
+    if (TipOwner == c) HideTip();
+  }
+  // The mouse moved over c: the control tracked before gets its leave.
+  void Track(TControl* c) {
+    if (Tracked == c) return;
+    TControl* old = Tracked;
+    Tracked = c;
+    if (Alive(old)) {
+      Untrack(old);
+      old->NotifyMouseLeave();
+    }
+  }
+  // The tracked control gets its leave when it is c or lies inside c (c going away).
+  void LeaveFrom(const TControl* c) {
+    for (const TControl* p = Tracked; p; p = p->Parent())
+      if (p == c) {
+        TControl* t = Tracked;
+        Tracked = nullptr;
+        Untrack(t);
+        t->NotifyMouseLeave();
+        return;
+      }
   }
 
   void MouseOverOwner(TControl* c, const QPoint& global) {
@@ -265,8 +316,9 @@ class THs : public Base {
   void mouseMoveEvent(QMouseEvent* e) override {
     QPoint pos = e->position().toPoint();
     if (TControl* c = Ctl() ? d_->Route(this, pos) : nullptr) {
-      d_->MouseOverOwner(c, e->globalPosition().toPoint());
-      c->NotifyMouseMove(Info(e, pos, 0));
+      d_->Track(c);
+      if (d_->Alive(c)) d_->MouseOverOwner(c, e->globalPosition().toPoint());
+      if (d_->Alive(c)) c->NotifyMouseMove(Info(e, pos, 0));
     }
     Base::mouseMoveEvent(e);
     // A move belongs to the window under the mouse only; the parents must not see it again.
@@ -316,14 +368,11 @@ class THs : public Base {
     Base::wheelEvent(e);
     e->accept();
   }
+  // Qt tells every widget the mouse leaves, parents too; only the tracked control hears it.
   void leaveEvent(QEvent* e) override {
     if (TControl* c = Ctl()) {
-      if (d_->HoverTarget == c) {
-        d_->HoverTimer.stop();
-        d_->HoverTarget = nullptr;
-      }
-      if (d_->TipOwner == c) d_->HideTip();
-      if (c->Kind() != TControlKind::GroupBox) c->NotifyMouseLeave();
+      d_->Untrack(c);
+      if (d_->Tracked == c) d_->LeaveFrom(c);
     }
     Base::leaveEvent(e);
   }
@@ -394,10 +443,25 @@ class TQtForm : public THs<QWidget> {
   }
 };
 
-// Static text: one line, clipped, aligned, top of the box.
-class TQtLabel : public THs<QWidget> {
+// A widget that paints its own text: it holds the text and alignment Apply gave it.
+class TQtPainted : public THs<QWidget> {
  public:
   using THs::THs;
+  QString Text;
+  uint8_t Alignment = taLeft;
+
+ protected:
+  int HorizontalAlignment() const {
+    return Alignment == taRight    ? Qt::AlignRight
+           : Alignment == taCenter ? Qt::AlignHCenter
+                                   : Qt::AlignLeft;
+  }
+};
+
+// Static text: one line, clipped, aligned, top of the box.
+class TQtLabel : public TQtPainted {
+ public:
+  using TQtPainted::TQtPainted;
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -406,17 +470,14 @@ class TQtLabel : public THs<QWidget> {
     QPainter p(this);
     p.setFont(font());
     p.setPen(c->Enabled() ? ToQColor(c->Font().Color) : QColor(128, 128, 128));
-    int align = c->Alignment() == taRight    ? Qt::AlignRight
-                : c->Alignment() == taCenter ? Qt::AlignHCenter
-                                             : Qt::AlignLeft;
-    p.drawText(rect(), align | Qt::AlignTop | Qt::TextSingleLine, Q(c->Text()));
+    p.drawText(rect(), HorizontalAlignment() | Qt::AlignTop | Qt::TextSingleLine, Text);
   }
 };
 
 // A group box: an etched frame with the title on its top line.
-class TQtGroupBox : public THs<QWidget> {
+class TQtGroupBox : public TQtPainted {
  public:
-  using THs::THs;
+  using TQtPainted::TQtPainted;
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -430,7 +491,7 @@ class TQtGroupBox : public THs<QWidget> {
     p.drawRect(r.adjusted(0, 0, -1, -1));
     p.setPen(QColor(255, 255, 255));
     p.drawRect(r.adjusted(1, 1, 0, 0));
-    QString title = Q(c->Text());
+    const QString& title = Text;
     if (!title.isEmpty()) {
       int tw = fm.horizontalAdvance(title);
       QRect tr(8, 0, std::min(tw + 4, width() - 10), fm.height());
@@ -443,9 +504,9 @@ class TQtGroupBox : public THs<QWidget> {
 };
 
 // A panel; with edge style 1 a thin border and a sunken edge surround its client area.
-class TQtPanel : public THs<QWidget> {
+class TQtPanel : public TQtPainted {
  public:
-  using THs::THs;
+  using TQtPainted::TQtPainted;
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -464,14 +525,11 @@ class TQtPanel : public THs<QWidget> {
       p.drawLine(r.bottomLeft(), r.bottomRight());
       p.drawLine(r.topRight(), r.bottomRight());
     }
-    if (!c->Text().empty()) {
+    if (!Text.isEmpty()) {
       p.setFont(font());
       p.setPen(ToQColor(c->Font().Color));
-      int align = c->Alignment() == taRight    ? Qt::AlignRight
-                  : c->Alignment() == taCenter ? Qt::AlignHCenter
-                                               : Qt::AlignLeft;
-      p.drawText(rect().adjusted(3, 3, -3, -3), align | Qt::AlignVCenter | Qt::TextSingleLine,
-                 Q(c->Text()));
+      p.drawText(rect().adjusted(3, 3, -3, -3),
+                 HorizontalAlignment() | Qt::AlignVCenter | Qt::TextSingleLine, Text);
     }
   }
 };
@@ -710,6 +768,7 @@ void TQtBackend::CreateNative(TControl& c) {
 
 void TQtBackend::DestroyNative(TControl& c) {
   TImpl* d = d_.get();
+  d->LeaveFrom(&c);  // while its window is still there
   if (d->HoverTarget == &c) d->HoverTarget = nullptr;
   if (d->TipOwner == &c || (c.Kind() == TControlKind::ToolTip && d->TipOwner == c.Parent()))
     d->HideTip();
@@ -734,146 +793,196 @@ void TQtBackend::DestroyNative(TControl& c) {
   }
 }
 
-void TQtBackend::Apply(TControl& c, uint32_t changes) {
-  QWidget* w = WidgetOf(c);
-  if (!w) return;
-  TImpl* d = d_.get();
-  bool form = c.Kind() == TControlKind::Form;
-  bool tip = c.Kind() == TControlKind::ToolTip;
+// ---- applying changed properties, one function per change bit ----
 
-  if ((changes & chStyle) && form) {
-    uint32_t s = c.Style();
-    Qt::WindowFlags f = Qt::Window;
-    if ((s & ws::Caption) == ws::Caption) {
-      f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-           Qt::WindowCloseButtonHint;
-      if (s & ws::MinimizeBox) f |= Qt::WindowMinimizeButtonHint;
-      if (s & ws::MaximizeBox) f |= Qt::WindowMaximizeButtonHint;
-    } else {
-      f |= Qt::FramelessWindowHint;
-    }
-    if (c.ExStyle() & wsex::ToolWindow) f = (f & ~Qt::Window) | Qt::Tool;
-    if (c.ExStyle() & wsex::TopMost) f |= Qt::WindowStaysOnTopHint;
+namespace {
+
+// Where a panel's children go: inside its edge when it has one.
+void PlaceClient(QWidget* client, const TControl& c) {
+  int e = c.EdgeStyle() == 1 ? 3 : 0;
+  client->setGeometry(e, e, std::max(0, c.Width() - 2 * e), std::max(0, c.Height() - 2 * e));
+}
+
+Qt::WindowFlags FormFlags(const TControl& c) {
+  uint32_t s = c.Style();
+  Qt::WindowFlags f = Qt::Window;
+  if ((s & ws::Caption) == ws::Caption) {
+    f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+         Qt::WindowCloseButtonHint;
+    if (s & ws::MinimizeBox) f |= Qt::WindowMinimizeButtonHint;
+    if (s & ws::MaximizeBox) f |= Qt::WindowMaximizeButtonHint;
+  } else {
+    f |= Qt::FramelessWindowHint;
+  }
+  if (c.ExStyle() & wsex::ToolWindow) f = (f & ~Qt::Window) | Qt::Tool;
+  if (c.ExStyle() & wsex::TopMost) f |= Qt::WindowStaysOnTopHint;
+  return f;
+}
+
+Qt::FocusPolicy FocusPolicyOf(const TControl& c) {
+  if (c.Style() & ws::TabStop) return Qt::StrongFocus;
+  if (c.Kind() == TControlKind::RadioButton || c.Kind() == TControlKind::ComboBox)
+    return Qt::ClickFocus;
+  return Qt::NoFocus;
+}
+
+}  // namespace
+
+// Border styles: a form's window flags, a control's focus policy, a panel's client area.
+void TQtBackend::TImpl::ApplyStyle(TControl& c, QWidget* w) {
+  if (c.Kind() == TControlKind::Form) {
+    Qt::WindowFlags f = FormFlags(c);
     bool vis = w->isVisible();
     if (w->windowFlags() != f) {
       w->setWindowFlags(f);
       if (vis) w->show();
     }
-    changes |= chBounds;
+  } else if (c.Kind() != TControlKind::ToolTip) {
+    w->setFocusPolicy(FocusPolicyOf(c));
   }
-  if (changes & chBounds) {
-    if (form) {
-      TSize extra = FrameExtra(c);
-      int cw = std::max(0, c.Width() - extra.Width), ch = std::max(0, c.Height() - extra.Height);
-      w->move(c.Left(), c.Top());
-      if (c.Style() & ws::SizeBox) {
-        w->setMinimumSize(0, 0);
-        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        w->resize(cw, ch);
-      } else {
-        w->setFixedSize(cw, ch);
-      }
-    } else if (tip) {
-      if (c.TipInfo().Tracking) w->move(c.Left(), c.Top());
+  if (QWidget* client = PanelClient(&c)) {
+    PlaceClient(client, c);
+    w->update();
+  }
+}
+
+// A form's size includes its frame; a tip moves only when it tracks.
+void TQtBackend::TImpl::ApplyBounds(TControl& c, QWidget* w) {
+  if (c.Kind() == TControlKind::Form) {
+    TSize extra = Self->FrameExtra(c);
+    int cw = std::max(0, c.Width() - extra.Width), ch = std::max(0, c.Height() - extra.Height);
+    w->move(c.Left(), c.Top());
+    if (c.Style() & ws::SizeBox) {
+      w->setMinimumSize(0, 0);
+      w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+      w->resize(cw, ch);
     } else {
-      w->setGeometry(c.Left(), c.Top(), c.Width(), c.Height());
+      w->setFixedSize(cw, ch);
     }
-    if (QWidget* client = d->Clients.count(&c) ? d->Clients[&c] : nullptr) {
-      int e = c.EdgeStyle() == 1 ? 3 : 0;
-      client->setGeometry(e, e, std::max(0, c.Width() - 2 * e), std::max(0, c.Height() - 2 * e));
+  } else if (c.Kind() == TControlKind::ToolTip) {
+    if (c.TipInfo().Tracking) w->move(c.Left(), c.Top());
+  } else {
+    w->setGeometry(c.Left(), c.Top(), c.Width(), c.Height());
+  }
+  if (QWidget* client = PanelClient(&c)) PlaceClient(client, c);
+}
+
+void TQtBackend::TImpl::ApplyText(TControl& c, QWidget* w) {
+  switch (c.Kind()) {
+    case TControlKind::Form:
+      w->setWindowTitle(Q(c.Text()));
+      break;
+    case TControlKind::RadioButton:
+      static_cast<QRadioButton*>(w)->setText(Q(c.Text()));
+      break;
+    case TControlKind::ComboBox: {
+      auto* cb = static_cast<QComboBox*>(w);
+      if (cb->isEditable()) cb->setEditText(Q(c.Text()));
+      break;
     }
+    default:
+      if (auto* p = dynamic_cast<TQtPainted*>(w)) p->Text = Q(c.Text());
+      w->update();
+      break;
   }
-  if ((changes & chStyle) && d->Clients.count(&c)) {
-    int e = c.EdgeStyle() == 1 ? 3 : 0;
-    d->Clients[&c]->setGeometry(e, e, std::max(0, c.Width() - 2 * e),
-                                std::max(0, c.Height() - 2 * e));
-    w->update();
+}
+
+// Labels and panels place their text when they paint.
+void TQtBackend::TImpl::ApplyAlignment(TControl& c, QWidget* w) {
+  if (c.Kind() != TControlKind::Label && c.Kind() != TControlKind::Panel) return;
+  if (auto* p = dynamic_cast<TQtPainted*>(w)) p->Alignment = c.Alignment();
+  w->update();
+}
+
+// Font and colour travel together in the palette; a tip takes both from its own settings.
+void TQtBackend::TImpl::ApplyLook(TControl& c, QWidget* w) {
+  w->setFont(ToQFont(c.Font()));
+  QPalette pal = w->palette();
+  QColor bg = ToQColor(c.Color()), fg = ToQColor(c.Font().Color);
+  for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+    pal.setColor(role, bg);
+  for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    pal.setColor(QPalette::Active, role, fg), pal.setColor(QPalette::Inactive, role, fg);
+  w->setPalette(pal);
+  w->setAutoFillBackground(true);
+  if (QWidget* client = PanelClient(&c)) {
+    client->setPalette(pal);
+    client->setAutoFillBackground(false);
   }
-  if (changes & chText) {
-    switch (c.Kind()) {
-      case TControlKind::Form:
-        w->setWindowTitle(Q(c.Text()));
-        break;
-      case TControlKind::RadioButton:
-        static_cast<QRadioButton*>(w)->setText(Q(c.Text()));
-        break;
-      case TControlKind::ComboBox: {
-        auto* cb = static_cast<QComboBox*>(w);
-        if (cb->isEditable()) cb->setEditText(Q(c.Text()));
-        break;
-      }
-      default:
-        w->update();
-        break;
-    }
+  w->update();
+}
+
+void TQtBackend::TImpl::ApplyTipLayout(QWidget* w) {
+  w->adjustSize();
+  w->update();
+}
+
+void TQtBackend::TImpl::ApplyCursor(TControl& c, QWidget* w) {
+  if (c.Cursor() == 0)
+    w->unsetCursor();
+  else
+    w->setCursor(CursorShape(c.Cursor()));
+}
+
+// Items, selection and the edit field of a combo box; no signal reaches the layer from here.
+void TQtBackend::TImpl::ApplyCombo(TControl& c, QWidget* w, bool items) {
+  auto* cb = static_cast<QComboBox*>(w);
+  QSignalBlocker block(cb);
+  bool newField = cb->isEditable() != c.Editable() && c.Editable();
+  if (cb->isEditable() != c.Editable()) cb->setEditable(c.Editable());
+  if (items) {
+    cb->clear();
+    for (const std::string& s : c.Items())
+      cb->addItem(Q(s));
   }
-  if ((changes & (chFont | chColor)) && !tip) {
-    w->setFont(ToQFont(c.Font()));
-    QPalette pal = w->palette();
-    QColor bg = ToQColor(c.Color()), fg = ToQColor(c.Font().Color);
-    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
-      pal.setColor(role, bg);
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-      pal.setColor(QPalette::Active, role, fg), pal.setColor(QPalette::Inactive, role, fg);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-    if (QWidget* client = d->Clients.count(&c) ? d->Clients[&c] : nullptr) {
-      client->setPalette(pal);
-      client->setAutoFillBackground(false);
-    }
-    w->update();
+  cb->setCurrentIndex(c.ItemIndex());
+  // Selecting no item empties the field: a new field gets the text afterwards.
+  if (newField) cb->setEditText(Q(c.Text()));
+}
+
+void TQtBackend::TImpl::ApplyWindowState(TControl& c, QWidget* w) {
+  Qt::WindowStates st = c.WindowState() == wsMinimized   ? Qt::WindowMinimized
+                        : c.WindowState() == wsMaximized ? Qt::WindowMaximized
+                                                         : Qt::WindowNoState;
+  w->setWindowState(st);
+}
+
+void TQtBackend::TImpl::ApplyVisible(TControl& c, QWidget* w) {
+  if (c.Kind() != TControlKind::ToolTip) {
+    if (!c.Visible()) LeaveFrom(&c);
+    w->setVisible(c.Visible());
+  } else if (c.TipInfo().Tracking) {
+    // A tracking tip shows where the layer puts it; the others follow the mouse.
+    w->setVisible(c.Visible());
+    c.SetTipShown(c.Visible());
   }
-  if (tip && (changes & (chTip | chFont))) {
-    w->adjustSize();
-    w->update();
+}
+
+void TQtBackend::Apply(TControl& c, uint32_t changes) {
+  QWidget* w = WidgetOf(c);
+  if (!w) return;
+  TImpl& d = *d_;
+  TControlKind k = c.Kind();
+  bool form = k == TControlKind::Form, tip = k == TControlKind::ToolTip;
+
+  if (changes & chStyle) {
+    d.ApplyStyle(c, w);
+    if (form) changes |= chBounds;  // new flags may change the frame
   }
+  if (changes & chBounds) d.ApplyBounds(c, w);
+  if (changes & chText) d.ApplyText(c, w);
+  if (changes & chAlignment) d.ApplyAlignment(c, w);
+  if ((changes & (chFont | chColor)) && !tip) d.ApplyLook(c, w);
+  if ((changes & (chTip | chFont)) && tip) d.ApplyTipLayout(w);
   if (changes & chEnabled) w->setEnabled(c.Enabled());
-  if (changes & chCursor) {
-    if (c.Cursor() == 0)
-      w->unsetCursor();
-    else
-      w->setCursor(CursorShape(c.Cursor()));
-  }
-  if ((changes & chStyle) && !form && !tip)
-    w->setFocusPolicy(
-        (c.Style() & ws::TabStop) ? Qt::StrongFocus
-        : (c.Kind() == TControlKind::RadioButton || c.Kind() == TControlKind::ComboBox)
-            ? Qt::ClickFocus
-            : Qt::NoFocus);
-  if ((changes & chCheck) && c.Kind() == TControlKind::RadioButton)
+  if (changes & chCursor) d.ApplyCursor(c, w);
+  if ((changes & chCheck) && k == TControlKind::RadioButton)
     static_cast<QRadioButton*>(w)->setChecked(c.Checked());
-  if ((changes & (chItems | chSelection | chStyle)) && c.Kind() == TControlKind::ComboBox) {
-    auto* cb = static_cast<QComboBox*>(w);
-    QSignalBlocker block(cb);
-    if (cb->isEditable() != c.Editable()) {
-      cb->setEditable(c.Editable());
-      if (c.Editable()) cb->setEditText(Q(c.Text()));
-    }
-    if (changes & chItems) {
-      cb->clear();
-      for (const std::string& s : c.Items())
-        cb->addItem(Q(s));
-    }
-    cb->setCurrentIndex(c.ItemIndex());
-  }
+  if ((changes & (chItems | chSelection | chStyle)) && k == TControlKind::ComboBox)
+    d.ApplyCombo(c, w, (changes & chItems) != 0);
   if ((changes & chAlpha) && form) w->setWindowOpacity(c.Alpha() / 255.0);
-  if ((changes & chWindowState) && form) {
-    Qt::WindowStates st = c.WindowState() == wsMinimized   ? Qt::WindowMinimized
-                          : c.WindowState() == wsMaximized ? Qt::WindowMaximized
-                                                           : Qt::WindowNoState;
-    w->setWindowState(st);
-  }
-  if (changes & chVisible) {
-    if (tip) {
-      // A tracking tip shows where the layer puts it; the others follow the mouse.
-      if (c.TipInfo().Tracking) {
-        w->setVisible(c.Visible());
-        c.SetTipShown(c.Visible());
-      }
-    } else {
-      w->setVisible(c.Visible());
-    }
-  }
+  if ((changes & chWindowState) && form) d.ApplyWindowState(c, w);
+  if (changes & chVisible) d.ApplyVisible(c, w);
 }
 
 void TQtBackend::Restack(TControl& c, bool toFront) {
@@ -928,6 +1037,12 @@ void TQtBackend::PostQuit() {
 
 void TQtBackend::ResetQuit() {
   d_->Quit = false;
+}
+
+TQtBackend::TPaintedText TQtBackend::PaintedText(const TControl& c) const {
+  auto* p = dynamic_cast<const TQtPainted*>(WidgetOf(c));
+  if (!p) return TPaintedText{};
+  return TPaintedText{true, p->Text.toUtf8().toStdString(), p->Alignment};
 }
 
 QImage TQtBackend::Grab(const TControl& form) const {

@@ -1,4 +1,17 @@
 // The Qt 6 Widgets backend: each TControl becomes an absolutely placed widget.
+//
+// Implements: every control kind (forms as top-level widgets, panels with a client widget inside
+// their edge, tool tips as frameless tool windows); every change bit: bounds (a form's client
+// area is its outer size less the classic frame), text, font (stand-in faces for the classic
+// dialog faces), colours through the palette, alignment, visibility, enabled, cursor, style
+// (form window flags, focus policy, panel edge), check, items, selection, edit field, tool tips,
+// opacity, window state; stacking (raise, lower); focus, capture, system move; text extents
+// from the font metrics; mouse, wheel, key and character input; hover after 400 ms and tool tips
+// with their delays; one tracked control at a time gets the leave, also when the mouse goes
+// onto a child and when the control is hidden or destroyed under the mouse.
+// Cannot: a window manager's own frame sizes (the classic metrics stand in), pixels per inch
+// other than 96 (scaling is Qt's scale factor), a balloon-shaped tip (drawn as a box), a second
+// press on a double-click of a static window or radio button (as Win32 does not send one either).
 #pragma once
 
 #include <memory>
@@ -37,6 +50,13 @@ class TQtBackend : public TBackend {
   QWidget* WidgetOf(const TControl& c) const;
   // The control of a widget, or nullptr.
   TControl* ControlOf(const QWidget* w) const;
+  // What a label, panel or group box paints: the text and alignment last applied to it.
+  struct TPaintedText {
+    bool Painted = false;  // false: c has no such widget
+    std::string Text;
+    uint8_t Alignment = taLeft;
+  };
+  TPaintedText PaintedText(const TControl& c) const;
   // Renders a form's client area.
   QImage Grab(const TControl& form) const;
 

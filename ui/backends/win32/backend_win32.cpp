@@ -47,6 +47,24 @@ struct TWinRec {
   bool Tracking = false;      // hover and leave requested from TrackMouseEvent
 };
 
+// One message to a window of ours, with the control it belongs to.
+struct TMsg {
+  HWND H;
+  UINT Msg;
+  WPARAM Wp;
+  LPARAM Lp;
+  TControl* Ctl;  // nullptr once the window is going away
+  WNDPROC Old;    // class procedure of a subclassed system control
+  bool Live;      // notifications may reach the layer (not while creating)
+
+  // The default handling: the system control's own procedure, else the default one.
+  LRESULT Next() const {
+    return Old ? CallWindowProcA(Old, H, Msg, Wp, Lp) : DefWindowProcA(H, Msg, Wp, Lp);
+  }
+  // Client coordinates, keys and the button of a mouse message.
+  TMouseInfo Mouse(int button) const;
+};
+
 const char* KindWord(TControlKind k) {
   switch (k) {
     case TControlKind::Application:
@@ -113,9 +131,33 @@ class TWin32Backend final : public TBackend {
   HFONT FontFor(const TFontRec& f);
   HBRUSH BrushFor(uint32_t color);
   void ShowNative(TControl& c);
+  void LeaveFrom(HWND gone);
   void ApplyTip(TControl& tip);
   void ApplyAlpha(TControl& c);
   void PaintText(HWND h, TControl& c);
+  LRESULT Dispatch(const TMsg& m);
+  // One handler per message (or per family of messages).
+  LRESULT OnMouseMove(const TMsg& m);
+  LRESULT OnMouseHover(const TMsg& m);
+  LRESULT OnMouseLeave(const TMsg& m);
+  LRESULT OnButtonDown(const TMsg& m);
+  LRESULT OnButtonUp(const TMsg& m);
+  LRESULT OnWheel(const TMsg& m);
+  LRESULT OnKeyDown(const TMsg& m);
+  LRESULT OnKeyUp(const TMsg& m);
+  LRESULT OnChar(const TMsg& m);
+  LRESULT OnFocus(const TMsg& m);
+  LRESULT OnMove(const TMsg& m);
+  LRESULT OnSize(const TMsg& m);
+  LRESULT OnActivate(const TMsg& m);
+  LRESULT OnShowWindow(const TMsg& m);
+  LRESULT OnClose(const TMsg& m);
+  LRESULT OnCommand(const TMsg& m);
+  LRESULT OnNotify(const TMsg& m);
+  LRESULT OnCtlColor(const TMsg& m);
+  LRESULT OnEraseBackground(const TMsg& m);
+  LRESULT OnPaint(const TMsg& m);
+  LRESULT OnSetCursor(const TMsg& m);
   LRESULT ColorMessage(HWND child, HDC dc);
   void ChildCommand(HWND child, UINT code);
   void Trace(const TControl& c, const std::string& what);
@@ -373,6 +415,7 @@ void TWin32Backend::CreateNative(TControl& c) {
 }
 
 void TWin32Backend::DestroyNative(TControl& c) {
+  if (H(c)) LeaveFrom(H(c));  // while its window is still there
   HWND h = H(c);
   c.SetNative(nullptr);
   if (!h) return;
@@ -384,10 +427,28 @@ void TWin32Backend::DestroyNative(TControl& c) {
     wins_.erase(h);
 }
 
+// The window tracking the mouse (one at a time) gets its leave when it is gone or lies inside
+// gone: a hidden or destroyed window is no longer under the mouse, and the system's own leave
+// would come late or, for a destroyed one, never.
+void TWin32Backend::LeaveFrom(HWND gone) {
+  for (auto& [h, rec] : wins_) {
+    if (!rec.Tracking || (h != gone && !IsChild(gone, h))) continue;
+    rec.Tracking = false;
+    TRACKMOUSEEVENT t{sizeof(TRACKMOUSEEVENT), TME_CANCEL | TME_LEAVE, h, 0};
+    TrackMouseEvent(&t);
+    if (TControl* c = rec.Ctl; c && !Quiet()) {
+      Trace(*c, "leave");
+      c->NotifyMouseLeave();
+    }
+    return;  // the map may have changed
+  }
+}
+
 void TWin32Backend::ShowNative(TControl& c) {
   HWND h = H(c);
   if (!h) return;
   if (!c.Visible()) {
+    LeaveFrom(h);
     ShowWindow(h, SW_HIDE);
     return;
   }
@@ -672,9 +733,277 @@ void TWin32Backend::ChildCommand(HWND child, UINT code) {
   }
 }
 
+TMouseInfo TMsg::Mouse(int button) const {
+  TMouseInfo m;
+  m.Button = button;
+  m.Keys = static_cast<uint32_t>(Wp & 0xFFFF);
+  m.X = static_cast<short>(LOWORD(Lp));
+  m.Y = static_cast<short>(HIWORD(Lp));
+  return m;
+}
+
+bool UnderTabNavigation(const TControl* c) {
+  for (const TControl* p = c; p; p = p->Parent())
+    if (p->TabNavigation()) return true;
+  return false;
+}
+
+// The first move over a window asks for its hover and leave messages.
+LRESULT TWin32Backend::OnMouseMove(const TMsg& m) {
+  auto r = wins_.find(m.H);
+  if (r != wins_.end() && !r->second.Tracking) {
+    r->second.Tracking = true;
+    TRACKMOUSEEVENT t{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m.H, HOVER_DEFAULT};
+    TrackMouseEvent(&t);
+    Trace(*m.Ctl, "enter");
+  }
+  if (m.Live) m.Ctl->NotifyMouseMove(m.Mouse(0));
+  return m.Next();
+}
+
+LRESULT TWin32Backend::OnMouseHover(const TMsg& m) {
+  if (m.Live) {
+    Trace(*m.Ctl, "hover");
+    m.Ctl->NotifyMouseHover();
+  }
+  return 0;
+}
+
+// Only a window that asked for it hears of the leave, once: the one that disappeared under the
+// mouse had it already.
+LRESULT TWin32Backend::OnMouseLeave(const TMsg& m) {
+  auto r = wins_.find(m.H);
+  if (r == wins_.end() || !r->second.Tracking) return 0;
+  r->second.Tracking = false;
+  if (m.Live) {
+    Trace(*m.Ctl, "leave");
+    m.Ctl->NotifyMouseLeave();
+  }
+  return 0;
+}
+
+// Presses and double-clicks alike: the layer counts its own clicks.
+LRESULT TWin32Backend::OnButtonDown(const TMsg& m) {
+  int b = (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK)   ? 1
+          : (m.Msg == WM_RBUTTONDOWN || m.Msg == WM_RBUTTONDBLCLK) ? 2
+                                                                   : 3;
+  if (m.Live) m.Ctl->NotifyMouseDown(m.Mouse(b));
+  return m.Next();
+}
+
+LRESULT TWin32Backend::OnButtonUp(const TMsg& m) {
+  int b = m.Msg == WM_LBUTTONUP ? 1 : m.Msg == WM_RBUTTONUP ? 2 : 3;
+  if (m.Live) m.Ctl->NotifyMouseUp(m.Mouse(b));
+  return m.Next();
+}
+
+// The wheel comes in screen coordinates.
+LRESULT TWin32Backend::OnWheel(const TMsg& m) {
+  POINT p{static_cast<short>(LOWORD(m.Lp)), static_cast<short>(HIWORD(m.Lp))};
+  ScreenToClient(m.H, &p);
+  TMouseInfo info;
+  info.Keys = static_cast<uint32_t>(LOWORD(m.Wp));
+  info.X = p.x;
+  info.Y = p.y;
+  info.Wheel = static_cast<short>(HIWORD(m.Wp));
+  if (m.Live) m.Ctl->NotifyMouseWheel(info);
+  // Only a combo box scrolls its own selection; nothing goes on to the parent.
+  if (m.Ctl->Kind() == TControlKind::ComboBox) return m.Next();
+  return 0;
+}
+
+LRESULT TWin32Backend::OnKeyDown(const TMsg& m) {
+  bool tab = m.Wp == VK_TAB && UnderTabNavigation(m.Ctl);
+  if (m.Live) m.Ctl->NotifyKeyDown(static_cast<int>(m.Wp), GetKeyState(VK_SHIFT) < 0);
+  if (tab) return 0;  // the top window moved the focus itself
+  return m.Next();
+}
+
+LRESULT TWin32Backend::OnKeyUp(const TMsg& m) {
+  if (m.Live) m.Ctl->NotifyKeyUp(static_cast<int>(m.Wp));
+  return m.Next();
+}
+
+LRESULT TWin32Backend::OnChar(const TMsg& m) {
+  if (m.Wp == '\t' && UnderTabNavigation(m.Ctl)) return 0;
+  char ch = static_cast<char>(m.Wp);
+  if (m.Live) m.Ctl->NotifyChar(std::string_view(&ch, 1));
+  return m.Next();
+}
+
+LRESULT TWin32Backend::OnFocus(const TMsg& m) {
+  LRESULT res = m.Next();
+  if (m.Live) m.Ctl->NotifyFocus(m.Msg == WM_SETFOCUS);
+  return res;
+}
+
+// A control's position is reported in its parent's client coordinates.
+LRESULT TWin32Backend::OnMove(const TMsg& m) {
+  LRESULT res = m.Next();
+  if (!m.Live || IsIconic(m.H)) return res;
+  RECT r;
+  GetWindowRect(m.H, &r);
+  TControlKind k = m.Ctl->Kind();
+  if (k != TControlKind::Form && k != TControlKind::Application)
+    MapWindowPoints(nullptr, GetParent(m.H), reinterpret_cast<POINT*>(&r), 2);
+  m.Ctl->NotifyMoved(r.left, r.top);
+  return res;
+}
+
+// A combo box's window includes its drop-down list: its size stays the layer's.
+LRESULT TWin32Backend::OnSize(const TMsg& m) {
+  LRESULT res = m.Next();
+  if (!m.Live || m.Ctl->Kind() == TControlKind::ComboBox) return res;
+  if (m.Wp == SIZE_MINIMIZED) {
+    m.Ctl->NotifyResized(m.Ctl->Width(), m.Ctl->Height());
+  } else {
+    RECT r;
+    GetWindowRect(m.H, &r);
+    m.Ctl->NotifyResized(r.right - r.left, r.bottom - r.top);
+  }
+  return res;
+}
+
+LRESULT TWin32Backend::OnActivate(const TMsg& m) {
+  if (m.Live) m.Ctl->NotifyActivate(m.Wp != 0);
+  return m.Next();
+}
+
+LRESULT TWin32Backend::OnShowWindow(const TMsg& m) {
+  if (m.Live && m.Lp == 0 && m.Ctl->Kind() == TControlKind::Form) m.Ctl->NotifyShow(m.Wp != 0);
+  return m.Next();
+}
+
+// The layer destroys the window when the close goes through.
+LRESULT TWin32Backend::OnClose(const TMsg& m) {
+  if (!m.Live) return 0;
+  bool asked = m.Lp == 0;
+  Trace(*m.Ctl, asked ? "close asked" : "close");
+  m.Ctl->NotifyClose(asked);
+  return 0;
+}
+
+LRESULT TWin32Backend::OnCommand(const TMsg& m) {
+  HWND child = reinterpret_cast<HWND>(m.Lp);
+  if (!child || !ControlOf(child)) return m.Next();
+  ChildCommand(child, HIWORD(m.Wp));
+  return 0;
+}
+
+// A tool tip reports when it shows and hides.
+LRESULT TWin32Backend::OnNotify(const TMsg& m) {
+  auto* n = reinterpret_cast<NMHDR*>(m.Lp);
+  TControl* from = n ? ControlOf(n->hwndFrom) : nullptr;
+  if (from && from->Kind() == TControlKind::ToolTip &&
+      (n->code == TTN_SHOW || n->code == TTN_POP)) {
+    from->SetTipShown(n->code == TTN_SHOW);
+    return 0;
+  }
+  return m.Next();
+}
+
+LRESULT TWin32Backend::OnCtlColor(const TMsg& m) {
+  HWND child = reinterpret_cast<HWND>(m.Lp);
+  if (!ControlOf(child)) return m.Next();
+  return ColorMessage(child, reinterpret_cast<HDC>(m.Wp));
+}
+
+LRESULT TWin32Backend::OnEraseBackground(const TMsg& m) {
+  switch (m.Ctl->Kind()) {
+    case TControlKind::Form:
+    case TControlKind::Application:
+    case TControlKind::GroupBox: {
+      RECT r;
+      GetClientRect(m.H, &r);
+      FillRect(reinterpret_cast<HDC>(m.Wp), &r, BrushFor(m.Ctl->Color()));
+      return 1;
+    }
+    case TControlKind::Label:
+    case TControlKind::Panel:
+      return 1;  // painted whole in WM_PAINT
+    default:
+      return m.Next();
+  }
+}
+
+LRESULT TWin32Backend::OnPaint(const TMsg& m) {
+  TControlKind k = m.Ctl->Kind();
+  if (k != TControlKind::Label && k != TControlKind::Panel) return m.Next();
+  PaintText(m.H, *m.Ctl);
+  return 0;
+}
+
+LRESULT TWin32Backend::OnSetCursor(const TMsg& m) {
+  if (reinterpret_cast<HWND>(m.Wp) != m.H || LOWORD(m.Lp) != HTCLIENT || m.Ctl->Cursor() == 0)
+    return m.Next();
+  ::SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(m.Ctl->Cursor())));
+  return TRUE;
+}
+
+LRESULT TWin32Backend::Dispatch(const TMsg& m) {
+  switch (m.Msg) {
+    case WM_MOUSEMOVE:
+      return OnMouseMove(m);
+    case WM_MOUSEHOVER:
+      return OnMouseHover(m);
+    case WM_MOUSELEAVE:
+      return OnMouseLeave(m);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      return OnButtonDown(m);
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      return OnButtonUp(m);
+    case WM_MOUSEWHEEL:
+      return OnWheel(m);
+    case WM_KEYDOWN:
+      return OnKeyDown(m);
+    case WM_KEYUP:
+      return OnKeyUp(m);
+    case WM_CHAR:
+      return OnChar(m);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      return OnFocus(m);
+    case WM_MOVE:
+      return OnMove(m);
+    case WM_SIZE:
+      return OnSize(m);
+    case WM_ACTIVATE:
+      return OnActivate(m);
+    case WM_SHOWWINDOW:
+      return OnShowWindow(m);
+    case WM_CLOSE:
+      return OnClose(m);
+    case WM_COMMAND:
+      return OnCommand(m);
+    case WM_NOTIFY:
+      return OnNotify(m);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      return OnCtlColor(m);
+    case WM_ERASEBKGND:
+      return OnEraseBackground(m);
+    case WM_PAINT:
+      return OnPaint(m);
+    case WM_SETCURSOR:
+      return OnSetCursor(m);
+    default:
+      return m.Next();
+  }
+}
+
+// Finds the control of a window (our own classes bring it with their creation parameters),
+// forgets a window that is gone, and hands everything else to Dispatch.
 LRESULT TWin32Backend::Handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
-    // Our own classes: the control comes with the creation parameters.
     auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
     if (cs->lpCreateParams && !wins_.count(h)) {
       TWinRec r;
@@ -684,213 +1013,16 @@ LRESULT TWin32Backend::Handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   }
   auto it = wins_.find(h);
   if (it == wins_.end()) return DefWindowProcA(h, msg, wp, lp);
-  // Copies: the map may change during the notifications below.
-  TControl* c = it->second.Ctl;
-  WNDPROC old = it->second.OldProc;
-  auto next = [&] {
-    return old ? CallWindowProcA(old, h, msg, wp, lp) : DefWindowProcA(h, msg, wp, lp);
-  };
+  // Copies: the map may change during the notifications.
+  TMsg m{h, msg, wp, lp, it->second.Ctl, it->second.OldProc, !Quiet()};
   if (msg == WM_NCDESTROY) {
-    LRESULT res = next();
-    if (c && c->Native() == h) c->SetNative(nullptr);
+    LRESULT res = m.Next();
+    if (m.Ctl && m.Ctl->Native() == h) m.Ctl->SetNative(nullptr);
     wins_.erase(h);
     return res;
   }
-  if (!c) return next();
-  bool live = !Quiet();
-  auto mouse = [&](int button) {
-    TMouseInfo m;
-    m.Button = button;
-    m.Keys = static_cast<uint32_t>(wp & 0xFFFF);
-    m.X = static_cast<short>(LOWORD(lp));
-    m.Y = static_cast<short>(HIWORD(lp));
-    return m;
-  };
-
-  switch (msg) {
-    case WM_MOUSEMOVE: {
-      auto r = wins_.find(h);
-      if (r != wins_.end() && !r->second.Tracking) {
-        r->second.Tracking = true;
-        TRACKMOUSEEVENT t{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, h, HOVER_DEFAULT};
-        TrackMouseEvent(&t);
-        Trace(*c, "enter");
-      }
-      if (live) c->NotifyMouseMove(mouse(0));
-      break;
-    }
-    case WM_MOUSEHOVER:
-      if (live) {
-        Trace(*c, "hover");
-        c->NotifyMouseHover();
-      }
-      return 0;
-    case WM_MOUSELEAVE: {
-      auto r = wins_.find(h);
-      if (r != wins_.end()) r->second.Tracking = false;
-      if (live) {
-        Trace(*c, "leave");
-        c->NotifyMouseLeave();
-      }
-      return 0;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK: {
-      int b = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? 1
-              : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? 2
-                                                                   : 3;
-      if (live) c->NotifyMouseDown(mouse(b));
-      break;
-    }
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-      int b = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 3;
-      if (live) c->NotifyMouseUp(mouse(b));
-      break;
-    }
-    case WM_MOUSEWHEEL: {
-      POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-      ScreenToClient(h, &p);
-      TMouseInfo m;
-      m.Keys = static_cast<uint32_t>(LOWORD(wp));
-      m.X = p.x;
-      m.Y = p.y;
-      m.Wheel = static_cast<short>(HIWORD(wp));
-      if (live) c->NotifyMouseWheel(m);
-      // Only a combo box scrolls its own selection; nothing goes on to the parent.
-      if (c->Kind() == TControlKind::ComboBox) return next();
-      return 0;
-    }
-    case WM_KEYDOWN: {
-      bool tab = wp == VK_TAB && [&] {
-        for (TControl* p = c; p; p = p->Parent())
-          if (p->TabNavigation()) return true;
-        return false;
-      }();
-      if (live) c->NotifyKeyDown(static_cast<int>(wp), GetKeyState(VK_SHIFT) < 0);
-      if (tab) return 0;  // the top window moved the focus itself
-      break;
-    }
-    case WM_KEYUP:
-      if (live) c->NotifyKeyUp(static_cast<int>(wp));
-      break;
-    case WM_CHAR: {
-      if (wp == '\t') {
-        for (TControl* p = c; p; p = p->Parent())
-          if (p->TabNavigation()) return 0;
-      }
-      char ch = static_cast<char>(wp);
-      if (live) c->NotifyChar(std::string_view(&ch, 1));
-      break;
-    }
-    case WM_SETFOCUS: {
-      LRESULT res = next();
-      if (live) c->NotifyFocus(true);
-      return res;
-    }
-    case WM_KILLFOCUS: {
-      LRESULT res = next();
-      if (live) c->NotifyFocus(false);
-      return res;
-    }
-    case WM_MOVE: {
-      LRESULT res = next();
-      if (!live || IsIconic(h)) return res;
-      RECT r;
-      GetWindowRect(h, &r);
-      if (c->Kind() != TControlKind::Form && c->Kind() != TControlKind::Application) {
-        MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
-      }
-      c->NotifyMoved(r.left, r.top);
-      return res;
-    }
-    case WM_SIZE: {
-      LRESULT res = next();
-      if (!live || c->Kind() == TControlKind::ComboBox) return res;
-      if (wp == SIZE_MINIMIZED) {
-        c->NotifyResized(c->Width(), c->Height());
-      } else {
-        RECT r;
-        GetWindowRect(h, &r);
-        c->NotifyResized(r.right - r.left, r.bottom - r.top);
-      }
-      return res;
-    }
-    case WM_ACTIVATE:
-      if (live) c->NotifyActivate(wp != 0);
-      break;
-    case WM_SHOWWINDOW:
-      if (live && lp == 0 && c->Kind() == TControlKind::Form) c->NotifyShow(wp != 0);
-      break;
-    case WM_CLOSE: {
-      if (!live) return 0;
-      bool asked = lp == 0;
-      Trace(*c, asked ? "close asked" : "close");
-      // The layer destroys the window when the close goes through.
-      c->NotifyClose(asked);
-      return 0;
-    }
-    case WM_COMMAND:
-      if (lp != 0 && ControlOf(reinterpret_cast<HWND>(lp))) {
-        ChildCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
-        return 0;
-      }
-      break;
-    case WM_NOTIFY: {
-      auto* n = reinterpret_cast<NMHDR*>(lp);
-      TControl* from = n ? ControlOf(n->hwndFrom) : nullptr;
-      if (from && from->Kind() == TControlKind::ToolTip &&
-          (n->code == TTN_SHOW || n->code == TTN_POP)) {
-        from->SetTipShown(n->code == TTN_SHOW);
-        return 0;
-      }
-      break;
-    }
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-      if (ControlOf(reinterpret_cast<HWND>(lp)))
-        return ColorMessage(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp));
-      break;
-    case WM_ERASEBKGND:
-      switch (c->Kind()) {
-        case TControlKind::Form:
-        case TControlKind::Application:
-        case TControlKind::GroupBox: {
-          RECT r;
-          GetClientRect(h, &r);
-          FillRect(reinterpret_cast<HDC>(wp), &r, BrushFor(c->Color()));
-          return 1;
-        }
-        case TControlKind::Label:
-        case TControlKind::Panel:
-          return 1;  // painted whole in WM_PAINT
-        default:
-          break;
-      }
-      break;
-    case WM_PAINT:
-      if (c->Kind() == TControlKind::Label || c->Kind() == TControlKind::Panel) {
-        PaintText(h, *c);
-        return 0;
-      }
-      break;
-    case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wp) == h && LOWORD(lp) == HTCLIENT && c->Cursor() != 0) {
-        ::SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(c->Cursor())));
-        return TRUE;
-      }
-      break;
-    default:
-      break;
-  }
-  return next();
+  if (!m.Ctl) return m.Next();
+  return Dispatch(m);
 }
 
 LRESULT CALLBACK WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {

@@ -2,6 +2,15 @@
 // "BUTTON", "COMBOBOX", "tooltips_class32", and the layer's own form and application classes).
 // Native() of a control is its HWND.
 //
+// Implements: every control kind; every change bit (styles again with SetWindowLongPtr, fonts
+// cached per record, colours through WM_CTLCOLOR* and the own painting of labels and panels,
+// tool tips through the common controls, opacity where SetLayeredWindowAttributes exists, window
+// state); stacking (SetWindowPos); focus, capture, system move; text extents, the screen's pixels
+// per inch and the frame from the system; input from the window messages, hover and leave from
+// TrackMouseEvent; a window hidden or destroyed under the mouse gets its leave at once.
+// Cannot: turn a combo box between list and edit field after creation (the class fixes it), or
+// show characters outside the system code page (the ANSI calls take "?").
+//
 // Test runs can ask for two extra services through the environment:
 //   HS_WIN32_TRACE=<file>   appends one line per input notification and per visible change
 //                           (click, select, hover, leave, text, font, check, show, close);

@@ -1,0 +1,79 @@
+// The conformance suite on the headless backend: its window records are read back, input
+// comes from the simulator.
+#include <algorithm>
+#include <cstdlib>
+
+#include "tests/backends/conformance_suite.h"
+#include "ui/backends/headless/simulator.h"
+
+namespace {
+
+class HeadlessDriver {
+ public:
+  static void SetUpSuite() {}
+  static void TearDownSuite() {}
+  TBackend& Backend() { return HeadlessBackend(); }
+  void Pump() { HeadlessBackend().ProcessMessages(false); }
+
+  bool Exists(const TControl& c) { return HeadlessBackend().Exists(&c); }
+  bool ChildOf(const TControl& c, const TControl& parent) {
+    const THeadlessWindow* w = HeadlessBackend().Window(&c);
+    return w && w->Parent == &parent;
+  }
+  TSeen Seen(const TControl& c) {
+    TSeen s;
+    const THeadlessWindow* w = HeadlessBackend().Window(&c);
+    if (!w) return s;
+    s.Text = w->Text;
+    s.FontPixels = std::abs(FontHeightFor(w->Font.Size, 96));
+    s.Bold = w->Font.Style & fsBold;
+    s.Italic = w->Font.Style & fsItalic;
+    s.Underline = w->Font.Style & fsUnderline;
+    s.TextColor = ResolveColor(w->Font.Color);
+    s.Color = ResolveColor(w->Color);
+    s.Alignment = w->Alignment;
+    s.Visible = w->Visible;
+    s.Enabled = w->Enabled;
+    s.Checked = w->Checked;
+    s.Items = w->Items;
+    s.Selection = w->Selection;
+    s.Left = w->Left;
+    s.Top = w->Top;
+    s.Width = w->Width;
+    s.Height = w->Height;
+    return s;
+  }
+  std::vector<TControl*> Stack(const TControl& parent, const std::vector<TControl*>& among) {
+    std::vector<TControl*> out;
+    if (const THeadlessWindow* w = HeadlessBackend().Window(&parent))
+      for (TControl* c : w->Stack)
+        if (std::find(among.begin(), among.end(), c) != among.end()) out.push_back(c);
+    return out;
+  }
+
+  void Move(TControl& c, int x, int y) { sim_.MoveTo(c, x, y); }
+  void Press(TControl& c, int button, int x, int y) {
+    sim_.MoveTo(c, x, y);
+    sim_.Press(button);
+  }
+  void Release(TControl& c, int button, int x, int y) {
+    sim_.MoveTo(c, x, y);
+    sim_.Release(button);
+  }
+  void Wheel(TControl& c, int delta, int x, int y) {
+    sim_.MoveTo(c, x, y);
+    sim_.Wheel(delta);
+  }
+  void Key(TControl& c, int key) {
+    c.SetFocus();
+    sim_.PressKey(key);
+  }
+  void LeaveTo(TControl& form, int x, int y) { sim_.MoveTo(form, x, y); }
+
+ private:
+  TSimulator sim_;
+};
+
+}  // namespace
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Headless, BackendConformance, HeadlessDriver);

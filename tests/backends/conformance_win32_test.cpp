@@ -1,0 +1,141 @@
+// The conformance suite on the Win32 backend with real windows (Windows, or wine with a
+// display): windows are read back with window messages; input comes as the messages the system
+// sends, with the cursor put where the mouse is.
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#undef CreateWindow
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "tests/backends/conformance_suite.h"
+#include "ui/backends/win32/backend_win32.h"
+
+namespace {
+
+HWND H(const TControl& c) {
+  return static_cast<HWND>(c.Native());
+}
+
+class Win32Driver {
+ public:
+  static void SetUpSuite() {}
+  static void TearDownSuite() {}
+  TBackend& Backend() { return Win32Backend(); }
+  void Pump() { Win32Backend().ProcessMessages(false); }
+
+  bool Exists(const TControl& c) { return H(c) && IsWindow(H(c)); }
+  bool ChildOf(const TControl& c, const TControl& parent) {
+    return Exists(c) && GetParent(H(c)) == H(parent);
+  }
+  TSeen Seen(const TControl& c) {
+    TSeen s;
+    HWND h = H(c);
+    if (!Exists(c)) return s;
+    char text[256] = {};
+    GetWindowTextA(h, text, sizeof text);
+    s.Text = text;
+    ReadFont(h, s);
+    if (!c.IsTopLevel()) ReadColours(h, s);
+    LONG_PTR style = GetWindowLongPtrA(h, GWL_STYLE);
+    if (c.Kind() == TControlKind::Label || c.Kind() == TControlKind::Panel) {
+      LONG_PTR type = style & SS_TYPEMASK;
+      s.Alignment = type == SS_RIGHT ? taRight : type == SS_CENTER ? taCenter : taLeft;
+    }
+    s.Visible = (style & WS_VISIBLE) != 0;
+    s.Enabled = IsWindowEnabled(h) != 0;
+    if (c.Kind() == TControlKind::RadioButton)
+      s.Checked = SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (c.Kind() == TControlKind::ComboBox) ReadItems(h, s);
+    RECT r;
+    GetWindowRect(h, &r);
+    if (!c.IsTopLevel()) MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+    s.Left = r.left;
+    s.Top = r.top;
+    s.Width = r.right - r.left;
+    s.Height = r.bottom - r.top;
+    return s;
+  }
+  std::vector<TControl*> Stack(const TControl& parent, const std::vector<TControl*>& among) {
+    std::vector<TControl*> out;
+    for (HWND h = GetWindow(H(parent), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+      for (TControl* c : among)
+        if (H(*c) == h) out.push_back(c);
+    return out;
+  }
+
+  void Move(TControl& c, int x, int y) { MouseTo(c, x, y); }
+  void Press(TControl& c, int button, int x, int y) {
+    MouseTo(c, x, y);
+    UINT msg = button == 2 ? WM_RBUTTONDOWN : button == 3 ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+    WPARAM keys = button == 2 ? MK_RBUTTON : button == 3 ? MK_MBUTTON : MK_LBUTTON;
+    SendMessageA(H(c), msg, keys, MAKELPARAM(x, y));
+  }
+  void Release(TControl& c, int button, int x, int y) {
+    UINT msg = button == 2 ? WM_RBUTTONUP : button == 3 ? WM_MBUTTONUP : WM_LBUTTONUP;
+    SendMessageA(H(c), msg, 0, MAKELPARAM(x, y));
+  }
+  void Wheel(TControl& c, int delta, int x, int y) {
+    MouseTo(c, x, y);
+    POINT p = Screen(c, x, y);
+    SendMessageA(H(c), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)),
+                 MAKELPARAM(p.x, p.y));
+  }
+  void Key(TControl& c, int key) {
+    c.SetFocus();
+    SendMessageA(H(c), WM_KEYDOWN, static_cast<WPARAM>(key), 0);
+    SendMessageA(H(c), WM_KEYUP, static_cast<WPARAM>(key), 0);
+  }
+  void LeaveTo(TControl& form, int x, int y) { MouseTo(form, x, y); }
+
+ private:
+  static POINT Screen(const TControl& c, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(H(c), &p);
+    return p;
+  }
+  // The system's part of a move: the cursor goes there, the window it left hears of it, the
+  // window under it gets the move.
+  void MouseTo(TControl& c, int x, int y) {
+    POINT p = Screen(c, x, y);
+    SetCursorPos(p.x, p.y);
+    if (last_ && last_ != H(c) && IsWindow(last_)) SendMessageA(last_, WM_MOUSELEAVE, 0, 0);
+    last_ = H(c);
+    SendMessageA(H(c), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  }
+  static void ReadFont(HWND h, TSeen& s) {
+    auto font = reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0));
+    LOGFONTA lf{};
+    if (!font || GetObjectA(font, sizeof lf, &lf) == 0) return;
+    s.FontPixels = std::abs(lf.lfHeight);
+    s.Bold = lf.lfWeight >= FW_BOLD;
+    s.Italic = lf.lfItalic != 0;
+    s.Underline = lf.lfUnderline != 0;
+  }
+  // The colours the parent is told to paint the control with.
+  static void ReadColours(HWND h, TSeen& s) {
+    HDC dc = GetDC(h);
+    SendMessageA(GetParent(h), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(h));
+    s.TextColor = GetTextColor(dc);
+    s.Color = GetBkColor(dc);
+    ReleaseDC(h, dc);
+  }
+  static void ReadItems(HWND h, TSeen& s) {
+    int n = static_cast<int>(SendMessageA(h, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+      char item[128] = {};
+      if (SendMessageA(h, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < LRESULT(sizeof item))
+        SendMessageA(h, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+      s.Items.push_back(item);
+    }
+    s.Selection = static_cast<int>(SendMessageA(h, CB_GETCURSEL, 0, 0));
+  }
+
+  HWND last_ = nullptr;  // the window the mouse was last moved over
+};
+
+}  // namespace
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, BackendConformance, Win32Driver);
