@@ -6,7 +6,7 @@ set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 start=$SECONDS
 
-packages=(cmake make emscripten nodejs npm chromium fonts-liberation2)
+packages=(cmake make libgtest-dev emscripten nodejs npm chromium fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -20,10 +20,14 @@ fi
 echo "packages ready ($((SECONDS - start)) s)"
 
 jobs=$(($(nproc) < 2 ? $(nproc) : 2))
-cmake --preset web >/dev/null
-cmake --build --preset web -j"$jobs" --target herosheet_web
+# GoogleTest built by Emscripten, for the conformance suite's page.
+tools/windows/build-gtest.sh cmake/web.cmake build/web-gtest "$PWD/build/web-gtest/install" >/dev/null
+cmake --preset web -DHS_BUILD_TESTS=ON \
+  -DGTest_DIR="$PWD/build/web-gtest/install/lib/cmake/GTest" >/dev/null
+cmake --build --preset web -j"$jobs" --target herosheet_web herosheet-sim \
+  backends_conformance_web_tests
 for f in herosheet.html herosheet.js herosheet.wasm herosheet.data fonts/LiberationSans-Regular.ttf \
-  fonts/LICENSE.txt; do
+  fonts/LICENSE.txt app/herosheet-sim.js tests/backends/backends_conformance_web_tests.html; do
   [ -s "build/web/$f" ] || { echo "the web build lacks $f" >&2; exit 1; }
 done
 echo "built build/web ($((SECONDS - start)) s)"

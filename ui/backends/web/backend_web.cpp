@@ -5,6 +5,7 @@
 #include <emscripten/eventloop.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "ui/backends/web/web_css.h"
@@ -40,8 +41,25 @@ EM_JS(void, hs_dom_show_tip, (int id, int form, int x, int y), { HsDom.showTip(i
 EM_JS(int, hs_dom_measure, (const char* font, const char* text),
       { return HsDom.measure(UTF8ToString(font), UTF8ToString(text)); });
 EM_JS(int, hs_dom_line_height, (const char* font), { return HsDom.lineHeight(UTF8ToString(font)); });
-EM_JS(void, hs_dom_pointer, (int id, const char* type, int x, int y),
-      { HsDom.pointer(id, UTF8ToString(type), x, y); });
+EM_JS(void, hs_dom_pointer, (int id, const char* type, int x, int y, int button, int wheel),
+      { HsDom.pointer(id, UTF8ToString(type), x, y, button, wheel); });
+EM_JS(void, hs_dom_key, (const char* type, int code), { HsDom.keyEvent(UTF8ToString(type), code); });
+EM_JS(char*, hs_dom_inspect, (int id), {
+  const t = HsDom.inspect(id);
+  const n = lengthBytesUTF8(t) + 1;
+  const p = _malloc(n);
+  stringToUTF8(t, p, n);
+  return p;
+});
+EM_JS(char*, hs_dom_order, (int id), {
+  const t = HsDom.order(id);
+  const n = lengthBytesUTF8(t) + 1;
+  const p = _malloc(n);
+  stringToUTF8(t, p, n);
+  return p;
+});
+EM_JS(int, hs_dom_parent, (int id), { return HsDom.parentOf(id); });
+EM_JS(int, hs_dom_exists, (int id), { return HsDom.exists(id); });
 EM_JS(void, hs_dom_leave, (), { HsDom.leave(); });
 EM_JS(int, hs_dom_pick, (int id, int index), { return HsDom.pick(id, index); });
 // clang-format on
@@ -124,7 +142,8 @@ void TWebBackend::CreateNative(TControl& c) {
   int parent = 0;
   if (c.Kind() != TControlKind::Form && c.Kind() != TControlKind::ToolTip && c.Parent())
     parent = ElementId(*c.Parent());
-  hs_dom_create(n->Id, KindCode(c.Kind()), parent);
+  bool edit = c.Kind() == TControlKind::ComboBox && c.Editable();
+  hs_dom_create(n->Id, edit ? 8 : KindCode(c.Kind()), parent);
   Apply(c, chAll);
 }
 
@@ -195,10 +214,10 @@ void TWebBackend::Apply(TControl& c, uint32_t changes) {
   }
   if (changes & chBounds) {
     if (form) {
-      // The page is the desktop: the window sits at its origin, sized as on Win32.
+      // The page's sheet area is the desktop; the frame is as wide as on Win32.
       TSize extra = FrameExtra(c);
       int border = extra.Width / 2;
-      hs_dom_bounds(id, 0, 0, c.Width(), c.Height(), extra.Height - 2 * border);
+      hs_dom_bounds(id, c.Left(), c.Top(), c.Width(), c.Height(), extra.Height - 2 * border);
     } else {
       hs_dom_bounds(id, c.Left(), c.Top(), c.Width(), c.Height(), 0);
     }
@@ -409,17 +428,27 @@ void TWebBackend::Dispatch(int type, int id, int x, int y, int button, uint32_t 
 void TWebBackend::PointerMove(TControl& c, int x, int y) {
   if (x < 0) x = c.Width() / 2;
   if (y < 0) y = c.Height() / 2;
-  if (int id = ElementId(c)) hs_dom_pointer(id, "mousemove", x, y);
+  if (int id = ElementId(c)) hs_dom_pointer(id, "mousemove", x, y, 0, 0);
+}
+
+void TWebBackend::PointerButton(TControl& c, bool down, int button, int x, int y) {
+  if (int id = ElementId(c)) hs_dom_pointer(id, down ? "mousedown" : "mouseup", x, y, button, 0);
+}
+
+void TWebBackend::PointerWheel(TControl& c, int delta, int x, int y) {
+  if (int id = ElementId(c)) hs_dom_pointer(id, "wheel", x, y, 0, delta);
 }
 
 void TWebBackend::PointerClick(TControl& c) {
-  int id = ElementId(c);
-  if (!id) return;
-  hs_dom_pointer(id, "mousemove", c.Width() / 2, c.Height() / 2);
-  if (!ElementId(c)) return;
-  hs_dom_pointer(id, "mousedown", c.Width() / 2, c.Height() / 2);
-  if (!ElementId(c)) return;
-  hs_dom_pointer(id, "mouseup", c.Width() / 2, c.Height() / 2);
+  int x = c.Width() / 2, y = c.Height() / 2;
+  PointerMove(c, x, y);
+  if (ElementId(c)) PointerButton(c, true, 1, x, y);
+  if (ElementId(c)) PointerButton(c, false, 1, x, y);
+}
+
+void TWebBackend::KeyStroke(int key) {
+  hs_dom_key("keydown", key);
+  hs_dom_key("keyup", key);
 }
 
 void TWebBackend::PointerLeave() {
@@ -432,4 +461,53 @@ bool TWebBackend::PickItem(TControl& combo, int index) {
       !combo.Showing() || !combo.Enabled())
     return false;
   return hs_dom_pick(id, index) != 0;
+}
+
+// ---- reading the page back ----
+
+namespace {
+
+std::string Take(char* p) {
+  std::string s = p ? p : "";
+  std::free(p);
+  return s;
+}
+
+}  // namespace
+
+bool TWebBackend::InPage(const TControl& c) const {
+  int id = ElementId(c);
+  return id && (c.Kind() == TControlKind::Application || hs_dom_exists(id));
+}
+
+TControl* TWebBackend::PageParent(const TControl& c) const {
+  int id = ElementId(c);
+  return id ? ControlOf(hs_dom_parent(id)) : nullptr;
+}
+
+std::vector<TControl*> TWebBackend::PageOrder(const TControl& parent) const {
+  std::vector<TControl*> out;
+  std::string ids = ElementId(parent) ? Take(hs_dom_order(ElementId(parent))) : std::string();
+  size_t at = 0;
+  while (at < ids.size()) {
+    size_t end = ids.find(',', at);
+    if (end == std::string::npos) end = ids.size();
+    if (TControl* c = ControlOf(std::atoi(ids.substr(at, end - at).c_str()))) out.push_back(c);
+    at = end + 1;
+  }
+  return out;
+}
+
+std::vector<std::string> TWebBackend::Inspect(const TControl& c) const {
+  std::vector<std::string> fields;
+  std::string all = ElementId(c) ? Take(hs_dom_inspect(ElementId(c))) : std::string();
+  if (all.empty()) return fields;
+  size_t at = 0;
+  for (;;) {
+    size_t end = all.find('\x1f', at);
+    fields.push_back(all.substr(at, end == std::string::npos ? std::string::npos : end - at));
+    if (end == std::string::npos) break;
+    at = end + 1;
+  }
+  return fields;
 }

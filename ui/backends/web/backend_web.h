@@ -20,8 +20,10 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "ui/backend.h"
 
@@ -53,8 +55,14 @@ class TWebBackend : public TBackend {
   // ---- synthetic input: real DOM events at a control's spot ----
   // Moves the mouse onto (x, y) of c's client area (-1: the centre).
   void PointerMove(TControl& c, int x = -1, int y = -1);
+  // A button (1 left, 2 right, 3 middle) goes down or up at (x, y) of c's client area.
+  void PointerButton(TControl& c, bool down, int button, int x, int y);
+  // The wheel turns by delta (120 a notch) at (x, y) of c's client area.
+  void PointerWheel(TControl& c, int delta, int x, int y);
   // Left button down and up at c's centre.
   void PointerClick(TControl& c);
+  // A key (virtual-key code) goes down and up.
+  void KeyStroke(int key);
   // The mouse leaves the page's sheet.
   void PointerLeave();
   // Picks item index of a combo box as the user does; false when it cannot.
@@ -62,6 +70,18 @@ class TWebBackend : public TBackend {
 
   // The element id of c (its data-hs-id in the page), 0 without one.
   int ElementId(const TControl& c) const;
+
+  // ---- the page read back (tests) ----
+  // c has its element in the page (the application: its record).
+  bool InPage(const TControl& c) const;
+  // The control whose client area holds c's element.
+  TControl* PageParent(const TControl& c) const;
+  // The controls in parent's client area in painting order, back first.
+  std::vector<TControl*> PageOrder(const TControl& parent) const;
+  // What c's element holds: text, font pixels, bold, italic, underline, text colour and
+  // background as 0xBBGGRR, text-align, shown, enabled, checked, items joined by "\n", selected
+  // index, left, top, width, height. Empty without an element.
+  std::vector<std::string> Inspect(const TControl& c) const;
 
  private:
   struct TNode {

@@ -29,6 +29,9 @@ var HsDom = {
     '.hs-panel.hs-edge{border:1px solid #646464;box-shadow:inset 1px 1px #a0a0a0,' +
     'inset -1px -1px #fff}' +
     '.hs-combo{padding:0 2px;border:1px solid #7a7a7a;border-radius:0}' +
+    '.hs-combo-edit>select{left:0;top:0;width:100%;height:100%}' +
+    '.hs-combo-edit>input{position:absolute;left:1px;top:1px;bottom:1px;right:18px;border:0;' +
+    'padding:0 2px;font:inherit;color:inherit;background:inherit}' +
     '.hs-hidden{display:none!important}.hs-disabled{color:#808080!important}' +
     '.hs-tip{position:absolute;z-index:10;border:1px solid;white-space:pre;' +
     'pointer-events:none;line-height:normal}' +
@@ -97,7 +100,9 @@ var HsDom = {
     const x = Math.floor(e.clientX - r.left - n.client.clientLeft);
     const y = Math.floor(e.clientY - r.top - n.client.clientTop);
     const button = type === HsDom.MOVE || type === HsDom.WHEEL ? 0 : [1, 3, 2][e.button] || 0;
-    const detail = type === HsDom.WHEEL ? Math.round(-e.deltaY) : e.detail;
+    // Wheel: 120 a notch, away from the user positive (a line is 40, a pixel 1.2).
+    const detail = type === HsDom.WHEEL ?
+      Math.round(-e.deltaY * [1.2, 40, 120][e.deltaMode]) : e.detail;
     if (type === HsDom.DOWN && n.kind !== 6) e.preventDefault(); // no text selection, no focus
     HsDom.send(type, id, x, y, button, HsDom.keysOf(e), detail);
   },
@@ -125,7 +130,8 @@ var HsDom = {
     return e;
   },
 
-  // kind: 1 form, 2 label, 3 radio button, 4 group box, 5 panel, 6 combo box, 7 tool tip.
+  // kind: 1 form, 2 label, 3 radio button, 4 group box, 5 panel, 6 combo box, 7 tool tip,
+  // 8 combo box with an edit field.
   create(id, kind, parentId) {
     HsDom.init();
     const parent = HsDom.nodes.get(parentId);
@@ -160,6 +166,13 @@ var HsDom = {
         break;
       case 6:
         n.el = n.client = HsDom.el('select', 'hs-combo');
+        break;
+      case 8: // an editable combo box: a text field over the list's button
+        n.el = n.client = HsDom.el('div', 'hs-combo-edit');
+        n.list = HsDom.el('select', 'hs-combo', n.el);
+        n.edit = HsDom.el('input', '', n.el);
+        n.edit.type = 'text';
+        kind = n.kind = 6;
         break;
       case 7:
         n.el = n.client = HsDom.el('div', 'hs-tip hs-hidden');
@@ -196,6 +209,8 @@ var HsDom = {
     s.width = Math.max(0, w) + 'px';
     s.height = Math.max(0, h) + 'px';
     if (n.kind === 1) {
+      HsDom.root.style.minWidth = (l + w) + 'px';
+      HsDom.root.style.minHeight = (t + h) + 'px';
       const c = n.client.style;
       c.left = '0px';
       c.top = inset + 'px';
@@ -221,6 +236,8 @@ var HsDom = {
     } else if (n.kind === 3 || n.kind === 4) {
       n.text.textContent = text;
       if (n.kind === 4) n.text.classList.toggle('hs-hidden', text === '');
+    } else if (n.edit) {
+      n.edit.value = text;
     } else if (n.kind === 2 || n.kind === 5) {
       (n.kind === 5 ? n.label || (n.label = HsDom.panelLabel(n)) : n.el).textContent = text;
     }
@@ -297,15 +314,16 @@ var HsDom = {
   items(id, joined, selected) {
     const n = HsDom.nodes.get(id);
     if (!n || n.kind !== 6) return;
-    n.el.textContent = '';
+    const list = n.list || n.el;
+    list.textContent = '';
     if (joined !== '' || selected >= 0)
-      for (const t of joined.split('\n')) HsDom.el('option', '', n.el).textContent = t;
-    n.el.selectedIndex = selected;
+      for (const t of joined.split('\n')) HsDom.el('option', '', list).textContent = t;
+    list.selectedIndex = selected;
   },
 
   select(id, selected) {
     const n = HsDom.nodes.get(id);
-    if (n && n.kind === 6) n.el.selectedIndex = selected;
+    if (n && n.kind === 6) (n.list || n.el).selectedIndex = selected;
   },
 
   restack(id, toFront) {
@@ -376,16 +394,68 @@ var HsDom = {
 
   // Synthetic input at (x, y) of a control's client area: a real DOM event at that spot, which
   // reaches the backend through the same listeners as the user's own.
-  pointer(id, type, x, y) {
+  // button: 1 left, 2 right, 3 middle (0 for moves); wheel: a delta in 120ths of a notch.
+  pointer(id, type, x, y, button, wheel) {
     const n = HsDom.nodes.get(id);
     if (!n) return;
     const r = n.client.getBoundingClientRect();
     const cx = r.left + n.client.clientLeft + x + 0.5, cy = r.top + n.client.clientTop + y + 0.5;
     const target = document.elementFromPoint(cx, cy) || n.client;
+    const flag = [0, 1, 2, 4][button] || 0;
     const init = {bubbles: true, cancelable: true, view: window, clientX: cx, clientY: cy,
-      button: 0, buttons: type === 'mouseup' || type === 'mousemove' ? 0 : 1, detail: 1};
+      button: [0, 0, 2, 1][button] || 0, buttons: type === 'mousedown' ? flag : 0, detail: 1};
+    if (type === 'wheel')
+      return target.dispatchEvent(new WheelEvent('wheel', Object.assign(init, {deltaMode: 1, deltaY: -wheel / 40})));
     target.dispatchEvent(new MouseEvent(type, init));
   },
+  keyEvent(type, code) {
+    const e = new KeyboardEvent(type, {bubbles: true, cancelable: true, key: String.fromCharCode(code)});
+    Object.defineProperty(e, 'keyCode', {get: () => code});
+    document.dispatchEvent(e);
+  },
+  // What an element holds now, read back from the page (tests): fields joined by "\x1f".
+  inspect(id) {
+    const n = HsDom.nodes.get(id);
+    if (!n || !n.el.isConnected) return '';
+    const textEl = n.kind === 1 ? n.caption : n.kind === 5 ? n.label : n.edit || n.text || n.el;
+    const s = getComputedStyle(n.kind === 3 || n.kind === 4 ? n.text : n.el);
+    const back = getComputedStyle(n.kind === 1 ? n.client : n.kind === 4 ? n.text : n.el);
+    const rgb = (c) => {
+      const m = /(\d+), (\d+), (\d+)/.exec(c) || [0, 0, 0, 0];
+      return (+m[1]) | (+m[2] << 8) | (+m[3] << 16);
+    };
+    const align = n.kind === 5 && n.label ?
+      {'flex-end': 'right', 'center': 'center'}[n.label.style.justifyContent] || 'left' :
+      s.textAlign;
+    const list = n.kind === 6 ? n.list || n.el : null;
+    const el = n.el;
+    const shown = getComputedStyle(el).display !== 'none';
+    const enabled = n.input ? !n.input.disabled : list ? !list.disabled :
+      !el.classList.contains('hs-disabled');
+    return [textEl ? (textEl.value !== undefined && n.edit ? textEl.value : textEl.textContent) : '',
+      parseFloat(s.fontSize), +s.fontWeight >= 600 ? 1 : 0, s.fontStyle === 'italic' ? 1 : 0,
+      s.textDecorationLine.includes('underline') ? 1 : 0, rgb(s.color), rgb(back.backgroundColor),
+      align, shown ? 1 : 0, enabled ? 1 : 0, n.input && n.input.checked ? 1 : 0,
+      list ? Array.from(list.options).map((o) => o.text).join('\n') : '',
+      list ? list.selectedIndex : -1, el.offsetLeft, el.offsetTop, el.offsetWidth, el.offsetHeight,
+    ].join('\x1f');
+  },
+  // The id of the control whose client area holds id's element (0: none), and the ids of the
+  // elements in a client area in painting order (back first).
+  parentOf(id) {
+    const n = HsDom.nodes.get(id);
+    return n && n.el.parentNode ? HsDom.idOf(n.el.parentNode) : 0;
+  },
+  order(id) {
+    const n = HsDom.nodes.get(id);
+    if (!n) return '';
+    return Array.from(n.client.children).map((e) => e._hsId || 0).filter((x) => x).join(',');
+  },
+  exists(id) {
+    const n = HsDom.nodes.get(id);
+    return n && n.el.isConnected ? 1 : 0;
+  },
+
   leave() {
     if (HsDom.root) HsDom.root.dispatchEvent(new MouseEvent('mouseleave', {}));
   },
