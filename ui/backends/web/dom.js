@@ -17,6 +17,8 @@ var HsDom = {
     '.hs-client,.hs-label,.hs-radio,.hs-group,.hs-panel,.hs-combo{position:absolute;' +
     'overflow:hidden;white-space:pre}' +
     '.hs-label{line-height:normal}' +
+    // Each control lays out and paints on its own: a change inside stays inside.
+    '.hs-window,.hs-label,.hs-radio,.hs-panel,.hs-combo{contain:strict}' +
     '.hs-radio input{position:absolute;left:0;width:13px;height:13px;pointer-events:none}' +
     '.hs-radio span{position:absolute;left:17px;right:0;top:0;bottom:0;display:flex;' +
     'align-items:center;overflow:hidden}' +

@@ -19,6 +19,7 @@ EM_JS(char*, hs_page_fragment, (), {
 });
 EM_JS(void, hs_page_set_fragment, (const char* f), {
   const text = UTF8ToString(f);
+  if (location.hash.replace(/^#/, "") === text) return;
   const url = location.pathname + location.search + (text ? "#" + text : "");
   history.replaceState(history.state, "", url);
 });
