@@ -415,8 +415,8 @@ void TWin32Backend::CreateNative(TControl& c) {
 }
 
 void TWin32Backend::DestroyNative(TControl& c) {
-  if (H(c)) LeaveFrom(H(c));  // while its window is still there
   HWND h = H(c);
+  if (h) LeaveFrom(h);  // while its window is still there
   c.SetNative(nullptr);
   if (!h) return;
   auto it = wins_.find(h);
