@@ -95,9 +95,23 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+// The headless simulator as the runner's hands.
+class TSimulatorInput : public TSheetInput {
+ public:
+  explicit TSimulatorInput(TSimulator& s) : s_(s) {}
+  void MoveTo(TControl& c, int x, int y) override { s_.MoveTo(c, x, y); }
+  void Click(TControl& c) override { s_.Click(c); }
+  bool PickItem(TControl& combo, int index) override { return s_.PickItem(combo, index); }
+  bool CloseForm(TControl& form) override { return s_.CloseForm(form); }
+  void Leave() override { s_.Leave(); }
+
+ private:
+  TSimulator& s_;
+};
+
 }  // namespace
 
-TSheetRunner::TSheetRunner() {
+TSheetRunner::TSheetRunner(std::unique_ptr<TSheetInput> input) : input_(std::move(input)) {
   // A fresh runtime: no shared values, no table, start-up not yet run.
   ResetDispatchers();
   ClearGlobalVars();
@@ -107,6 +121,7 @@ TSheetRunner::TSheetRunner() {
   Backend().ResetQuit();
 
   mouse_ = std::make_unique<TSimulator>();
+  if (!input_) input_ = std::make_unique<TSimulatorInput>(*mouse_);
   scheme_ = new TClassMainForm_27BA6A4();
   MainScheme = scheme_;
   Register();
@@ -120,7 +135,7 @@ TSheetRunner::~TSheetRunner() {
 void TSheetRunner::Shutdown() {
   if (!scheme_) return;
   ResetDispatchers();
-  mouse_->Leave();
+  input_->Leave();
   names_.clear();
   delete scheme_;
   scheme_ = nullptr;
@@ -192,11 +207,11 @@ TControl* TSheetRunner::Find(std::string_view name) const {
 void TSheetRunner::Hover(TControl& c) {
   // Frames and the form: a spot of their own, away from the controls they hold.
   if (c.Kind() == TControlKind::Form)
-    mouse_->MoveTo(c, 200, 140);
+    input_->MoveTo(c, 200, 140);
   else if (c.Kind() == TControlKind::GroupBox || c.Kind() == TControlKind::Panel)
-    mouse_->MoveTo(c, c.Width() - 2, c.Height() - 2);
+    input_->MoveTo(c, c.Width() - 2, c.Height() - 2);
   else
-    mouse_->MoveTo(c);
+    input_->MoveTo(c, -1, -1);
 }
 
 std::string TSheetRunner::DumpLine(const std::string& name, const TControl& c) {
@@ -239,7 +254,7 @@ std::string TSheetRunner::Execute(std::string_view line, bool* more) {
   if (!scheme_) return "error: the form is closed\n";
   if (cmd == "dump") return Dump();
   if (cmd == "close") {
-    if (mouse_->CloseForm(*scheme_->mainForm->Control)) {
+    if (input_->CloseForm(*scheme_->mainForm->Control)) {
       closed_ = true;
       Shutdown();
       if (more) *more = false;
@@ -271,7 +286,7 @@ std::string TSheetRunner::Execute(std::string_view line, bool* more) {
     if (cmd == "hover") {
       Hover(*c);
     } else if (cmd == "click") {
-      mouse_->Click(*c);
+      input_->Click(*c);
     } else {
       if (c->Kind() != TControlKind::ComboBox)
         return "error: " + std::string(name) + " has no items\n";
@@ -279,7 +294,7 @@ std::string TSheetRunner::Execute(std::string_view line, bool* more) {
       int index = -1;
       for (int i = 0; i < c->ItemCount() && index < 0; ++i)
         if (c->Item(i) == text) index = i;
-      if (index < 0 || !mouse_->PickItem(*c, index))
+      if (index < 0 || !input_->PickItem(*c, index))
         return "error: no item " + std::string(text) + "\n";
     }
     return {};

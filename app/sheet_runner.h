@@ -23,10 +23,28 @@
 class TClassMainForm_27BA6A4;
 class TSimulator;
 
+// The user's hands: how the runner's moves, clicks, picks and closes reach the sheet on the
+// backend in use. Without one the runner drives the headless backend's simulator.
+class TSheetInput {
+ public:
+  virtual ~TSheetInput() = default;
+  // The mouse moves onto (x, y) of c's client area (-1: its centre), no button held.
+  virtual void MoveTo(TControl& c, int x, int y) = 0;
+  // A left click on c (the mouse moves there first).
+  virtual void Click(TControl& c) = 0;
+  // The user picks item index of a combo box; false when it cannot.
+  virtual bool PickItem(TControl& combo, int index) = 0;
+  // The user closes a form; true when it closed.
+  virtual bool CloseForm(TControl& form) = 0;
+  // The mouse leaves every window.
+  virtual void Leave() = 0;
+};
+
 class TSheetRunner {
  public:
-  // Builds the main scheme and runs start-up.
-  TSheetRunner();
+  // Builds the main scheme and runs start-up; input: the user's hands (nullptr: the headless
+  // simulator).
+  explicit TSheetRunner(std::unique_ptr<TSheetInput> input = nullptr);
   ~TSheetRunner();
   TSheetRunner(const TSheetRunner&) = delete;
   TSheetRunner& operator=(const TSheetRunner&) = delete;
@@ -54,6 +72,7 @@ class TSheetRunner {
 
   TClassMainForm_27BA6A4* scheme_ = nullptr;
   std::unique_ptr<TSimulator> mouse_;
+  std::unique_ptr<TSheetInput> input_;
   std::vector<std::pair<std::string, TControl*>> names_;
   bool closed_ = false;
 };

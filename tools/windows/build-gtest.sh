@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds GoogleTest from Debian's source package (libgtest-dev) for Windows and installs
-# it into a prefix, for the Windows build of the test programs.
+# Cross-builds GoogleTest from Debian's source package (libgtest-dev) for another target (Windows,
+# or WebAssembly with cmake/web.cmake) and installs it into a prefix, for the cross-built test
+# programs.
 #   tools/windows/build-gtest.sh <toolchain file> <build folder> <install prefix>
 set -euo pipefail
 toolchain=$(realpath "$1")

@@ -33,16 +33,6 @@ QColor ToQColor(uint32_t c) {
   return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
 
-bool SameFace(std::string_view a, const char* b) {
-  size_t n = std::char_traits<char>::length(b);
-  if (a.size() != n) return false;
-  for (size_t i = 0; i < n; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
-
 QFont ToQFont(const TFontRec& f) {
   QFont q;
   q.setFamilies({Q(SubstituteFontFamily(f.Name)), QStringLiteral("Liberation Sans"),
@@ -147,17 +137,6 @@ Qt::CursorShape CursorShape(int32_t id) {
 }
 
 }  // namespace
-
-std::string SubstituteFontFamily(std::string_view name) {
-  // The classic dialog faces have no file here: a narrow sans of similar widths stands in.
-  if (SameFace(name, "MS Sans Serif") || SameFace(name, "MS Shell Dlg") ||
-      SameFace(name, "MS Shell Dlg 2") || SameFace(name, "Tahoma") || SameFace(name, "Arial") ||
-      SameFace(name, "Microsoft Sans Serif"))
-    return "Liberation Sans";
-  if (SameFace(name, "Times New Roman")) return "Liberation Serif";
-  if (SameFace(name, "Courier New")) return "Liberation Mono";
-  return std::string(name);
-}
 
 // ---- the widgets ----
 

@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "ui/backend.h"
+#include "ui/fontface.h"
 
 class QWidget;
 class QImage;
@@ -64,6 +65,3 @@ class TQtBackend : public TBackend {
  private:
   std::unique_ptr<TImpl> d_;
 };
-
-// The font family a face name stands for on this system ("MS Sans Serif" has none here).
-std::string SubstituteFontFamily(std::string_view windowsName);

@@ -1,0 +1,92 @@
+// The conformance suite on the web backend, in a browser page: the page's elements are read
+// back, input comes as real DOM events at the controls' spots (tests/web/ runs the page).
+#include <cstdlib>
+
+#include "tests/backends/conformance_suite.h"
+#include "ui/backends/web/backend_web.h"
+
+namespace {
+
+uint8_t AlignmentOf(const std::string& css) {
+  return css == "right" ? taRight : css == "center" ? taCenter : taLeft;
+}
+
+std::vector<std::string> Lines(const std::string& joined) {
+  std::vector<std::string> out;
+  if (joined.empty()) return out;
+  size_t at = 0;
+  for (;;) {
+    size_t end = joined.find('\n', at);
+    out.push_back(joined.substr(at, end == std::string::npos ? std::string::npos : end - at));
+    if (end == std::string::npos) return out;
+    at = end + 1;
+  }
+}
+
+class WebDriver {
+ public:
+  static void SetUpSuite() {}
+  static void TearDownSuite() {}
+  TBackend& Backend() { return WebBackend(); }
+  void Pump() { WebBackend().ProcessMessages(false); }
+
+  bool Exists(const TControl& c) { return WebBackend().InPage(c); }
+  bool ChildOf(const TControl& c, const TControl& parent) {
+    return WebBackend().PageParent(c) == &parent;
+  }
+  TSeen Seen(const TControl& c) {
+    TSeen s;
+    std::vector<std::string> f = WebBackend().Inspect(c);
+    if (f.size() < 17) return s;
+    auto n = [&](size_t i) { return std::atoi(f[i].c_str()); };
+    s.Text = f[0];
+    s.FontPixels = n(1);
+    s.Bold = n(2);
+    s.Italic = n(3);
+    s.Underline = n(4);
+    s.TextColor = static_cast<uint32_t>(n(5));
+    s.Color = static_cast<uint32_t>(n(6));
+    s.Alignment = AlignmentOf(f[7]);
+    s.Visible = n(8);
+    s.Enabled = n(9);
+    s.Checked = n(10);
+    s.Items = Lines(f[11]);
+    s.Selection = n(12);
+    s.Left = n(13);
+    s.Top = n(14);
+    s.Width = n(15);
+    s.Height = n(16);
+    return s;
+  }
+  std::vector<TControl*> Stack(const TControl& parent, const std::vector<TControl*>& among) {
+    std::vector<TControl*> out;
+    std::vector<TControl*> order = WebBackend().PageOrder(parent);
+    for (auto it = order.rbegin(); it != order.rend(); ++it)  // front first
+      for (TControl* c : among)
+        if (c == *it) out.push_back(c);
+    return out;
+  }
+
+  void Move(TControl& c, int x, int y) { WebBackend().PointerMove(c, x, y); }
+  void Press(TControl& c, int button, int x, int y) {
+    WebBackend().PointerMove(c, x, y);
+    WebBackend().PointerButton(c, true, button, x, y);
+  }
+  void Release(TControl& c, int button, int x, int y) {
+    WebBackend().PointerMove(c, x, y);
+    WebBackend().PointerButton(c, false, button, x, y);
+  }
+  void Wheel(TControl& c, int delta, int x, int y) {
+    WebBackend().PointerMove(c, x, y);
+    WebBackend().PointerWheel(c, delta, x, y);
+  }
+  void Key(TControl& c, int key) {
+    c.SetFocus();
+    WebBackend().KeyStroke(key);
+  }
+  void LeaveTo(TControl& form, int x, int y) { WebBackend().PointerMove(form, x, y); }
+};
+
+}  // namespace
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Web, BackendConformance, WebDriver);

@@ -1,0 +1,112 @@
+// Sizes of the web build and the time to its first frame in headless Chromium.
+//   node measure.mjs [--check] [--check-frame] [--loads N] [--trace]
+// Sizes: .wasm and .js raw and gzip -9 (limits: 1 MB raw, 300 KB gzip together; --check fails
+// above them). First frame: the page's "herosheet-first-frame" mark (a frame after the sheet was
+// built), from navigation start, the median of N loads after one warm-up (limit: 300 ms, or
+// HS_FIRST_FRAME_LIMIT_MS; --check-frame fails above it: a time, so only on a quiet machine).
+// Prints where the time goes: the page's marks and the downloads of the build's files; with
+// --trace also the renderer's main-thread time up to the first frame, by kind of work.
+import {readFileSync} from 'node:fs';
+import {gzipSync} from 'node:zlib';
+import path from 'node:path';
+import {serve, launch, buildDir} from './support.mjs';
+
+const args = process.argv.slice(2);
+const check = args.includes('--check');
+const checkFrame = args.includes('--check-frame');
+const trace = args.includes('--trace');
+const loads = Number(args[args.indexOf('--loads') + 1]) || 7;
+const rawLimit = 1024 * 1024, gzipLimit = 300 * 1024;
+const frameLimit = Number(process.env.HS_FIRST_FRAME_LIMIT_MS) || 300;
+
+let raw = 0, gz = 0;
+for (const f of ['herosheet.wasm', 'herosheet.js', 'herosheet.data', 'herosheet.html']) {
+  const bytes = readFileSync(path.join(buildDir, f));
+  const z = gzipSync(bytes, {level: 9}).length;
+  if (f.endsWith('.wasm') || f.endsWith('.js')) {
+    raw += bytes.length;
+    gz += z;
+  }
+  console.log(`${f.padEnd(16)} ${String(bytes.length).padStart(8)} B raw ${String(z).padStart(8)} B gzip`);
+}
+console.log(`.wasm + .js      ${String(raw).padStart(8)} B raw ${String(gz).padStart(8)} B gzip`);
+
+const server = await serve();
+const browser = await launch();
+const runs = [];
+try {
+  for (let i = 0; i <= loads; i++) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.goto(`${server.url}/herosheet.html`);
+    await page.waitForFunction(() => performance.getEntriesByName('herosheet-first-frame').length);
+    const r = await page.evaluate(() => {
+      const marks = Object.fromEntries(performance.getEntriesByType('mark')
+        .map((m) => [m.name.replace('herosheet-', ''), m.startTime]));
+      const files = Object.fromEntries(performance.getEntriesByType('resource')
+        .map((e) => [e.name.split('/').pop(), [e.startTime, e.responseEnd]]));
+      return {marks, files};
+    });
+    await context.close();
+    if (i > 0) runs.push(r); // the first load warms the browser up
+  }
+  if (trace) await traceOneLoad(browser, server.url);
+} finally {
+  await browser.close();
+  server.close();
+}
+
+// Main-thread work of one load up to the first frame, summed by trace event name (top-level
+// events of the renderer's main thread only, so nothing counts twice).
+async function traceOneLoad(b, url) {
+  const context = await b.createBrowserContext();
+  const page = await context.newPage();
+  await page.tracing.start({categories: ['devtools.timeline', 'v8', 'disabled-by-default-devtools.timeline']});
+  await page.goto(`${url}/herosheet.html`);
+  await page.waitForFunction(() => performance.getEntriesByName('herosheet-first-frame').length);
+  const events = JSON.parse(new TextDecoder().decode(await page.tracing.stop())).traceEvents;
+  await context.close();
+  // The page's renderer: of the renderers' main threads, the busiest.
+  const mains = events.filter((e) => e.name === 'thread_name' && e.args.name === 'CrRendererMain');
+  const busy = (m) => events.reduce((t, e) => t + (e.pid === m.pid && e.tid === m.tid &&
+    e.ph === 'X' && e.dur ? e.dur : 0), 0);
+  const main = mains.sort((a, b) => busy(b) - busy(a))[0];
+  const sums = new Map();
+  let open = null;
+  for (const e of events.filter((x) => main && x.pid === main.pid && x.tid === main.tid &&
+    x.ph === 'X' && x.dur).sort((a, b) => a.ts - b.ts)) {
+    if (open && e.ts < open.ts + open.dur) continue; // inside the previous top-level event
+    if (e.name === 'RunTask' || e.name === 'ThreadControllerImpl::RunTask') {
+      open = null; // look inside tasks: their first-level children say what the work is
+      continue;
+    }
+    open = e;
+    sums.set(e.name, (sums.get(e.name) || 0) + e.dur / 1000);
+  }
+  console.log('main-thread work of one load, by kind (ms):');
+  for (const [k, v] of [...sums].sort((a, b) => b[1] - a[1]).slice(0, 12))
+    console.log(`  ${k.padEnd(30)} ${v.toFixed(1)}`);
+}
+runs.sort((a, b) => a.marks['first-frame'] - b.marks['first-frame']);
+const median = runs[Math.floor(runs.length / 2)];
+const fmt = (t) => `${t.toFixed(1)} ms`;
+console.log(`first frame over ${runs.length} loads: median ${fmt(median.marks['first-frame'])}, ` +
+  `best ${fmt(runs[0].marks['first-frame'])}, worst ${fmt(runs[runs.length - 1].marks['first-frame'])}`);
+console.log('marks of the median load (ms from navigation start):');
+for (const [k, t] of Object.entries(median.marks).sort((a, b) => a[1] - b[1]))
+  console.log(`  ${k.padEnd(14)} ${fmt(t)}`);
+console.log('downloads of the median load (start .. end):');
+for (const [k, [s, e]] of Object.entries(median.files))
+  console.log(`  ${k.padEnd(28)} ${fmt(s)} .. ${fmt(e)}`);
+
+if (check || checkFrame) {
+  const failures = [];
+  if (raw >= rawLimit) failures.push(`.wasm + .js ${raw} B >= ${rawLimit} B`);
+  if (gz >= gzipLimit) failures.push(`.wasm + .js gzip ${gz} B >= ${gzipLimit} B`);
+  if (checkFrame && median.marks['first-frame'] >= frameLimit)
+    failures.push(`first frame ${fmt(median.marks['first-frame'])} >= ${frameLimit} ms`);
+  if (failures.length) {
+    console.error('over the limits: ' + failures.join('; '));
+    process.exit(1);
+  }
+}

@@ -1,0 +1,513 @@
+#include "ui/backends/web/backend_web.h"
+
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+#include <emscripten/eventloop.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "ui/backends/web/web_css.h"
+
+// ---- the page (dom.js) ----
+
+// clang-format off
+EM_JS(void, hs_dom_create, (int id, int kind, int parent), { HsDom.create(id, kind, parent); });
+EM_JS(void, hs_dom_destroy, (int id), { HsDom.destroy(id); });
+EM_JS(void, hs_dom_bounds, (int id, int l, int t, int w, int h, int inset),
+      { HsDom.bounds(id, l, t, w, h, inset); });
+EM_JS(void, hs_dom_text, (int id, const char* text), { HsDom.text(id, UTF8ToString(text)); });
+EM_JS(void, hs_dom_font, (int id, const char* font, const char* color, const char* back,
+                          const char* decoration, int height),
+      { HsDom.font(id, UTF8ToString(font), UTF8ToString(color), UTF8ToString(back),
+                   UTF8ToString(decoration), height); });
+EM_JS(void, hs_dom_align, (int id, const char* align), { HsDom.align(id, UTF8ToString(align)); });
+EM_JS(void, hs_dom_edge, (int id, int on), { HsDom.edge(id, on); });
+EM_JS(void, hs_dom_visible, (int id, int on), { HsDom.visible(id, on); });
+EM_JS(void, hs_dom_enabled, (int id, int on), { HsDom.enabled(id, on); });
+EM_JS(void, hs_dom_cursor, (int id, const char* c), { HsDom.cursor(id, UTF8ToString(c)); });
+EM_JS(void, hs_dom_check, (int id, int on), { HsDom.check(id, on); });
+EM_JS(void, hs_dom_items, (int id, const char* joined, int selected),
+      { HsDom.items(id, UTF8ToString(joined), selected); });
+EM_JS(void, hs_dom_select, (int id, int selected), { HsDom.select(id, selected); });
+EM_JS(void, hs_dom_restack, (int id, int toFront), { HsDom.restack(id, toFront); });
+EM_JS(void, hs_dom_focus, (int id), { HsDom.focus(id); });
+EM_JS(void, hs_dom_tip, (int id, const char* title, const char* text, int icon, const char* color,
+                         const char* back, const char* font, int margin),
+      { HsDom.tip(id, UTF8ToString(title), UTF8ToString(text), icon, UTF8ToString(color),
+                  UTF8ToString(back), UTF8ToString(font), margin); });
+EM_JS(void, hs_dom_show_tip, (int id, int form, int x, int y), { HsDom.showTip(id, form, x, y); });
+EM_JS(int, hs_dom_measure, (const char* font, const char* text),
+      { return HsDom.measure(UTF8ToString(font), UTF8ToString(text)); });
+EM_JS(int, hs_dom_line_height, (const char* font), { return HsDom.lineHeight(UTF8ToString(font)); });
+EM_JS(void, hs_dom_pointer, (int id, const char* type, int x, int y, int button, int wheel),
+      { HsDom.pointer(id, UTF8ToString(type), x, y, button, wheel); });
+EM_JS(void, hs_dom_key, (const char* type, int code), { HsDom.keyEvent(UTF8ToString(type), code); });
+EM_JS(char*, hs_dom_inspect, (int id), {
+  const t = HsDom.inspect(id);
+  const n = lengthBytesUTF8(t) + 1;
+  const p = _malloc(n);
+  stringToUTF8(t, p, n);
+  return p;
+});
+EM_JS(char*, hs_dom_order, (int id), {
+  const t = HsDom.order(id);
+  const n = lengthBytesUTF8(t) + 1;
+  const p = _malloc(n);
+  stringToUTF8(t, p, n);
+  return p;
+});
+EM_JS(int, hs_dom_parent, (int id), { return HsDom.parentOf(id); });
+EM_JS(int, hs_dom_exists, (int id), { return HsDom.exists(id); });
+EM_JS(void, hs_dom_leave, (), { HsDom.leave(); });
+EM_JS(int, hs_dom_pick, (int id, int index), { return HsDom.pick(id, index); });
+// clang-format on
+
+extern "C" EMSCRIPTEN_KEEPALIVE void hs_web_event(int type, int id, int x, int y, int button,
+                                                  int keys, int detail) {
+  WebBackend().Dispatch(type, id, x, y, button, static_cast<uint32_t>(keys), detail);
+}
+
+namespace {
+
+int KindCode(TControlKind k) {
+  return static_cast<int>(k);  // 1 form .. 7 tool tip, as dom.js numbers them
+}
+
+// The timers, told apart by their user data.
+char g_hoverTag, g_tipShowTag, g_tipPopTag;
+
+int HoverDelayMs() {
+  return 400;
+}
+
+}  // namespace
+
+void WebTimerFired(void* tag) {
+  TWebBackend& b = WebBackend();
+  if (tag == &g_hoverTag) {
+    b.hoverTimer_ = 0;
+    TControl* c = b.hoverTarget_;
+    b.hoverTarget_ = nullptr;
+    if (c && c->HasWindow()) c->NotifyMouseHover();
+  } else if (tag == &g_tipShowTag) {
+    b.tipShowTimer_ = 0;
+    b.ShowTip();
+  } else if (tag == &g_tipPopTag) {
+    b.tipPopTimer_ = 0;
+    b.HideTip();
+  }
+  if (b.afterInput_) b.afterInput_();
+}
+
+namespace {
+
+void TimerThunk(void* tag) {
+  WebTimerFired(tag);
+}
+
+void Restart(long& timer, void* tag, int ms) {
+  if (timer) emscripten_clear_timeout(timer);
+  timer = emscripten_set_timeout(TimerThunk, std::max(1, ms), tag);
+}
+
+void Stop(long& timer) {
+  if (timer) emscripten_clear_timeout(timer);
+  timer = 0;
+}
+
+}  // namespace
+
+TWebBackend& WebBackend() {
+  static TWebBackend b;
+  return b;
+}
+
+int TWebBackend::ElementId(const TControl& c) const {
+  auto* n = static_cast<TNode*>(c.Native());
+  return n && n->Control == &c ? n->Id : 0;
+}
+
+TControl* TWebBackend::ControlOf(int id) const {
+  auto it = nodes_.find(id);
+  return it == nodes_.end() ? nullptr : it->second->Control;
+}
+
+void TWebBackend::CreateNative(TControl& c) {
+  auto* n = new TNode{nextId_++, &c};
+  nodes_[n->Id] = n;
+  c.SetNative(n);
+  if (c.Kind() == TControlKind::Application) return;
+  int parent = 0;
+  if (c.Kind() != TControlKind::Form && c.Kind() != TControlKind::ToolTip && c.Parent())
+    parent = ElementId(*c.Parent());
+  bool edit = c.Kind() == TControlKind::ComboBox && c.Editable();
+  hs_dom_create(n->Id, edit ? 8 : KindCode(c.Kind()), parent);
+  Apply(c, chAll);
+}
+
+void TWebBackend::Forget(TControl& c) {
+  if (under_ == &c) under_ = nullptr;
+  if (pressed_ == &c) pressed_ = nullptr;
+  if (focus_ == &c) focus_ = nullptr;
+  if (capture_ == &c) capture_ = nullptr;
+  if (hoverTarget_ == &c) {
+    Stop(hoverTimer_);
+    hoverTarget_ = nullptr;
+  }
+  if (tipOwner_ == &c || (c.Kind() == TControlKind::ToolTip && tipOwner_ == c.Parent())) HideTip();
+}
+
+// The window under the mouse went away (hidden, or about to be destroyed): the mouse has left
+// it, as the system reports when the window no longer lies under the mouse.
+void TWebBackend::Gone(bool leave) {
+  if (!under_) return;
+  if (leave)
+    Under(nullptr);
+  else
+    under_ = nullptr;
+}
+
+void TWebBackend::DestroyNative(TControl& c) {
+  if (under_ == &c) Gone(c.Showing());
+  Forget(c);
+  int id = ElementId(c);
+  auto it = nodes_.find(id);
+  if (it != nodes_.end()) {
+    delete it->second;
+    nodes_.erase(it);
+  }
+  c.SetNative(nullptr);
+  if (id && c.Kind() != TControlKind::Application) hs_dom_destroy(id);
+}
+
+void TWebBackend::ApplyFont(TControl& c) {
+  const TFontRec& f = c.Font();
+  std::string font = CssFont(f);
+  hs_dom_font(ElementId(c), font.c_str(), CssColor(f.Color).c_str(), CssColor(c.Color()).c_str(),
+              CssDecoration(f).c_str(), hs_dom_line_height(font.c_str()));
+}
+
+void TWebBackend::ApplyTip(TControl& c) {
+  const TToolTipInfo& t = c.TipInfo();
+  hs_dom_tip(ElementId(c), t.Title.c_str(), t.Text.c_str(), std::clamp(t.Icon, 0, 3),
+             CssColor(t.TextColor).c_str(), CssColor(t.BackColor).c_str(), CssFont(t.Font).c_str(),
+             std::max(0, t.Margin));
+}
+
+void TWebBackend::Apply(TControl& c, uint32_t changes) {
+  int id = ElementId(c);
+  if (!id || c.Kind() == TControlKind::Application) return;
+  bool form = c.Kind() == TControlKind::Form;
+  if (c.Kind() == TControlKind::ToolTip) {
+    if (changes & (chTip | chFont)) ApplyTip(c);
+    if ((changes & chVisible) && c.TipInfo().Tracking) {
+      hs_dom_show_tip(id, ElementId(*c.TopWindow()), c.Visible() ? c.Left() : -1, c.Top());
+      c.SetTipShown(c.Visible());
+    }
+    return;
+  }
+  if (changes & chStyle) {
+    hs_dom_edge(id, c.EdgeStyle() == 1);
+    changes |= chBounds;
+  }
+  if (changes & chBounds) {
+    if (form) {
+      // The page's sheet area is the desktop; the frame is as wide as on Win32.
+      TSize extra = FrameExtra(c);
+      int border = extra.Width / 2;
+      hs_dom_bounds(id, c.Left(), c.Top(), c.Width(), c.Height(), extra.Height - 2 * border);
+    } else {
+      hs_dom_bounds(id, c.Left(), c.Top(), c.Width(), c.Height(), 0);
+    }
+  }
+  if (changes & chText) hs_dom_text(id, c.Text().c_str());
+  if (changes & (chFont | chColor)) ApplyFont(c);
+  if (changes & chAlignment) hs_dom_align(id, CssAlign(c.Alignment()).c_str());
+  if (changes & chEnabled) hs_dom_enabled(id, c.Enabled());
+  if (changes & chCursor) hs_dom_cursor(id, CssCursor(c.Cursor()).c_str());
+  if ((changes & chCheck) && c.Kind() == TControlKind::RadioButton) hs_dom_check(id, c.Checked());
+  if (c.Kind() == TControlKind::ComboBox) {
+    if (changes & chItems) {
+      std::string joined;
+      for (size_t i = 0; i < c.Items().size(); ++i)
+        joined += (i ? "\n" : "") + c.Items()[i];
+      hs_dom_items(id, joined.c_str(), c.ItemIndex());
+    } else if (changes & chSelection) {
+      hs_dom_select(id, c.ItemIndex());
+    }
+  }
+  if (changes & chVisible) {
+    hs_dom_visible(id, c.Visible());
+    if (!c.Visible())
+      for (const TControl* p = under_; p; p = p->Parent())
+        if (p == &c) {
+          Gone(true);
+          break;
+        }
+    if (form) c.NotifyShow(c.Visible());
+  }
+}
+
+void TWebBackend::Restack(TControl& c, bool toFront) {
+  if (int id = ElementId(c)) hs_dom_restack(id, toFront);
+}
+
+void TWebBackend::SetFocus(TControl& c) {
+  if (focus_ == &c) return;
+  TControl* old = focus_;
+  focus_ = &c;
+  hs_dom_focus(ElementId(c));
+  if (old && old->HasWindow()) old->NotifyFocus(false);
+  if (focus_ == &c) c.NotifyFocus(true);
+}
+
+TSize TWebBackend::MeasureText(const TControl& c, std::string_view text) {
+  std::string font = CssFont(c.Font());
+  std::string t(text);
+  return TSize{hs_dom_measure(font.c_str(), t.c_str()), hs_dom_line_height(font.c_str())};
+}
+
+TSize TWebBackend::FrameExtra(const TControl& form) {
+  return ClassicFrameExtra(form.Style(), form.ExStyle());
+}
+
+bool TWebBackend::ProcessMessages(bool) {
+  // The browser runs the loop; input has been handled as it arrived.
+  return !quit_;
+}
+
+// ---- input ----
+
+void TWebBackend::Under(TControl* c) {
+  if (c == under_) return;
+  TControl* old = under_;
+  under_ = c;
+  if (old && old->HasWindow()) {
+    if (hoverTarget_ == old) {
+      Stop(hoverTimer_);
+      hoverTarget_ = nullptr;
+    }
+    if (tipOwner_ == old) HideTip();
+    old->NotifyMouseLeave();
+  }
+}
+
+void TWebBackend::StartHover(TControl& c, int x, int y) {
+  hoverTarget_ = &c;
+  Restart(hoverTimer_, &g_hoverTag, HoverDelayMs());
+  TControl* tip = c.ToolTipIfAny();
+  if (!tip || (tip->TipInfo().Text.empty() && tip->TipInfo().Title.empty())) return;
+  if (tipOwner_ == &c && tip->TipShown()) return;
+  if (tipOwner_ != &c) HideTip();
+  tipOwner_ = &c;
+  int ox = 0, oy = 0;
+  c.OriginIn(nullptr, ox, oy);
+  tipX_ = ox + x;
+  tipY_ = oy + y + 20;
+  Restart(tipShowTimer_, &g_tipShowTag, tip->TipInfo().InitialDelay);
+}
+
+void TWebBackend::ShowTip() {
+  TControl* tip = tipOwner_ && tipOwner_->HasWindow() ? tipOwner_->ToolTipIfAny() : nullptr;
+  if (!tip || !tip->HasWindow()) return;
+  hs_dom_show_tip(ElementId(*tip), ElementId(*tipOwner_->TopWindow()), tipX_, tipY_);
+  tip->SetTipShown(true);
+  Restart(tipPopTimer_, &g_tipPopTag, tip->TipInfo().AutoPopDelay);
+}
+
+void TWebBackend::HideTip() {
+  Stop(tipShowTimer_);
+  Stop(tipPopTimer_);
+  if (tipOwner_ && tipOwner_->HasWindow())
+    if (TControl* tip = tipOwner_->ToolTipIfAny()) {
+      if (int id = ElementId(*tip)) hs_dom_show_tip(id, 0, -1, -1);
+      tip->SetTipShown(false);
+    }
+  tipOwner_ = nullptr;
+}
+
+void TWebBackend::MouseMove(TControl& c, int x, int y, uint32_t keys) {
+  Under(&c);
+  if (!c.HasWindow()) return;
+  StartHover(c, x, y);
+  TMouseInfo m;
+  m.Keys = keys;
+  m.X = x;
+  m.Y = y;
+  c.NotifyMouseMove(m);
+}
+
+void TWebBackend::MouseDown(TControl& c, int x, int y, int button, uint32_t keys, int detail) {
+  Under(&c);
+  if (tipOwner_ == &c) HideTip();
+  // The second press of a double click is a double-click message: no press, no click.
+  if (detail >= 2 && detail % 2 == 0 && c.Kind() != TControlKind::ComboBox) return;
+  TMouseInfo m;
+  m.Button = button;
+  m.Keys = keys;
+  m.X = x;
+  m.Y = y;
+  c.NotifyMouseDown(m);
+  if (button != 1 || !c.HasWindow()) return;
+  if (c.Kind() == TControlKind::Label || c.Kind() == TControlKind::Panel)
+    c.NotifyClick();  // static windows report a click when the button goes down
+  else if (c.Kind() == TControlKind::RadioButton && c.Enabled())
+    pressed_ = &c;
+}
+
+void TWebBackend::MouseUp(TControl& c, int x, int y, int button, uint32_t keys) {
+  TMouseInfo m;
+  m.Button = button;
+  m.Keys = keys;
+  m.X = x;
+  m.Y = y;
+  TControl* pressed = button == 1 ? pressed_ : nullptr;
+  if (button == 1) pressed_ = nullptr;
+  c.NotifyMouseUp(m);
+  // A button clicks when the press and the release were both on it.
+  if (pressed == &c && c.HasWindow() && c.ContainsPoint(x, y)) c.NotifyClick();
+}
+
+void TWebBackend::Key(int type, int key, bool shift) {
+  TControl* c = focus_;
+  if (!c) {
+    for (auto& [id, n] : nodes_)
+      if (n->Control->Kind() == TControlKind::Form && n->Control->Showing()) c = n->Control;
+  }
+  if (!c || !c->HasWindow()) return;
+  if (type == evKeyDown)
+    c->NotifyKeyDown(key, shift);
+  else
+    c->NotifyKeyUp(key);
+}
+
+void TWebBackend::Dispatch(int type, int id, int x, int y, int button, uint32_t keys, int detail) {
+  TControl* c = ControlOf(id);
+  if (type == evLeave) {
+    Under(nullptr);
+  } else if (type == evKeyDown || type == evKeyUp) {
+    Key(type, x, y != 0);
+  } else if (type == evChar) {
+    TControl* f = focus_;
+    if (f && f->HasWindow()) f->NotifyChar(reinterpret_cast<const char*>(x));
+  } else if (type == evChange) {
+    if (c && c->Kind() == TControlKind::ComboBox) c->NotifySelChange(x);
+  } else if (c && c->Showing()) {
+    // With the mouse captured, its input goes to the capturing window.
+    if (capture_ && capture_ != c && capture_->HasWindow() &&
+        capture_->TopWindow() == c->TopWindow()) {
+      int cx = 0, cy = 0, tx = 0, ty = 0;
+      c->OriginIn(nullptr, cx, cy);
+      capture_->OriginIn(nullptr, tx, ty);
+      x += cx - tx;
+      y += cy - ty;
+      c = capture_;
+    }
+    if (type == evMove) {
+      MouseMove(*c, x, y, keys);
+    } else if (type == evDown) {
+      MouseDown(*c, x, y, button, keys, detail);
+    } else if (type == evUp) {
+      MouseUp(*c, x, y, button, keys);
+    } else if (type == evWheel) {
+      TMouseInfo m;
+      m.Keys = keys;
+      m.X = x;
+      m.Y = y;
+      m.Wheel = detail;
+      c->NotifyMouseWheel(m);
+    }
+  }
+  if (afterInput_) afterInput_();
+}
+
+// ---- synthetic input ----
+
+void TWebBackend::PointerMove(TControl& c, int x, int y) {
+  if (x < 0) x = c.Width() / 2;
+  if (y < 0) y = c.Height() / 2;
+  if (int id = ElementId(c)) hs_dom_pointer(id, "mousemove", x, y, 0, 0);
+}
+
+void TWebBackend::PointerButton(TControl& c, bool down, int button, int x, int y) {
+  if (int id = ElementId(c)) hs_dom_pointer(id, down ? "mousedown" : "mouseup", x, y, button, 0);
+}
+
+void TWebBackend::PointerWheel(TControl& c, int delta, int x, int y) {
+  if (int id = ElementId(c)) hs_dom_pointer(id, "wheel", x, y, 0, delta);
+}
+
+void TWebBackend::PointerClick(TControl& c) {
+  int x = c.Width() / 2, y = c.Height() / 2;
+  PointerMove(c, x, y);
+  if (ElementId(c)) PointerButton(c, true, 1, x, y);
+  if (ElementId(c)) PointerButton(c, false, 1, x, y);
+}
+
+void TWebBackend::KeyStroke(int key) {
+  hs_dom_key("keydown", key);
+  hs_dom_key("keyup", key);
+}
+
+void TWebBackend::PointerLeave() {
+  hs_dom_leave();
+}
+
+bool TWebBackend::PickItem(TControl& combo, int index) {
+  int id = ElementId(combo);
+  if (!id || combo.Kind() != TControlKind::ComboBox || index < 0 || index >= combo.ItemCount() ||
+      !combo.Showing() || !combo.Enabled())
+    return false;
+  return hs_dom_pick(id, index) != 0;
+}
+
+// ---- reading the page back ----
+
+namespace {
+
+std::string Take(char* p) {
+  std::string s = p ? p : "";
+  std::free(p);
+  return s;
+}
+
+}  // namespace
+
+bool TWebBackend::InPage(const TControl& c) const {
+  int id = ElementId(c);
+  return id && (c.Kind() == TControlKind::Application || hs_dom_exists(id));
+}
+
+TControl* TWebBackend::PageParent(const TControl& c) const {
+  int id = ElementId(c);
+  return id ? ControlOf(hs_dom_parent(id)) : nullptr;
+}
+
+std::vector<TControl*> TWebBackend::PageOrder(const TControl& parent) const {
+  std::vector<TControl*> out;
+  std::string ids = ElementId(parent) ? Take(hs_dom_order(ElementId(parent))) : std::string();
+  size_t at = 0;
+  while (at < ids.size()) {
+    size_t end = ids.find(',', at);
+    if (end == std::string::npos) end = ids.size();
+    if (TControl* c = ControlOf(std::atoi(ids.substr(at, end - at).c_str()))) out.push_back(c);
+    at = end + 1;
+  }
+  return out;
+}
+
+std::vector<std::string> TWebBackend::Inspect(const TControl& c) const {
+  std::vector<std::string> fields;
+  std::string all = ElementId(c) ? Take(hs_dom_inspect(ElementId(c))) : std::string();
+  if (all.empty()) return fields;
+  size_t at = 0;
+  for (;;) {
+    size_t end = all.find('\x1f', at);
+    fields.push_back(all.substr(at, end == std::string::npos ? std::string::npos : end - at));
+    if (end == std::string::npos) break;
+    at = end + 1;
+  }
+  return fields;
+}

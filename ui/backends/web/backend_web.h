@@ -1,0 +1,122 @@
+// The web backend: the window layer as absolutely placed DOM elements in a browser page.
+//
+// Implements:
+//  [x] forms as a framed box with a caption bar (the page holds the window; its client area is
+//      the form's client size, frame metrics as on Win32)
+//  [x] labels, panels (thin sunken edge), group boxes (etched frame, title on the top line,
+//      the mouse falls through them), radio buttons (an <input> the layer checks), combo boxes
+//      as a <select>, tool tips with title, icon, colours, margin, delays and auto-pop
+//  [x] geometry in pixels at 96 DPI, fonts mapped as the Qt backend maps them (CSS px sizes),
+//      colours, cursors, alignment, visibility, enabled state, z-order
+//  [x] input: move, leave, press, release, wheel, hover after 400 ms of rest, static windows
+//      click on press and radio buttons on release over them, a double click's second press
+//      neither presses nor clicks, capture, keys and Tab to the focused window, item picks
+//  [x] text measurement with the page's fonts (canvas metrics)
+// Cannot:
+//  [ ] move, resize, minimise or close the page's window: placement and closing belong to the
+//      browser (BeginSystemMove does nothing; the form stays at the page's origin)
+//  [ ] opacity of a whole form; a modal message loop (ProcessMessages never waits: the browser
+//      runs the loop and input arrives as calls from the page)
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "ui/backend.h"
+
+class TWebBackend : public TBackend {
+ public:
+  const char* Name() const override { return "web"; }
+  void CreateNative(TControl& c) override;
+  void DestroyNative(TControl& c) override;
+  void Apply(TControl& c, uint32_t changes) override;
+  void Restack(TControl& c, bool toFront) override;
+  void SetFocus(TControl& c) override;
+  TControl* FocusedControl() override { return focus_; }
+  void SetCapture(TControl* c) override { capture_ = c; }
+  void BeginSystemMove(TControl&) override {}
+  TSize MeasureText(const TControl& c, std::string_view text) override;
+  int PixelsPerInch() override { return 96; }
+  TSize FrameExtra(const TControl& form) override;
+  bool ProcessMessages(bool wait) override;
+  void PostQuit() override { quit_ = true; }
+  void ResetQuit() override { quit_ = false; }
+
+  // ---- the page's input, from the DOM listeners ----
+  enum TEvent { evMove = 1, evDown, evUp, evLeave, evChange, evKeyDown, evKeyUp, evWheel, evChar };
+  // One DOM event for the control with the given element id (x, y in its client area).
+  void Dispatch(int type, int id, int x, int y, int button, uint32_t keys, int detail);
+  // Called after every input event was handled (the page follows the sheet's state).
+  void SetAfterInput(std::function<void()> hook) { afterInput_ = std::move(hook); }
+
+  // ---- synthetic input: real DOM events at a control's spot ----
+  // Moves the mouse onto (x, y) of c's client area (-1: the centre).
+  void PointerMove(TControl& c, int x = -1, int y = -1);
+  // A button (1 left, 2 right, 3 middle) goes down or up at (x, y) of c's client area.
+  void PointerButton(TControl& c, bool down, int button, int x, int y);
+  // The wheel turns by delta (120 a notch) at (x, y) of c's client area.
+  void PointerWheel(TControl& c, int delta, int x, int y);
+  // Left button down and up at c's centre.
+  void PointerClick(TControl& c);
+  // A key (virtual-key code) goes down and up.
+  void KeyStroke(int key);
+  // The mouse leaves the page's sheet.
+  void PointerLeave();
+  // Picks item index of a combo box as the user does; false when it cannot.
+  bool PickItem(TControl& combo, int index);
+
+  // The element id of c (its data-hs-id in the page), 0 without one.
+  int ElementId(const TControl& c) const;
+
+  // ---- the page read back (tests) ----
+  // c has its element in the page (the application: its record).
+  bool InPage(const TControl& c) const;
+  // The control whose client area holds c's element.
+  TControl* PageParent(const TControl& c) const;
+  // The controls in parent's client area in painting order, back first.
+  std::vector<TControl*> PageOrder(const TControl& parent) const;
+  // What c's element holds: text, font pixels, bold, italic, underline, text colour and
+  // background as 0xBBGGRR, text-align, shown, enabled, checked, items joined by "\n", selected
+  // index, left, top, width, height. Empty without an element.
+  std::vector<std::string> Inspect(const TControl& c) const;
+
+ private:
+  struct TNode {
+    int Id;
+    TControl* Control;
+  };
+  TControl* ControlOf(int id) const;
+  void Under(TControl* c);
+  void Gone(bool leave);
+  void MouseMove(TControl& c, int x, int y, uint32_t keys);
+  void MouseDown(TControl& c, int x, int y, int button, uint32_t keys, int detail);
+  void MouseUp(TControl& c, int x, int y, int button, uint32_t keys);
+  void Key(int type, int key, bool shift);
+  void StartHover(TControl& c, int x, int y);
+  void ShowTip();
+  void HideTip();
+  void ApplyFont(TControl& c);
+  void ApplyTip(TControl& c);
+  void Forget(TControl& c);
+
+  std::unordered_map<int, TNode*> nodes_;
+  int nextId_ = 1;
+  TControl* under_ = nullptr;    // the control that gets the mouse
+  TControl* pressed_ = nullptr;  // a radio button the left button went down on
+  TControl* focus_ = nullptr;
+  TControl* capture_ = nullptr;
+  TControl* hoverTarget_ = nullptr;
+  TControl* tipOwner_ = nullptr;
+  int tipX_ = 0, tipY_ = 0;  // mouse spot in the owner's form client area
+  long hoverTimer_ = 0, tipShowTimer_ = 0, tipPopTimer_ = 0;
+  bool quit_ = false;
+  std::function<void()> afterInput_;
+
+  friend void WebTimerFired(void*);
+};
+
+// The process's web backend.
+TWebBackend& WebBackend();

@@ -1,0 +1,471 @@
+// The DOM side of the web backend: one absolutely placed element per control, inside the page's
+// #herosheet element. Input goes back to the C++ side through Module._hs_web_event(type, id, x,
+// y, button, keys, detail); x and y are in the client area of the control the event is for.
+var HsDom = {
+  nodes: new Map(), // id -> {kind, el, client, input, text, tip...}
+  root: null,
+  // Event types shared with backend_web.cpp.
+  MOVE: 1, DOWN: 2, UP: 3, LEAVE: 4, CHANGE: 5, KEYDOWN: 6, KEYUP: 7, WHEEL: 8, CHAR: 9,
+
+  css: '#herosheet{position:relative}' +
+    '.hs-window,.hs-window *{box-sizing:border-box;margin:0;padding:0;user-select:none}' +
+    '.hs-window{position:absolute;border:3px solid #d4d0c8;box-shadow:inset 1px 1px #fff,' +
+    'inset -1px -1px #404040;background:#d4d0c8;overflow:hidden}' +
+    '.hs-caption{position:absolute;left:0;top:0;right:0;height:19px;padding:0 4px;color:#fff;' +
+    'background:linear-gradient(90deg,#0a246a,#a6caf0);font:bold 11px "Liberation Sans",Arial,' +
+    'sans-serif;line-height:19px;white-space:pre;overflow:hidden}' +
+    '.hs-client,.hs-label,.hs-radio,.hs-group,.hs-panel,.hs-combo{position:absolute;' +
+    'overflow:hidden;white-space:pre}' +
+    '.hs-label{line-height:normal}' +
+    // Each control lays out and paints on its own: a change inside stays inside.
+    '.hs-window,.hs-label,.hs-radio,.hs-panel,.hs-combo{contain:strict}' +
+    '.hs-radio input{position:absolute;left:0;width:13px;height:13px;pointer-events:none}' +
+    '.hs-radio span{position:absolute;left:17px;right:0;top:0;bottom:0;display:flex;' +
+    'align-items:center;overflow:hidden}' +
+    '.hs-group{pointer-events:none;overflow:visible;background:transparent!important}' +
+    '.hs-group>*{pointer-events:auto}' +
+    '.hs-group>.hs-frame,.hs-group>.hs-title{pointer-events:none;position:absolute}' +
+    '.hs-frame{left:0;right:0;bottom:0;border:1px solid #a0a0a0;box-shadow:1px 1px #fff,' +
+    'inset 1px 1px #fff}' +
+    '.hs-title{left:8px;top:0;padding:0 2px;line-height:normal}' +
+    '.hs-panel.hs-edge{border:1px solid #646464;box-shadow:inset 1px 1px #a0a0a0,' +
+    'inset -1px -1px #fff}' +
+    '.hs-combo{padding:0 2px;border:1px solid #7a7a7a;border-radius:0}' +
+    '.hs-combo-edit>select{left:0;top:0;width:100%;height:100%}' +
+    '.hs-combo-edit>input{position:absolute;left:1px;top:1px;bottom:1px;right:18px;border:0;' +
+    'padding:0 2px;font:inherit;color:inherit;background:inherit}' +
+    '.hs-hidden{display:none!important}.hs-disabled{color:#808080!important}' +
+    '.hs-tip{position:absolute;z-index:10;border:1px solid;white-space:pre;' +
+    'pointer-events:none;line-height:normal}' +
+    '.hs-tip-head{display:flex;align-items:center;gap:4px;min-height:16px;margin-bottom:2px;' +
+    'font-weight:bold}' +
+    '.hs-tip-icon{width:16px;height:16px;border-radius:8px;color:#fff;font:bold 12px/16px ' +
+    'sans-serif;text-align:center}' +
+    '.hs-tip-icon.i1{background:#1c5fb8}.hs-tip-icon.i2{background:#d9a400}' +
+    '.hs-tip-icon.i3{background:#c4161c}',
+
+  init() {
+    if (HsDom.root) return;
+    let root = document.getElementById('herosheet');
+    if (!root) {
+      root = document.createElement('div');
+      root.id = 'herosheet';
+      document.body.appendChild(root);
+    }
+    HsDom.root = root;
+    const style = document.createElement('style');
+    style.textContent = HsDom.css;
+    document.head.appendChild(style);
+    root.addEventListener('mousemove', (e) => HsDom.mouse(e, HsDom.MOVE));
+    root.addEventListener('mousedown', (e) => HsDom.mouse(e, HsDom.DOWN));
+    root.addEventListener('mouseup', (e) => HsDom.mouse(e, HsDom.UP));
+    root.addEventListener('wheel', (e) => HsDom.mouse(e, HsDom.WHEEL), {passive: true});
+    root.addEventListener('mouseleave', () => HsDom.send(HsDom.LEAVE, 0, 0, 0, 0, 0, 0));
+    root.addEventListener('click', (e) => {
+      // The layer decides the check state of a radio button, not the browser.
+      if (e.target instanceof HTMLInputElement) e.preventDefault();
+    });
+    root.addEventListener('change', (e) => {
+      const id = HsDom.idOf(e.target);
+      if (id) HsDom.send(HsDom.CHANGE, id, e.target.selectedIndex, 0, 0, 0, 0);
+    });
+    document.addEventListener('keydown', (e) => HsDom.key(e, HsDom.KEYDOWN));
+    document.addEventListener('keyup', (e) => HsDom.key(e, HsDom.KEYUP));
+  },
+
+  send(type, id, x, y, button, keys, detail) {
+    Module._hs_web_event(type, id, x, y, button, keys, detail);
+  },
+
+  // The id of the control an element belongs to (0: none).
+  idOf(el) {
+    for (; el && el !== HsDom.root; el = el.parentNode)
+      if (el._hsId) return el._hsId;
+    return 0;
+  },
+
+  keysOf(e) {
+    let k = 0;
+    if (e.buttons & 1) k |= 1;
+    if (e.buttons & 2) k |= 2;
+    if (e.shiftKey) k |= 4;
+    if (e.ctrlKey) k |= 8;
+    if (e.buttons & 4) k |= 16;
+    return k;
+  },
+
+  mouse(e, type) {
+    const id = HsDom.idOf(e.target);
+    if (!id) return;
+    const n = HsDom.nodes.get(id);
+    const r = n.client.getBoundingClientRect();
+    const x = Math.floor(e.clientX - r.left - n.client.clientLeft);
+    const y = Math.floor(e.clientY - r.top - n.client.clientTop);
+    const button = type === HsDom.MOVE || type === HsDom.WHEEL ? 0 : [1, 3, 2][e.button] || 0;
+    // Wheel: 120 a notch, away from the user positive (a line is 40, a pixel 1.2).
+    const detail = type === HsDom.WHEEL ?
+      Math.round(-e.deltaY * [1.2, 40, 120][e.deltaMode]) : e.detail;
+    if (type === HsDom.DOWN && n.kind !== 6) e.preventDefault(); // no text selection, no focus
+    HsDom.send(type, id, x, y, button, HsDom.keysOf(e), detail);
+  },
+
+  key(e, type) {
+    if (!HsDom.root || !HsDom.root.firstChild) return;
+    if (e.target instanceof HTMLElement && e.target.closest('input[type=file],textarea')) return;
+    const code = e.keyCode | 0;
+    HsDom.send(type, 0, code, e.shiftKey ? 1 : 0, 0, HsDom.keysOf(e), 0);
+    if (code === 9) e.preventDefault(); // Tab belongs to the window layer
+    if (type === HsDom.KEYDOWN && e.key.length === 1 && !e.ctrlKey && !e.altKey) {
+      const bytes = new TextEncoder().encode(e.key);
+      const p = Module._malloc(bytes.length + 1);
+      HEAPU8.set(bytes, p);
+      HEAPU8[p + bytes.length] = 0;
+      HsDom.send(HsDom.CHAR, 0, p, 0, 0, 0, 0);
+      Module._free(p);
+    }
+  },
+
+  el(tag, cls, parent) {
+    const e = document.createElement(tag);
+    if (cls) e.className = cls;
+    if (parent) parent.appendChild(e);
+    return e;
+  },
+
+  // kind: 1 form, 2 label, 3 radio button, 4 group box, 5 panel, 6 combo box, 7 tool tip,
+  // 8 combo box with an edit field.
+  create(id, kind, parentId) {
+    HsDom.init();
+    const parent = HsDom.nodes.get(parentId);
+    const n = {kind};
+    let host = parent ? parent.client : HsDom.root;
+    switch (kind) {
+      case 1:
+        n.el = HsDom.el('div', 'hs-window');
+        n.caption = HsDom.el('div', 'hs-caption', n.el);
+        n.client = HsDom.el('div', 'hs-client', n.el);
+        host = HsDom.root;
+        break;
+      case 2:
+        n.el = n.client = HsDom.el('div', 'hs-label');
+        break;
+      case 3:
+        n.el = n.client = HsDom.el('div', 'hs-radio');
+        n.input = HsDom.el('input', '', n.el);
+        n.input.type = 'radio';
+        n.input.tabIndex = -1;
+        n.text = HsDom.el('span', '', n.el);
+        break;
+      case 4:
+        n.el = n.client = HsDom.el('div', 'hs-group');
+        n.frame = HsDom.el('div', 'hs-frame', n.el);
+        n.text = HsDom.el('span', 'hs-title', n.el);
+        break;
+      case 5:
+        n.el = HsDom.el('div', 'hs-panel');
+        n.client = HsDom.el('div', 'hs-client', n.el);
+        n.client.style.background = 'transparent';
+        break;
+      case 6:
+        n.el = n.client = HsDom.el('select', 'hs-combo');
+        break;
+      case 8: // an editable combo box: a text field over the list's button
+        n.el = n.client = HsDom.el('div', 'hs-combo-edit');
+        n.list = HsDom.el('select', 'hs-combo', n.el);
+        n.edit = HsDom.el('input', '', n.el);
+        n.edit.type = 'text';
+        kind = n.kind = 6;
+        break;
+      case 7:
+        n.el = n.client = HsDom.el('div', 'hs-tip hs-hidden');
+        n.head = HsDom.el('div', 'hs-tip-head', n.el);
+        n.icon = HsDom.el('span', 'hs-tip-icon', n.head);
+        n.title = HsDom.el('span', '', n.head);
+        n.text = HsDom.el('div', '', n.el);
+        host = HsDom.root;
+        break;
+    }
+    n.el._hsId = id;
+    n.el.dataset.hsId = id;
+    if (n.client !== n.el) n.client._hsId = id;
+    // A new child paints over its older siblings, as on the other backends: rows of labels
+    // overlap by a few pixels, and a younger row's text is not cut by an older background.
+    host.appendChild(n.el);
+    HsDom.nodes.set(id, n);
+  },
+
+  destroy(id) {
+    const n = HsDom.nodes.get(id);
+    if (!n) return;
+    n.el.remove();
+    HsDom.nodes.delete(id);
+  },
+
+  // Left, top, width, height; inset: the client area's offset inside the element.
+  bounds(id, l, t, w, h, inset) {
+    const n = HsDom.nodes.get(id);
+    if (!n || n.kind === 7) return;
+    const s = n.el.style;
+    s.left = l + 'px';
+    s.top = t + 'px';
+    s.width = Math.max(0, w) + 'px';
+    s.height = Math.max(0, h) + 'px';
+    if (n.kind === 1) {
+      HsDom.root.style.minWidth = (l + w) + 'px';
+      HsDom.root.style.minHeight = (t + h) + 'px';
+      const c = n.client.style;
+      c.left = '0px';
+      c.top = inset + 'px';
+      c.right = '0px';
+      c.bottom = '0px';
+      n.caption.classList.toggle('hs-hidden', inset === 0);
+    } else if (n.kind === 5) {
+      const c = n.client.style;
+      const edge = n.el.classList.contains('hs-edge') ? 2 : 0; // inside the 1 px border
+      c.left = c.top = edge + 'px';
+      c.right = c.bottom = edge + 'px';
+    } else if (n.kind === 3) {
+      n.input.style.top = Math.floor((h - 13) / 2) + 'px';
+    }
+  },
+
+  text(id, text) {
+    const n = HsDom.nodes.get(id);
+    if (!n) return;
+    if (n.kind === 1) {
+      n.caption.textContent = text;
+      document.title = text;
+    } else if (n.kind === 3 || n.kind === 4) {
+      n.text.textContent = text;
+      if (n.kind === 4) n.text.classList.toggle('hs-hidden', text === '');
+    } else if (n.edit) {
+      n.edit.value = text;
+    } else if (n.kind === 2 || n.kind === 5) {
+      (n.kind === 5 ? n.label || (n.label = HsDom.panelLabel(n)) : n.el).textContent = text;
+    }
+  },
+
+  panelLabel(n) {
+    const l = HsDom.el('div', '', n.el);
+    const s = l.style;
+    s.position = 'absolute';
+    s.left = s.top = s.right = s.bottom = '3px';
+    s.display = 'flex';
+    s.alignItems = 'center';
+    s.pointerEvents = 'none';
+    s.overflow = 'hidden';
+    n.el.insertBefore(l, n.client);
+    return l;
+  },
+
+  // Font shorthand, text colour, background colour, decoration; height: the font's pixel size.
+  font(id, font, color, back, decoration, height) {
+    const n = HsDom.nodes.get(id);
+    if (!n || n.kind === 7) return;
+    const s = n.el.style;
+    s.font = font;
+    s.color = color;
+    s.textDecoration = decoration;
+    if (n.kind === 1) n.client.style.background = back;
+    else s.background = back;
+    if (n.kind === 4) {
+      n.text.style.background = back;
+      n.frame.style.top = Math.floor(HsDom.lineHeight(font) / 2) + 'px';
+    }
+    if (n.kind === 5 && n.label) n.label.style.justifyContent = n.label.style.justifyContent;
+  },
+
+  align(id, align) {
+    const n = HsDom.nodes.get(id);
+    if (!n) return;
+    n.el.style.textAlign = align;
+    if (n.label)
+      n.label.style.justifyContent = {left: 'flex-start', right: 'flex-end'}[align] || 'center';
+  },
+
+  edge(id, on) {
+    const n = HsDom.nodes.get(id);
+    if (n && n.kind === 5) n.el.classList.toggle('hs-edge', !!on);
+  },
+
+  visible(id, on) {
+    const n = HsDom.nodes.get(id);
+    if (n && n.kind !== 7) n.el.classList.toggle('hs-hidden', !on);
+  },
+
+  enabled(id, on) {
+    const n = HsDom.nodes.get(id);
+    if (!n) return;
+    if (n.input) n.input.disabled = !on;
+    if (n.kind === 6) n.el.disabled = !on;
+    n.el.style.opacity = '';
+    if (n.kind === 2 || n.kind === 3 || n.kind === 4) n.el.classList.toggle('hs-disabled', !on);
+  },
+
+  cursor(id, cursor) {
+    const n = HsDom.nodes.get(id);
+    if (n) n.el.style.cursor = cursor;
+  },
+
+  check(id, on) {
+    const n = HsDom.nodes.get(id);
+    if (n && n.input) n.input.checked = !!on;
+  },
+
+  // Items joined by "\n"; the selected index (-1: none).
+  items(id, joined, selected) {
+    const n = HsDom.nodes.get(id);
+    if (!n || n.kind !== 6) return;
+    const list = n.list || n.el;
+    list.textContent = '';
+    if (joined !== '' || selected >= 0)
+      for (const t of joined.split('\n')) HsDom.el('option', '', list).textContent = t;
+    list.selectedIndex = selected;
+  },
+
+  select(id, selected) {
+    const n = HsDom.nodes.get(id);
+    if (n && n.kind === 6) (n.list || n.el).selectedIndex = selected;
+  },
+
+  restack(id, toFront) {
+    const n = HsDom.nodes.get(id);
+    if (!n || !n.el.parentNode) return;
+    const p = n.el.parentNode;
+    // Front first in the layer; the DOM paints later children on top.
+    if (toFront) p.appendChild(n.el);
+    else p.insertBefore(n.el, p.firstChild);
+  },
+
+  focus(id) {
+    const n = HsDom.nodes.get(id);
+    if (n && n.kind === 6) n.el.focus({preventScroll: true});
+  },
+
+  // Tool tip: title, text, icon (0 .. 3), colours, font, margin.
+  tip(id, title, text, icon, color, back, font, margin) {
+    const n = HsDom.nodes.get(id);
+    if (!n || n.kind !== 7) return;
+    const s = n.el.style;
+    s.font = font;
+    s.color = color;
+    s.borderColor = color;
+    s.background = back;
+    s.padding = (margin + 3) + 'px';
+    n.head.classList.toggle('hs-hidden', !title && !icon);
+    n.icon.className = 'hs-tip-icon i' + icon + (icon ? '' : ' hs-hidden');
+    n.icon.textContent = ['', 'i', '!', '\u00d7'][icon] || '';
+    n.title.textContent = title;
+    n.text.textContent = text.replace(/\r\n/g, '\n');
+    n.text.classList.toggle('hs-hidden', text === '');
+  },
+
+  // Shows a tool tip at (x, y) of the form's client area (-1: hides it).
+  showTip(id, formId, x, y) {
+    const n = HsDom.nodes.get(id);
+    if (!n || n.kind !== 7) return;
+    if (x < 0) return n.el.classList.add('hs-hidden');
+    const f = HsDom.nodes.get(formId);
+    const r = f ? f.client.getBoundingClientRect() : {left: 0, top: 0};
+    const root = HsDom.root.getBoundingClientRect();
+    n.el.style.left = Math.round(r.left - root.left + x) + 'px';
+    n.el.style.top = Math.round(r.top - root.top + y) + 'px';
+    n.el.classList.remove('hs-hidden');
+  },
+
+  measureCanvas: null,
+  metrics(font, text) {
+    if (!HsDom.measureCanvas) HsDom.measureCanvas = document.createElement('canvas');
+    const g = HsDom.measureCanvas.getContext('2d');
+    g.font = font;
+    return g.measureText(text);
+  },
+  measure(font, text) {
+    return Math.round(HsDom.metrics(font, text).width);
+  },
+  heights: new Map(),
+  lineHeight(font) {
+    let h = HsDom.heights.get(font);
+    if (h === undefined) {
+      const m = HsDom.metrics(font, 'Hg');
+      h = Math.round(m.fontBoundingBoxAscent) + Math.round(m.fontBoundingBoxDescent);
+      HsDom.heights.set(font, h);
+    }
+    return h;
+  },
+
+  // Synthetic input at (x, y) of a control's client area: a real DOM event at that spot, which
+  // reaches the backend through the same listeners as the user's own.
+  // button: 1 left, 2 right, 3 middle (0 for moves); wheel: a delta in 120ths of a notch.
+  pointer(id, type, x, y, button, wheel) {
+    const n = HsDom.nodes.get(id);
+    if (!n) return;
+    const r = n.client.getBoundingClientRect();
+    const cx = r.left + n.client.clientLeft + x + 0.5, cy = r.top + n.client.clientTop + y + 0.5;
+    const target = document.elementFromPoint(cx, cy) || n.client;
+    const flag = [0, 1, 2, 4][button] || 0;
+    const init = {bubbles: true, cancelable: true, view: window, clientX: cx, clientY: cy,
+      button: [0, 0, 2, 1][button] || 0, buttons: type === 'mousedown' ? flag : 0, detail: 1};
+    if (type === 'wheel')
+      return target.dispatchEvent(new WheelEvent('wheel', Object.assign(init, {deltaMode: 1, deltaY: -wheel / 40})));
+    target.dispatchEvent(new MouseEvent(type, init));
+  },
+  keyEvent(type, code) {
+    const e = new KeyboardEvent(type, {bubbles: true, cancelable: true, key: String.fromCharCode(code)});
+    Object.defineProperty(e, 'keyCode', {get: () => code});
+    document.dispatchEvent(e);
+  },
+  // What an element holds now, read back from the page (tests): fields joined by "\x1f".
+  inspect(id) {
+    const n = HsDom.nodes.get(id);
+    if (!n || !n.el.isConnected) return '';
+    const textEl = n.kind === 1 ? n.caption : n.kind === 5 ? n.label : n.edit || n.text || n.el;
+    const s = getComputedStyle(n.kind === 3 || n.kind === 4 ? n.text : n.el);
+    const back = getComputedStyle(n.kind === 1 ? n.client : n.kind === 4 ? n.text : n.el);
+    const rgb = (c) => {
+      const m = /(\d+), (\d+), (\d+)/.exec(c) || [0, 0, 0, 0];
+      return (+m[1]) | (+m[2] << 8) | (+m[3] << 16);
+    };
+    const align = n.kind === 5 && n.label ?
+      {'flex-end': 'right', 'center': 'center'}[n.label.style.justifyContent] || 'left' :
+      s.textAlign;
+    const list = n.kind === 6 ? n.list || n.el : null;
+    const el = n.el;
+    const shown = getComputedStyle(el).display !== 'none';
+    const enabled = n.input ? !n.input.disabled : list ? !list.disabled :
+      !el.classList.contains('hs-disabled');
+    return [textEl ? (textEl.value !== undefined && n.edit ? textEl.value : textEl.textContent) : '',
+      parseFloat(s.fontSize), +s.fontWeight >= 600 ? 1 : 0, s.fontStyle === 'italic' ? 1 : 0,
+      s.textDecorationLine.includes('underline') ? 1 : 0, rgb(s.color), rgb(back.backgroundColor),
+      align, shown ? 1 : 0, enabled ? 1 : 0, n.input && n.input.checked ? 1 : 0,
+      list ? Array.from(list.options).map((o) => o.text).join('\n') : '',
+      list ? list.selectedIndex : -1, el.offsetLeft, el.offsetTop, el.offsetWidth, el.offsetHeight,
+    ].join('\x1f');
+  },
+  // The id of the control whose client area holds id's element (0: none), and the ids of the
+  // elements in a client area in painting order (back first).
+  parentOf(id) {
+    const n = HsDom.nodes.get(id);
+    return n && n.el.parentNode ? HsDom.idOf(n.el.parentNode) : 0;
+  },
+  order(id) {
+    const n = HsDom.nodes.get(id);
+    if (!n) return '';
+    return Array.from(n.client.children).map((e) => e._hsId || 0).filter((x) => x).join(',');
+  },
+  exists(id) {
+    const n = HsDom.nodes.get(id);
+    return n && n.el.isConnected ? 1 : 0;
+  },
+
+  leave() {
+    if (HsDom.root) HsDom.root.dispatchEvent(new MouseEvent('mouseleave', {}));
+  },
+  pick(id, index) {
+    const n = HsDom.nodes.get(id);
+    if (!n || n.kind !== 6 || n.el.disabled) return 0;
+    n.el.selectedIndex = index;
+    n.el.dispatchEvent(new Event('change', {bubbles: true}));
+    return 1;
+  },
+};
