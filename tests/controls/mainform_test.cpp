@@ -1,6 +1,6 @@
 // The main form, start-up, the message loop, closing and placement.
-#include "controls/label.h"
 #include "controls/mainform.h"
+#include "controls/label.h"
 #include "controls/radiobutton.h"
 #include "tests/support/ui_fixture.h"
 

@@ -155,7 +155,6 @@ void TSimulator::PressKey(int key, bool shift) {
   if (TControl* f = KeyTarget()) f->NotifyKeyUp(key);
 }
 
-
 void TSimulator::PostClick(TControl& c, int button) {
   b_.Post(this, [this, &c, button] {
     if (b_.Exists(&c)) Click(c, button);
