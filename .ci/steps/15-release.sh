@@ -7,16 +7,8 @@ export DEBIAN_FRONTEND=noninteractive
 start=$SECONDS
 
 packages=(cmake make g++ clang libgtest-dev libgmock-dev qt6-base-dev clang-format git)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo_cmd=()
-  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source .ci/lib.sh
+hs_install_missing "${packages[@]}"
 
 jobs=$(($(nproc) < 2 ? $(nproc) : 2))
 for compiler in gcc clang; do

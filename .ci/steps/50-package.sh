@@ -12,14 +12,8 @@ sudo_cmd=()
 [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
 packages=(cmake make g++ libgtest-dev libgmock-dev qt6-base-dev dpkg-dev file
           desktop-file-utils appstream imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source .ci/lib.sh
+hs_install_missing "${packages[@]}"
 
 fail() {
   echo "package stage failed: $*" >&2

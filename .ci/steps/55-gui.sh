@@ -6,16 +6,8 @@ export DEBIAN_FRONTEND=noninteractive
 
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev fonts-dejavu-core
           fonts-liberation xvfb xauth xdotool openbox)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo_cmd=()
-  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source .ci/lib.sh
+hs_install_missing "${packages[@]}"
 
 jobs=$(($(nproc) < 2 ? $(nproc) : 2))
 cmake --preset default >/dev/null

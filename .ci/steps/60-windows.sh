@@ -10,16 +10,8 @@ start=$SECONDS
 packages=(cmake make g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
           binutils-mingw-w64-x86-64 libgtest-dev libgmock-dev wine wine64 fonts-wine xvfb xauth
           xdotool imagemagick unzip)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo_cmd=()
-  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source .ci/lib.sh
+hs_install_missing "${packages[@]}"
 echo "packages ready ($((SECONDS - start)) s)"
 
 source tools/windows/wine-env.sh

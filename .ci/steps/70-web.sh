@@ -7,20 +7,12 @@ export DEBIAN_FRONTEND=noninteractive
 start=$SECONDS
 
 packages=(cmake make libgtest-dev emscripten chromium fonts-liberation2)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
 # Node.js and npm may come from elsewhere than Debian (a Node.js that bundles npm conflicts
 # with Debian's npm package): only what is missing.
-command -v node >/dev/null || missing+=(nodejs)
-command -v npm >/dev/null || missing+=(npm)
-if ((${#missing[@]})); then
-  sudo_cmd=()
-  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
+source .ci/lib.sh
+hs_install_missing "${packages[@]}"
 echo "packages ready ($((SECONDS - start)) s)"
 
 jobs=$(($(nproc) < 2 ? $(nproc) : 2))
