@@ -29,7 +29,7 @@ int RunHeroSheet(int argc, char** argv) {
     ShowCredits();
     return 0;
   }
-  MainScheme = new TClassMainForm_27BA6A4();
+  MainScheme = new TMainForm();
   Start(MainScheme->mainForm);
   Run(ApplicationWindow());
   delete MainScheme;

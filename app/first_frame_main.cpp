@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   };
   if (!InstallNativeBackend(argc, argv)) return 1;
   double backendMs = ms();
-  auto* scheme = new TClassMainForm_27BA6A4();
+  auto* scheme = new TMainForm();
   double builtMs = ms();
   TFirstPaint probe;
   auto& qt = static_cast<TQtBackend&>(Backend());

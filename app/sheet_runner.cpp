@@ -122,7 +122,7 @@ TSheetRunner::TSheetRunner(std::unique_ptr<TSheetInput> input) : input_(std::mov
 
   mouse_ = std::make_unique<TSimulator>();
   if (!input_) input_ = std::make_unique<TSimulatorInput>(*mouse_);
-  scheme_ = new TClassMainForm_27BA6A4();
+  scheme_ = new TMainForm();
   MainScheme = scheme_;
   Register();
   Start(scheme_->mainForm);
@@ -154,12 +154,12 @@ void TSheetRunner::Name(std::string name, TControl* c) {
 }
 
 void TSheetRunner::Register() {
-  TClassMainForm_27BA6A4& s = *scheme_;
+  TMainForm& s = *scheme_;
   Name("form", s.mainForm->Control);
   Name("clear", s.clearLabel->Control);
   Name("settings", s.settingsLabel->Control);
 
-  if (auto* p = SubScheme<TClassChildPanel_2777C8C>(s.settingsScheme)) {
+  if (auto* p = SubScheme<TSettingsPanel>(s.settingsPanel)) {
     Name("panel", p->SettingsPanel->Control);
     Name("panel.exit", p->CloseLabel->Control);
     Name("panel.languageLabel", p->LanguageLabel->Control);

@@ -20,7 +20,7 @@
 
 #include "ui/control.h"
 
-class TClassMainForm_27BA6A4;
+class TMainForm;
 class TSimulator;
 
 // The user's hands: how the runner's moves, clicks, picks and closes reach the sheet on the
@@ -59,7 +59,7 @@ class TSheetRunner {
   // The dump line of one control (without the line break).
   static std::string DumpLine(const std::string& name, const TControl& c);
 
-  TClassMainForm_27BA6A4* Scheme() const { return scheme_; }
+  TMainForm* Scheme() const { return scheme_; }
   TSimulator& Mouse() { return *mouse_; }
   bool Closed() const { return closed_; }
 
@@ -70,7 +70,7 @@ class TSheetRunner {
   std::string Dump() const;
   void Shutdown();
 
-  TClassMainForm_27BA6A4* scheme_ = nullptr;
+  TMainForm* scheme_ = nullptr;
   std::unique_ptr<TSimulator> mouse_;
   std::unique_ptr<TSheetInput> input_;
   std::vector<std::pair<std::string, TControl*>> names_;

@@ -65,7 +65,7 @@ struct LoaderHost : TScheme {
       commands->onEvent[3 + l] = MakeEvent<&THIStrList::doAdd>(lists[l]);
     }
     loader->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(commands);
-    loader->SetMake(&MakeSubScheme<TClassMultiElement_39C8CB0>);
+    loader->SetMake(&MakeSubScheme<TChoiceLoader>);
   }
   void Load() {
     for (auto* l : lists)
@@ -113,9 +113,9 @@ void BM_ReapplyOneAnswer(benchmark::State& state) {
   auto* others = build::Container(host, nullptr, 4, 1);
   effects->Data[0] = MakeEvent<&THIStrList::GetArray>(own);
   others->Data[0] = MakeEvent<&THIStrList::GetArray>(other);
-  tables->SetMake(&MakeSubScheme<TClassMultiElement_39C3B9C>);
-  effects->SetMake(&MakeSubScheme<TClassMultiElement_27F3954>);
-  others->SetMake(&MakeSubScheme<TClassMultiElement_27F3954>);
+  tables->SetMake(&MakeSubScheme<TResultTables>);
+  effects->SetMake(&MakeSubScheme<TAnswerEffects>);
+  others->SetMake(&MakeSubScheme<TAnswerEffects>);
   for (int i = 0; i < 70; ++i)
     own->Lines.Add(std::to_string(i % 7) + " " + std::to_string(101 + i % 4) + " 1");
   for (int64_t i = 0; i < state.range(0); ++i)

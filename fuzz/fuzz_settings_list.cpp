@@ -107,12 +107,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ResetRuntime();
   {
     TSimulator mouse;
-    auto* scheme = new TClassMainForm_27BA6A4();
+    auto* scheme = new TMainForm();
     MainScheme = scheme;
     Start(scheme->mainForm);
-    THIMultiElement* container = scheme->settingsScheme;
+    THIMultiElement* container = scheme->settingsPanel;
     auto* panel = container && container->Boundary
-                      ? dynamic_cast<TClassChildPanel_2777C8C*>(container->Boundary->Owner)
+                      ? dynamic_cast<TSettingsPanel*>(container->Boundary->Owner)
                       : nullptr;
     Check(panel != nullptr, "no settings panel");
     mouse.Click(*scheme->settingsLabel->Control);

@@ -73,3 +73,11 @@ THIEditMulti* MakeSubScheme(THIMultiElement* container, TControl* parentWindow,
   S* s = new S(parentWindow, parentScheme, container);
   return s->Boundary();
 }
+
+// The make function of entry N of a sub-scheme class S built from a table of layouts.
+template <class S, int N>
+THIEditMulti* MakeSubSchemeOf(THIMultiElement* container, TControl* parentWindow,
+                              TScheme* parentScheme) {
+  S* s = new S(parentWindow, parentScheme, container, N);
+  return s->Boundary();
+}

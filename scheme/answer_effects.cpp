@@ -6,9 +6,8 @@ using build::ContainerWork;
 using build::ParentData;
 using build::ParentEvent;
 
-TClassMultiElement_27F3954::TClassMultiElement_27F3954(TControl* parentWindow,
-                                                       TScheme* parentScheme,
-                                                       THIMultiElement* container)
+TAnswerEffects::TAnswerEffects(TControl* parentWindow, TScheme* parentScheme,
+                               THIMultiElement* container)
     : TSubScheme(parentScheme) {
   Edit = MakeBoundary(container, 3);
 
@@ -70,5 +69,5 @@ TClassMultiElement_27F3954::TClassMultiElement_27F3954(TControl* parentWindow,
 
   // Nested sub-schemes.
   for (THIMultiElement* stage : stages)
-    stage->SetMake(&MakeSubScheme<TClassMultiElement_27F74F4>);
+    stage->SetMake(&MakeSubScheme<TEffectApplier>);
 }

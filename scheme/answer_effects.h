@@ -10,10 +10,9 @@
 
 #include "scheme/build.h"
 
-class TClassMultiElement_27F3954 : public TSubScheme {
+class TAnswerEffects : public TSubScheme {
  public:
-  TClassMultiElement_27F3954(TControl* parentWindow, TScheme* parentScheme,
-                             THIMultiElement* container);
+  TAnswerEffects(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
   THIEditMulti* Edit;
   THIMemory* Answer;

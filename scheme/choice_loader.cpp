@@ -4,8 +4,7 @@
 
 using build::ParentEvent;
 
-TClassMultiElement_39C8CB0::TClassMultiElement_39C8CB0(TControl*, TScheme* parentScheme,
-                                                       THIMultiElement* container)
+TChoiceLoader::TChoiceLoader(TControl*, TScheme* parentScheme, THIMultiElement* container)
     : TSubScheme(parentScheme) {
   Edit = MakeBoundary(container, 1);
 

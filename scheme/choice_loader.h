@@ -21,10 +21,9 @@ inline constexpr int Blocks = sheet::Blocks;                 // block numbers wr
 inline constexpr int FirstLineCommand = sheet::FirstLineCommand;  // block b: line command 3 + b
 }  // namespace choice_format
 
-class TClassMultiElement_39C8CB0 : public TSubScheme {
+class TChoiceLoader : public TSubScheme {
  public:
-  TClassMultiElement_39C8CB0(TControl* parentWindow, TScheme* parentScheme,
-                             THIMultiElement* container);
+  TChoiceLoader(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
   THIEditMulti* Edit;
   THIHub* StartHub;

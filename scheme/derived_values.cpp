@@ -1,7 +1,6 @@
 #include "scheme/derived_values.h"
 
-TClassMultiElement_39D20EC::TClassMultiElement_39D20EC(TControl*, TScheme* parentScheme,
-                                                       THIMultiElement* container)
+TDerivedValues::TDerivedValues(TControl*, TScheme* parentScheme, THIMultiElement* container)
     : TSubScheme(parentScheme) {
   Edit = MakeBoundary(container, 1);
 

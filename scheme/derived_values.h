@@ -6,10 +6,9 @@
 
 #include "scheme/build.h"
 
-class TClassMultiElement_39D20EC : public TSubScheme {
+class TDerivedValues : public TSubScheme {
  public:
-  TClassMultiElement_39D20EC(TControl* parentWindow, TScheme* parentScheme,
-                             THIMultiElement* container);
+  TDerivedValues(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
   THIEditMulti* Edit;
   THIArrayRW* ReadIntelligence;

@@ -3,8 +3,7 @@
 using build::ParentData;
 using build::ParentEvent;
 
-TClassMultiElement_27F74F4::TClassMultiElement_27F74F4(TControl*, TScheme* parentScheme,
-                                                       THIMultiElement* container)
+TEffectApplier::TEffectApplier(TControl*, TScheme* parentScheme, THIMultiElement* container)
     : TSubScheme(parentScheme) {
   Edit = MakeBoundary(container, 1);
 

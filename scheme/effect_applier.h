@@ -11,10 +11,9 @@
 
 #include "scheme/build.h"
 
-class TClassMultiElement_27F74F4 : public TSubScheme {
+class TEffectApplier : public TSubScheme {
  public:
-  TClassMultiElement_27F74F4(TControl* parentWindow, TScheme* parentScheme,
-                             THIMultiElement* container);
+  TEffectApplier(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
   THIEditMulti* Edit;
   THIArrayRW* ReadItem;

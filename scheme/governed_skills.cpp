@@ -2,8 +2,7 @@
 
 using build::ParentEvent;
 
-TClassMultiElement_27DDB04::TClassMultiElement_27DDB04(TControl*, TScheme* parentScheme,
-                                                       THIMultiElement* container)
+TGovernedSkills::TGovernedSkills(TControl*, TScheme* parentScheme, THIMultiElement* container)
     : TSubScheme(parentScheme) {
   Edit = MakeBoundary(container, 1);
 

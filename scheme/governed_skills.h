@@ -5,10 +5,9 @@
 
 #include "scheme/build.h"
 
-class TClassMultiElement_27DDB04 : public TSubScheme {
+class TGovernedSkills : public TSubScheme {
  public:
-  TClassMultiElement_27DDB04(TControl* parentWindow, TScheme* parentScheme,
-                             THIMultiElement* container);
+  TGovernedSkills(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
   THIEditMulti* Edit;
   THIFor* StrengthSkills;

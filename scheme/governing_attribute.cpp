@@ -2,8 +2,8 @@
 
 using build::ParentEvent;
 
-TClassMultiElement_27EBE84::TClassMultiElement_27EBE84(TControl*, TScheme* parentScheme,
-                                                       THIMultiElement* container)
+TGoverningAttribute::TGoverningAttribute(TControl*, TScheme* parentScheme,
+                                         THIMultiElement* container)
     : TSubScheme(parentScheme) {
   Edit = MakeBoundary(container, 1);
 

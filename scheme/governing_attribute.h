@@ -5,10 +5,9 @@
 
 #include "scheme/build.h"
 
-class TClassMultiElement_27EBE84 : public TSubScheme {
+class TGoverningAttribute : public TSubScheme {
  public:
-  TClassMultiElement_27EBE84(TControl* parentWindow, TScheme* parentScheme,
-                             THIMultiElement* container);
+  TGoverningAttribute(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
   THIEditMulti* Edit;
   THIHub* Hub;

@@ -3,8 +3,7 @@
 using build::ParentData;
 using build::ParentEvent;
 
-TClassMultiElement_27CA968::TClassMultiElement_27CA968(TControl*, TScheme* parentScheme,
-                                                       THIMultiElement* container)
+THighlight::THighlight(TControl*, TScheme* parentScheme, THIMultiElement* container)
     : TSubScheme(parentScheme) {
   Edit = MakeBoundary(container, 2);
 

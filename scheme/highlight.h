@@ -10,10 +10,9 @@
 #include "scheme/build.h"
 #include "scheme/build_ui.h"
 
-class TClassMultiElement_27CA968 : public TSubScheme {
+class THighlight : public TSubScheme {
  public:
-  TClassMultiElement_27CA968(TControl* parentWindow, TScheme* parentScheme,
-                             THIMultiElement* container);
+  THighlight(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
   static constexpr int Items = 25;
 

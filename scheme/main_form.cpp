@@ -13,7 +13,7 @@
 
 using build::ContainerWork;
 
-TClassMainForm_27BA6A4* MainScheme = nullptr;
+TMainForm* MainScheme = nullptr;
 
 namespace {
 
@@ -52,7 +52,7 @@ void TabStop(THIWin* w, int32_t order) {
 
 }  // namespace
 
-void TClassMainForm_27BA6A4::SetKeyboardOrder() {
+void TMainForm::SetKeyboardOrder() {
   // The answers of one question share a position: Tab reaches the question, the arrows its
   // answers. Then the two command labels; the settings panel's controls while it is open.
   int32_t order = 0;
@@ -64,13 +64,13 @@ void TClassMainForm_27BA6A4::SetKeyboardOrder() {
   }
   TabStop(clearLabel, ++order);
   TabStop(settingsLabel, ++order);
-  if (auto* p = Built<TClassChildPanel_2777C8C>(settingsScheme)) {
+  if (auto* p = Built<TSettingsPanel>(settingsPanel)) {
     TabStop(p->LanguageBox, ++order);
     TabStop(p->CloseLabel, ++order);
   }
 }
 
-TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
+TMainForm::TMainForm() {
   // 1. The language, before any caption is made.
   Localization.Language = "";
   Localization.BuiltIn.SetText("btn_clear");
@@ -109,14 +109,14 @@ TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
   TControl* form = mainForm->Control;
 
   // 3. The other elements.
-  settingsScheme = build::Container(*this, form, 0, 0);
+  settingsPanel = build::Container(*this, form, 0, 0);
   proficiencyBox = build::Container(*this, form, 2, 0);
   attributesBox = build::Container(*this, form, 2, 0);
   skillsBox = build::Container(*this, form, 2, 0);
   otherBox = build::Container(*this, form, 2, 0);
   hoverHub = build::Hub(*this, 2);
-  skillStage = build::Container(*this, form, 2, 0);
-  attributeStage = build::Container(*this, form, 2, 0);
+  governingAttribute = build::Container(*this, form, 2, 0);
+  governedSkills = build::Container(*this, form, 2, 0);
   question1 = build::Container(*this, form, 2, 0);
   question2 = build::Container(*this, form, 2, 0);
   question3 = build::Container(*this, form, 2, 0);
@@ -127,9 +127,9 @@ TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
   hoverFilter = Add<THIChangeMon>();
   startHub = build::Hub(*this, 2);
   choiceLoader = build::Container(*this, form, 1, 0);
-  scoreStore = build::Container(*this, form, 0, 0);
+  derivedValues = build::Container(*this, form, 0, 0);
   reportSwitch = build::MTIndexToChanel(*this, sheet::Reports);
-  scoreRouter = build::Container(*this, form, 1, 0);
+  relatedLabels = build::Container(*this, form, 1, 0);
   questionCommand = build::MTChanelToIndex(*this, sheet::PlainCommands);
   boxCommand = build::MTChanelToIndex(*this, sheet::Reports);
 
@@ -148,11 +148,11 @@ TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
   question2->onEvent[1] = ContainerWork(question3, 0);
   question3->onEvent[1] = ContainerWork(question4, 0);
   question4->onEvent[1] = ContainerWork(question5, 0);
-  question5->onEvent[1] = ContainerWork(scoreStore, 0);
+  question5->onEvent[1] = ContainerWork(derivedValues, 0);
   // Reports: 0 commit, 1 hover, 2 .. 5 box highlights.
   for (THIMultiElement* q : {question1, question2, question3, question4, question5})
     q->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(reportSwitch);
-  scoreRouter->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(reportSwitch);
+  relatedLabels->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(reportSwitch);
   reportSwitch->onEvent[0] = MakeEvent<&THIHub::doEvent>(commitHub);
   reportSwitch->onEvent[1] = MakeEvent<&THIChangeMon::doData>(hoverFilter);
   for (uint16_t k = sheet::FirstBoxReport; k < sheet::Reports; ++k)
@@ -169,39 +169,39 @@ TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
   questionCommand->onIndex = ContainerWork(question1, 0);
   // The box chain; hovered rows go through the score stages to the related labels.
   boxCommand->onIndex = ContainerWork(attributesBox, 0);
-  attributesBox->onEvent[0] = ContainerWork(attributeStage, 0);
+  attributesBox->onEvent[0] = ContainerWork(governedSkills, 0);
   attributesBox->onEvent[1] = ContainerWork(skillsBox, 0);
-  skillsBox->onEvent[0] = ContainerWork(skillStage, 0);
+  skillsBox->onEvent[0] = ContainerWork(governingAttribute, 0);
   skillsBox->onEvent[1] = ContainerWork(proficiencyBox, 0);
-  proficiencyBox->onEvent[0] = ContainerWork(scoreRouter, 4);
+  proficiencyBox->onEvent[0] = ContainerWork(relatedLabels, 4);
   proficiencyBox->onEvent[1] = ContainerWork(otherBox, 0);
-  otherBox->onEvent[0] = ContainerWork(scoreRouter, 5);
-  attributeStage->onEvent[0] = ContainerWork(scoreRouter, 0);
-  attributeStage->onEvent[1] = ContainerWork(scoreRouter, 1);
-  skillStage->onEvent[0] = ContainerWork(scoreRouter, 2);
-  skillStage->onEvent[1] = ContainerWork(scoreRouter, 3);
+  otherBox->onEvent[0] = ContainerWork(relatedLabels, 5);
+  governedSkills->onEvent[0] = ContainerWork(relatedLabels, 0);
+  governedSkills->onEvent[1] = ContainerWork(relatedLabels, 1);
+  governingAttribute->onEvent[0] = ContainerWork(relatedLabels, 2);
+  governingAttribute->onEvent[1] = ContainerWork(relatedLabels, 3);
   // The two command labels.
   clearLabel->onClick = Channel(questionCommand, 1);
-  settingsLabel->onClick = ContainerWork(settingsScheme, 0);
+  settingsLabel->onClick = ContainerWork(settingsPanel, 0);
 
   // 6. The sub-schemes, built at once in this order.
-  settingsScheme->SetMake(&MakeSubScheme<TClassChildPanel_2777C8C>);
-  proficiencyBox->SetMake(&MakeSubScheme<TClassChildGroupBox_2784D64>);
+  settingsPanel->SetMake(&MakeSubScheme<TSettingsPanel>);
+  proficiencyBox->SetMake(&MakeSubSchemeOf<TResultBox, 2>);
   mainForm->AttachHints(nullptr);
-  attributesBox->SetMake(&MakeSubScheme<TClassChildGroupBox_27C031C>);
-  skillsBox->SetMake(&MakeSubScheme<TClassChildGroupBox_27B86D0>);
-  otherBox->SetMake(&MakeSubScheme<TClassChildGroupBox_27E5554>);
-  skillStage->SetMake(&MakeSubScheme<TClassMultiElement_27EBE84>);
-  attributeStage->SetMake(&MakeSubScheme<TClassMultiElement_27DDB04>);
-  question1->SetMake(&MakeSubScheme<TClassChildGroupBox_27ED204>);
-  question2->SetMake(&MakeSubScheme<TClassChildGroupBox_28009CC>);
-  question3->SetMake(&MakeSubScheme<TClassChildGroupBox_28096C8>);
-  question4->SetMake(&MakeSubScheme<TClassChildGroupBox_27FE3AC>);
-  question5->SetMake(&MakeSubScheme<TClassChildGroupBox_281907C>);
-  resultTables->SetMake(&MakeSubScheme<TClassMultiElement_39C3B9C>);
-  choiceLoader->SetMake(&MakeSubScheme<TClassMultiElement_39C8CB0>);
-  scoreStore->SetMake(&MakeSubScheme<TClassMultiElement_39D20EC>);
-  scoreRouter->SetMake(&MakeSubScheme<TClassMultiElement_39D98BC>);
+  attributesBox->SetMake(&MakeSubSchemeOf<TResultBox, 0>);
+  skillsBox->SetMake(&MakeSubSchemeOf<TResultBox, 1>);
+  otherBox->SetMake(&MakeSubSchemeOf<TResultBox, 3>);
+  governingAttribute->SetMake(&MakeSubScheme<TGoverningAttribute>);
+  governedSkills->SetMake(&MakeSubScheme<TGovernedSkills>);
+  question1->SetMake(&MakeSubSchemeOf<TQuestionGroup, 1>);
+  question2->SetMake(&MakeSubSchemeOf<TQuestionGroup, 2>);
+  question3->SetMake(&MakeSubSchemeOf<TQuestionGroup, 3>);
+  question4->SetMake(&MakeSubSchemeOf<TQuestionGroup, 4>);
+  question5->SetMake(&MakeSubSchemeOf<TQuestionGroup, 5>);
+  resultTables->SetMake(&MakeSubScheme<TResultTables>);
+  choiceLoader->SetMake(&MakeSubScheme<TChoiceLoader>);
+  derivedValues->SetMake(&MakeSubScheme<TDerivedValues>);
+  relatedLabels->SetMake(&MakeSubScheme<TRelatedLabels>);
 
   // 7. No tool tips on the labels; the keyboard moves between the questions and commands.
   clearLabel->AttachHints(nullptr);
@@ -210,7 +210,7 @@ TClassMainForm_27BA6A4::TClassMainForm_27BA6A4() {
   form->SetTabNavigation(true);
 }
 
-TClassMainForm_27BA6A4::~TClassMainForm_27BA6A4() {
+TMainForm::~TMainForm() {
   // Everything else first; the form and its windows last.
   DestroyElements();
 }

@@ -20,21 +20,21 @@
 inline constexpr std::string_view ClearKey = "btn_clear";
 inline constexpr std::string_view SettingsKey = "btn_settings";
 
-class TClassMainForm_27BA6A4 : public TScheme {
+class TMainForm : public TScheme {
  public:
-  TClassMainForm_27BA6A4();
-  ~TClassMainForm_27BA6A4() override;
+  TMainForm();
+  ~TMainForm() override;
 
   THITranslator Localization;
   THIMainForm* mainForm;
-  THIMultiElement* settingsScheme;
+  THIMultiElement* settingsPanel;
   THIMultiElement* proficiencyBox;
   THIMultiElement* attributesBox;
   THIMultiElement* skillsBox;
   THIMultiElement* otherBox;
   THIHub* hoverHub;
-  THIMultiElement* skillStage;
-  THIMultiElement* attributeStage;
+  THIMultiElement* governingAttribute;
+  THIMultiElement* governedSkills;
   THIMultiElement* question1;
   THIMultiElement* question2;
   THIMultiElement* question3;
@@ -45,9 +45,9 @@ class TClassMainForm_27BA6A4 : public TScheme {
   THIChangeMon* hoverFilter;
   THIHub* startHub;
   THIMultiElement* choiceLoader;
-  THIMultiElement* scoreStore;
+  THIMultiElement* derivedValues;
   THIMT_IndexToChanel* reportSwitch;
-  THIMultiElement* scoreRouter;
+  THIMultiElement* relatedLabels;
   THIMT_ChanelToIndex* questionCommand;
   THIMT_ChanelToIndex* boxCommand;
   THILabel* clearLabel;
@@ -59,4 +59,4 @@ class TClassMainForm_27BA6A4 : public TScheme {
 };
 
 // The scheme of the running program, or nullptr.
-extern TClassMainForm_27BA6A4* MainScheme;
+extern TMainForm* MainScheme;

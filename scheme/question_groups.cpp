@@ -43,7 +43,7 @@ TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
     Lines = build::StrList(*this, layout.File);
   }
   Effects = build::Container(*this, parentWindow, 4, 1);
-  Highlight = build::Container(*this, parentWindow, TClassMultiElement_27CA968::Items, 1);
+  Highlight = build::Container(*this, parentWindow, THighlight::Items, 1);
   Report = build::MTChanelToIndex(*this, sheet::Reports);
   Commands = build::MTIndexToChanel(*this, layout.CommandCount);
   InHub = build::Hub(*this, 2);
@@ -157,8 +157,8 @@ TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
         MakeEvent<&THIWin::doFont>(Answers[static_cast<size_t>(k)]);
 
   // Nested sub-schemes.
-  Effects->SetMake(&MakeSubScheme<TClassMultiElement_27F3954>);
-  Highlight->SetMake(&MakeSubScheme<TClassMultiElement_27CA968>);
+  Effects->SetMake(&MakeSubScheme<TAnswerEffects>);
+  Highlight->SetMake(&MakeSubScheme<THighlight>);
 }
 
 const TQuestionLayout& QuestionLayout(int question) {
@@ -212,27 +212,6 @@ const TQuestionLayout& QuestionLayout(int question) {
   return layouts[question >= 1 && question <= 5 ? question - 1 : 0];
 }
 
-TClassChildGroupBox_27ED204::TClassChildGroupBox_27ED204(TControl* parentWindow,
-                                                         TScheme* parentScheme,
-                                                         THIMultiElement* container)
-    : TQuestionGroup(parentWindow, parentScheme, container, QuestionLayout(1)) {}
-
-TClassChildGroupBox_28009CC::TClassChildGroupBox_28009CC(TControl* parentWindow,
-                                                         TScheme* parentScheme,
-                                                         THIMultiElement* container)
-    : TQuestionGroup(parentWindow, parentScheme, container, QuestionLayout(2)) {}
-
-TClassChildGroupBox_28096C8::TClassChildGroupBox_28096C8(TControl* parentWindow,
-                                                         TScheme* parentScheme,
-                                                         THIMultiElement* container)
-    : TQuestionGroup(parentWindow, parentScheme, container, QuestionLayout(3)) {}
-
-TClassChildGroupBox_27FE3AC::TClassChildGroupBox_27FE3AC(TControl* parentWindow,
-                                                         TScheme* parentScheme,
-                                                         THIMultiElement* container)
-    : TQuestionGroup(parentWindow, parentScheme, container, QuestionLayout(4)) {}
-
-TClassChildGroupBox_281907C::TClassChildGroupBox_281907C(TControl* parentWindow,
-                                                         TScheme* parentScheme,
-                                                         THIMultiElement* container)
-    : TQuestionGroup(parentWindow, parentScheme, container, QuestionLayout(5)) {}
+TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
+                               THIMultiElement* container, int question)
+    : TQuestionGroup(parentWindow, parentScheme, container, QuestionLayout(question)) {}

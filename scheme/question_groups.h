@@ -65,42 +65,11 @@ class TQuestionGroup : public TSubScheme {
   THIIf_else* UnknownTest = nullptr;
   THIDoData* SendZero = nullptr;
 
- protected:
+  // Builds question 1 .. 5 from its layout (make function: MakeSubSchemeOf<TQuestionGroup, N>).
+  TQuestionGroup(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
+                 int question);
+
+ private:
   TQuestionGroup(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
                  const TQuestionLayout& layout);
-};
-
-// Question 1: gender.
-class TClassChildGroupBox_27ED204 : public TQuestionGroup {
- public:
-  TClassChildGroupBox_27ED204(TControl* parentWindow, TScheme* parentScheme,
-                              THIMultiElement* container);
-};
-
-// Question 2: the father.
-class TClassChildGroupBox_28009CC : public TQuestionGroup {
- public:
-  TClassChildGroupBox_28009CC(TControl* parentWindow, TScheme* parentScheme,
-                              THIMultiElement* container);
-};
-
-// Question 3: early life.
-class TClassChildGroupBox_28096C8 : public TQuestionGroup {
- public:
-  TClassChildGroupBox_28096C8(TControl* parentWindow, TScheme* parentScheme,
-                              THIMultiElement* container);
-};
-
-// Question 4: later life.
-class TClassChildGroupBox_27FE3AC : public TQuestionGroup {
- public:
-  TClassChildGroupBox_27FE3AC(TControl* parentWindow, TScheme* parentScheme,
-                              THIMultiElement* container);
-};
-
-// Question 5: the reason for adventuring.
-class TClassChildGroupBox_281907C : public TQuestionGroup {
- public:
-  TClassChildGroupBox_281907C(TControl* parentWindow, TScheme* parentScheme,
-                              THIMultiElement* container);
 };

@@ -10,8 +10,7 @@ THI_Event ReportChannel(THIMT_ChanelToIndex* report, uint16_t channel) {
 
 }  // namespace
 
-TClassMultiElement_39D98BC::TClassMultiElement_39D98BC(TControl*, TScheme* parentScheme,
-                                                       THIMultiElement* container)
+TRelatedLabels::TRelatedLabels(TControl*, TScheme* parentScheme, THIMultiElement* container)
     : TSubScheme(parentScheme) {
   Edit = MakeBoundary(container, 6);
 

@@ -8,10 +8,9 @@
 
 #include "scheme/build.h"
 
-class TClassMultiElement_39D98BC : public TSubScheme {
+class TRelatedLabels : public TSubScheme {
  public:
-  TClassMultiElement_39D98BC(TControl* parentWindow, TScheme* parentScheme,
-                             THIMultiElement* container);
+  TRelatedLabels(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
   THIEditMulti* Edit;
   THIHub* AttrHub;

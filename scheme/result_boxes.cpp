@@ -8,7 +8,7 @@ using build::ContainerWork;
 using build::ParentEvent;
 
 TResultBox::TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
-                       const TResultBoxLayout& layout, bool warning)
+                       const TResultBoxLayout& layout)
     : TSubScheme(parentScheme) {
   const TFontRec font = build::SansSerif(8, 0, 0, 204);
   const int rows = static_cast<int>(layout.Rows.size());
@@ -25,7 +25,7 @@ TResultBox::TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiEl
                                   {layout.ValueLeft, row.Top, 22, layout.ValueHeight}, font,
                                   std::to_string(row.Id), layout.ValueAutoSize, taLeft));
   }
-  if (warning) {
+  if (layout.Warning) {
     Warning = Add<THILabel>(Frame->Control);
     Warning->Left = 95;
     Warning->Top = 0;
@@ -67,7 +67,7 @@ TResultBox::TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiEl
   }
   HoverIndex = build::ChanelToIndex(*this, layout.HoverCount);
   HoverHub = build::Hub(*this, 2);
-  Highlight = build::Container(*this, parentWindow, TClassMultiElement_27CA968::Items, 1);
+  Highlight = build::Container(*this, parentWindow, THighlight::Items, 1);
   HighlightColor = build::Memory(*this, layout.HighlightColor);
   Table = build::GlobalVar(*this, layout.Table);
   Enum = build::ArrayEnum(*this, 0);
@@ -111,7 +111,7 @@ TResultBox::TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiEl
 
   if (Warning) Warning->AttachHints(Hints->Manager());
 
-  Highlight->SetMake(&MakeSubScheme<TClassMultiElement_27CA968>);
+  Highlight->SetMake(&MakeSubScheme<THighlight>);
 }
 
 THILabel* TResultBox::ValueOfItem(int32_t item) const {
@@ -176,7 +176,8 @@ const TResultBoxLayout& ResultBoxLayout(int box) {
         {"wpt_archery", 60, 90, 16, 304},
         {"wpt_crossbows", 75, 90, 16, 305},
         {"wpt_throwing", 90, 90, 16, 306},
-        {"wpt_weapon_points", 110, 90, 16, 300}}},
+        {"wpt_weapon_points", 110, 90, 16, 300}},
+       true},
       {{5, 0, 115, 80},
        "oth_caption",
        "other",
@@ -194,22 +195,6 @@ const TResultBoxLayout& ResultBoxLayout(int box) {
   return layouts[box >= 0 && box <= 3 ? box : 0];
 }
 
-TClassChildGroupBox_27C031C::TClassChildGroupBox_27C031C(TControl* parentWindow,
-                                                         TScheme* parentScheme,
-                                                         THIMultiElement* container)
-    : TResultBox(parentWindow, parentScheme, container, ResultBoxLayout(0), false) {}
-
-TClassChildGroupBox_27B86D0::TClassChildGroupBox_27B86D0(TControl* parentWindow,
-                                                         TScheme* parentScheme,
-                                                         THIMultiElement* container)
-    : TResultBox(parentWindow, parentScheme, container, ResultBoxLayout(1), false) {}
-
-TClassChildGroupBox_2784D64::TClassChildGroupBox_2784D64(TControl* parentWindow,
-                                                         TScheme* parentScheme,
-                                                         THIMultiElement* container)
-    : TResultBox(parentWindow, parentScheme, container, ResultBoxLayout(2), true) {}
-
-TClassChildGroupBox_27E5554::TClassChildGroupBox_27E5554(TControl* parentWindow,
-                                                         TScheme* parentScheme,
-                                                         THIMultiElement* container)
-    : TResultBox(parentWindow, parentScheme, container, ResultBoxLayout(3), false) {}
+TResultBox::TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
+                       int box)
+    : TResultBox(parentWindow, parentScheme, container, ResultBoxLayout(box)) {}

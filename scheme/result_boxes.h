@@ -37,6 +37,7 @@ struct TResultBoxLayout {
   int32_t ValueHeight;
   bool ValueAutoSize;
   std::vector<TResultRow> Rows;
+  bool Warning = false;  // the warning label and its tool tip (proficiencies)
 };
 
 // The layout of box 0 .. 3: attributes, skills, weapon proficiencies, other values (others give
@@ -64,39 +65,13 @@ class TResultBox : public TSubScheme {
   // The value label that shows item i of the table, or nullptr.
   THILabel* ValueOfItem(int32_t item) const;
 
- protected:
-  TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
-             const TResultBoxLayout& layout, bool warning);
+  // Builds box 0 .. 3 from its layout (make function: MakeSubSchemeOf<TResultBox, N>).
+  TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container, int box);
 
  private:
+  TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
+             const TResultBoxLayout& layout);
+
   int32_t digit_ = 0;
   std::vector<int32_t> ids_;  // value label ids, by row
-};
-
-// Attributes ("attrib").
-class TClassChildGroupBox_27C031C : public TResultBox {
- public:
-  TClassChildGroupBox_27C031C(TControl* parentWindow, TScheme* parentScheme,
-                              THIMultiElement* container);
-};
-
-// Skills ("skills").
-class TClassChildGroupBox_27B86D0 : public TResultBox {
- public:
-  TClassChildGroupBox_27B86D0(TControl* parentWindow, TScheme* parentScheme,
-                              THIMultiElement* container);
-};
-
-// Weapon proficiencies ("profic"), with the warning label and its tool tip.
-class TClassChildGroupBox_2784D64 : public TResultBox {
- public:
-  TClassChildGroupBox_2784D64(TControl* parentWindow, TScheme* parentScheme,
-                              THIMultiElement* container);
-};
-
-// Other values ("other"): item 0 has no label.
-class TClassChildGroupBox_27E5554 : public TResultBox {
- public:
-  TClassChildGroupBox_27E5554(TControl* parentWindow, TScheme* parentScheme,
-                              THIMultiElement* container);
 };

@@ -1,7 +1,6 @@
 #include "scheme/result_tables.h"
 
-TClassMultiElement_39C3B9C::TClassMultiElement_39C3B9C(TControl*, TScheme* parentScheme,
-                                                       THIMultiElement* container)
+TResultTables::TResultTables(TControl*, TScheme* parentScheme, THIMultiElement* container)
     : TSubScheme(parentScheme) {
   Edit = MakeBoundary(container, 1);
 

@@ -7,10 +7,9 @@
 
 #include "scheme/build.h"
 
-class TClassMultiElement_39C3B9C : public TSubScheme {
+class TResultTables : public TSubScheme {
  public:
-  TClassMultiElement_39C3B9C(TControl* parentWindow, TScheme* parentScheme,
-                             THIMultiElement* container);
+  TResultTables(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
   THIEditMulti* Edit;
   THIIntegerArray* AttribTable;

@@ -2,8 +2,8 @@
 
 #include "platform/file_layout.h"
 
-TClassChildPanel_2777C8C::TClassChildPanel_2777C8C(TControl* parentWindow, TScheme* parentScheme,
-                                                   THIMultiElement* container)
+TSettingsPanel::TSettingsPanel(TControl* parentWindow, TScheme* parentScheme,
+                               THIMultiElement* container)
     : TSubScheme(parentScheme) {
   const TFontRec regular = build::SansSerif(8, 0, 0, 1);
 

@@ -21,10 +21,9 @@ inline constexpr std::string_view LocalizationKey = "btn_localization";
 inline constexpr std::string_view RestartKey = "btn_msg_restart";
 inline constexpr std::string_view NotSavedKey = "btn_msg_not_saved";
 
-class TClassChildPanel_2777C8C : public TSubScheme {
+class TSettingsPanel : public TSubScheme {
  public:
-  TClassChildPanel_2777C8C(TControl* parentWindow, TScheme* parentScheme,
-                           THIMultiElement* container);
+  TSettingsPanel(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
   THIPanel* SettingsPanel;
   THIEditMulti* Edit;

@@ -31,10 +31,10 @@ class TEffectsScheme : public TScheme {
           MakeEvent<&THIStrList::doAdd>(List[b]);
       Effects[b] = build::Container(*this, nullptr, 4, 1);
       Effects[b]->Data[0] = MakeEvent<&THIStrList::GetArray>(List[b]);
-      Effects[b]->SetMake(&MakeSubScheme<TClassMultiElement_27F3954>);
+      Effects[b]->SetMake(&MakeSubScheme<TAnswerEffects>);
     }
-    Loader->SetMake(&MakeSubScheme<TClassMultiElement_39C8CB0>);
-    Tables->SetMake(&MakeSubScheme<TClassMultiElement_39C3B9C>);
+    Loader->SetMake(&MakeSubScheme<TChoiceLoader>);
+    Tables->SetMake(&MakeSubScheme<TResultTables>);
   }
 
   static void Work(THIMultiElement* c, uint16_t k, TData value = TData{}) {

@@ -11,7 +11,7 @@ class ChoiceLoaderTest : public FolderTest {
     auto* loader = build::Container(host, nullptr, 1, 0);
     auto* rec = host.Add<TRecorder>();
     loader->onEvent[0] = rec->Link();
-    loader->SetMake(&MakeSubScheme<TClassMultiElement_39C8CB0>);
+    loader->SetMake(&MakeSubScheme<TChoiceLoader>);
     Work(loader, 0);
     std::vector<std::pair<int32_t, std::string>> out;
     for (const auto& call : rec->Calls) {
@@ -169,8 +169,8 @@ TEST_F(ChoiceLoaderTest, FilesAreDroppedAfterTheLoad) {
   Write("choice.ini", CrLf({"-- choice", "1 strength=1", "-- end", "-- choice", "1 x=1"}));
   TScheme host;
   auto* c = build::Container(host, nullptr, 1, 0);
-  c->SetMake(&MakeSubScheme<TClassMultiElement_39C8CB0>);
-  auto* loader = static_cast<TClassMultiElement_39C8CB0*>(c->Boundary->Owner);
+  c->SetMake(&MakeSubScheme<TChoiceLoader>);
+  auto* loader = static_cast<TChoiceLoader*>(c->Boundary->Owner);
   Work(c, 0);
   EXPECT_EQ(loader->ChoiceFile->Lines.Count(), 0u);
   EXPECT_EQ(loader->CodeTable->Size(), 0u);

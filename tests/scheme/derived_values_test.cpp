@@ -11,8 +11,8 @@ class DerivedValuesTest : public RuntimeTest {
     RuntimeTest::SetUp();
     tables = build::Container(host, nullptr, 0, 0);
     derive = build::Container(host, nullptr, 0, 0);
-    tables->SetMake(&MakeSubScheme<TClassMultiElement_39C3B9C>);
-    derive->SetMake(&MakeSubScheme<TClassMultiElement_39D20EC>);
+    tables->SetMake(&MakeSubScheme<TResultTables>);
+    derive->SetMake(&MakeSubScheme<TDerivedValues>);
     Work(tables, 0);
   }
   static void Set(std::string_view table, int32_t i, int32_t v) {

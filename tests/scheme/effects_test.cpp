@@ -20,8 +20,8 @@ class EffectsTest : public RuntimeTest {
     effects->Data[0] = MakeEvent<&THIStrList::GetArray>(list);
     for (uint16_t b = 0; b < 4; ++b)
       effects->onEvent[b] = rec->Link(b);
-    tables->SetMake(&MakeSubScheme<TClassMultiElement_39C3B9C>);
-    effects->SetMake(&MakeSubScheme<TClassMultiElement_27F3954>);
+    tables->SetMake(&MakeSubScheme<TResultTables>);
+    effects->SetMake(&MakeSubScheme<TAnswerEffects>);
     Work(tables, 0);
   }
   void Lines(std::initializer_list<std::string_view> lines) {
@@ -151,7 +151,7 @@ class ApplierTest : public RuntimeTest {
     applier->Data[2] = amount->Link();
     applier->onEvent[0] = rec->Link(0);
     applier->onEvent[1] = rec->Link(1);
-    applier->SetMake(&MakeSubScheme<TClassMultiElement_27F74F4>);
+    applier->SetMake(&MakeSubScheme<TEffectApplier>);
   }
   Ints Items() const {
     Ints out;

@@ -126,11 +126,11 @@ TTestSheet::TTestSheet() {
       Effects[q]->onEvent[b] = Boxes->Link(b);
   }
 
-  Loader->SetMake(&MakeSubScheme<TClassMultiElement_39C8CB0>);
-  Tables->SetMake(&MakeSubScheme<TClassMultiElement_39C3B9C>);
+  Loader->SetMake(&MakeSubScheme<TChoiceLoader>);
+  Tables->SetMake(&MakeSubScheme<TResultTables>);
   for (auto* e : Effects)
-    e->SetMake(&MakeSubScheme<TClassMultiElement_27F3954>);
-  Derive->SetMake(&MakeSubScheme<TClassMultiElement_39D20EC>);
+    e->SetMake(&MakeSubScheme<TAnswerEffects>);
+  Derive->SetMake(&MakeSubScheme<TDerivedValues>);
 }
 
 void TTestSheet::Load() {

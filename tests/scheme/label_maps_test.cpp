@@ -22,7 +22,7 @@ class LabelMapsTest : public RuntimeTest {
 };
 
 TEST_F(LabelMapsTest, GovernedSkillsOfEachAttribute) {
-  auto* c = Make<TClassMultiElement_27DDB04>(2);
+  auto* c = Make<TGovernedSkills>(2);
   auto* rec = host.Add<TRecorder>();
   c->onEvent[0] = rec->Link(0);
   c->onEvent[1] = rec->Link(1);
@@ -42,7 +42,7 @@ TEST_F(LabelMapsTest, GovernedSkillsOfEachAttribute) {
 }
 
 TEST_F(LabelMapsTest, GoverningAttributeOfEachSkill) {
-  auto* c = Make<TClassMultiElement_27EBE84>(2);
+  auto* c = Make<TGoverningAttribute>(2);
   auto* rec = host.Add<TRecorder>();
   c->onEvent[0] = rec->Link(0);
   c->onEvent[1] = rec->Link(1);
@@ -71,9 +71,9 @@ class RelatedLabelsTest : public LabelMapsTest {
  protected:
   void SetUp() override {
     LabelMapsTest::SetUp();
-    attrs = Make<TClassMultiElement_27DDB04>(2);
-    skills = Make<TClassMultiElement_27EBE84>(2);
-    router = Make<TClassMultiElement_39D98BC>(1);
+    attrs = Make<TGovernedSkills>(2);
+    skills = Make<TGoverningAttribute>(2);
+    router = Make<TRelatedLabels>(1);
     rec = host.Add<TRecorder>();
     attrs->onEvent[0] = build::ContainerWork(router, 0);
     attrs->onEvent[1] = build::ContainerWork(router, 1);

@@ -9,7 +9,7 @@ class ResultTablesTest : public RuntimeTest {
  protected:
   void Build() {
     tables = build::Container(host, nullptr, 0, 0);
-    tables->SetMake(&MakeSubScheme<TClassMultiElement_39C3B9C>);
+    tables->SetMake(&MakeSubScheme<TResultTables>);
   }
   TScheme host;
   THIMultiElement* tables = nullptr;
