@@ -2,10 +2,8 @@
 
 #include <string_view>
 
-#include "controls/app.h"
+#include "app/sheet.h"
 #include "platform/os.h"
-#include "runtime/globalvar.h"
-#include "scheme/main_form.h"
 
 bool WantsCredits(int argc, char** argv) {
   return argc > 1 && argv[1] && std::string_view(argv[1]) == "/ih";
@@ -29,11 +27,7 @@ int RunHeroSheet(int argc, char** argv) {
     ShowCredits();
     return 0;
   }
-  MainScheme = new TMainForm();
-  Start(MainScheme->mainForm);
-  Run(ApplicationWindow());
-  delete MainScheme;
-  MainScheme = nullptr;
-  ClearGlobalVars();
+  TSheet sheet;
+  sheet.Run();
   return 0;
 }

@@ -4,10 +4,12 @@
 // folder of this program) says (platform/file_layout.h).
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "app/sheet_runner.h"
+#include "app/simulator_input.h"
 #include "platform/os.h"
 
 int main(int argc, char** argv) {
@@ -29,7 +31,7 @@ int main(int argc, char** argv) {
   }
 
   std::ios::sync_with_stdio(false);
-  TSheetRunner runner;
+  TSheetRunner runner(std::make_unique<TSimulatorInput>());
   std::string line;
   bool more = true;
   while (more && std::getline(std::cin, line)) {

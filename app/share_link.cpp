@@ -1,6 +1,7 @@
 #include "app/share_link.h"
 
-#include "app/sheet_runner.h"
+#include "app/sheet.h"
+#include "app/sheet_input.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ std::string FormatAnswers(const TAnswers& answers) {
   return f;
 }
 
-TAnswers CheckedAnswers(const TSheetRunner& sheet) {
+TAnswers CheckedAnswers(const TSheet& sheet) {
   TAnswers a{};
   for (int q = 0; q < static_cast<int>(a.size()); ++q)
     for (int k = 0;; ++k) {
@@ -57,16 +58,16 @@ TAnswers CheckedAnswers(const TSheetRunner& sheet) {
   return a;
 }
 
-bool OpenAnswers(TSheetRunner& sheet, const TAnswers& answers) {
+bool OpenAnswers(TSheet& sheet, TSheetInput& input, const TAnswers& answers) {
   for (int q = 0; q < static_cast<int>(answers.size()); ++q) {
     int k = answers[static_cast<size_t>(q)];
     if (k == 0) continue;
     TControl* c = sheet.Find(AnswerName(q, k));
     if (c && c->Showing() && c->Enabled()) {
-      sheet.Execute("click " + AnswerName(q, k));
+      input.Click(*c);
       if (c->Checked()) continue;
     }
-    sheet.Execute("click clear");
+    if (TControl* clear = sheet.Find("clear")) input.Click(*clear);
     return false;
   }
   return true;

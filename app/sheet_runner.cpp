@@ -1,26 +1,10 @@
 #include "app/sheet_runner.h"
 
 #include <cstdio>
-#include <iterator>
-#include <sstream>
 
-#include "controls/app.h"
-#include "runtime/globalvar.h"
-#include "runtime/initprocs.h"
-#include "scheme/main_form.h"
-#include "scheme/question_groups.h"
-#include "scheme/result_boxes.h"
-#include "scheme/settings_panel.h"
-#include "scheme/sheet_counts.h"
-#include "ui/backend.h"
-#include "ui/backends/headless/simulator.h"
+#include "runtime/event.h"
 
 namespace {
-
-template <class S>
-S* SubScheme(THIMultiElement* c) {
-  return c && c->Boundary ? dynamic_cast<S*>(c->Boundary->Owner) : nullptr;
-}
 
 // Text on one line: tabs and line breaks as escapes.
 std::string OneLine(std::string_view s) {
@@ -95,115 +79,26 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-// The headless simulator as the runner's hands.
-class TSimulatorInput : public TSheetInput {
- public:
-  explicit TSimulatorInput(TSimulator& s) : s_(s) {}
-  void MoveTo(TControl& c, int x, int y) override { s_.MoveTo(c, x, y); }
-  void Click(TControl& c) override { s_.Click(c); }
-  bool PickItem(TControl& combo, int index) override { return s_.PickItem(combo, index); }
-  bool CloseForm(TControl& form) override { return s_.CloseForm(form); }
-  void Leave() override { s_.Leave(); }
-
- private:
-  TSimulator& s_;
-};
-
 }  // namespace
 
-TSheetRunner::TSheetRunner(std::unique_ptr<TSheetInput> input) : input_(std::move(input)) {
-  // A fresh runtime: no shared values, no table, start-up not yet run.
-  ResetDispatchers();
-  ClearGlobalVars();
-  ClearTranslation();
-  InitProcs.clear();
-  InitDone = false;
-  Backend().ResetQuit();
-
-  mouse_ = std::make_unique<TSimulator>();
-  if (!input_) input_ = std::make_unique<TSimulatorInput>(*mouse_);
-  scheme_ = new TMainForm();
-  MainScheme = scheme_;
-  Register();
-  Start(scheme_->mainForm);
-}
+TSheetRunner::TSheetRunner(std::unique_ptr<TSheetInput> input)
+    : input_(std::move(input)), sheet_(std::make_unique<TSheet>()) {}
 
 TSheetRunner::~TSheetRunner() {
   Shutdown();
 }
 
 void TSheetRunner::Shutdown() {
-  if (!scheme_) return;
-  ResetDispatchers();
+  if (!sheet_) return;
+  ResetDispatchers();  // the mouse's leave reaches no scheme
   input_->Leave();
-  names_.clear();
-  delete scheme_;
-  scheme_ = nullptr;
-  MainScheme = nullptr;
-  mouse_.reset();
-  ResetApplication();
-  ClearGlobalVars();
-  ClearTranslation();
-  InitProcs.clear();
-  InitDone = false;
-  Backend().ResetQuit();
+  sheet_.reset();
 }
 
-void TSheetRunner::Name(std::string name, TControl* c) {
-  if (c) names_.emplace_back(std::move(name), c);
+const std::vector<std::pair<std::string, TControl*>>& TSheetRunner::Names() const {
+  static const std::vector<std::pair<std::string, TControl*>> none;
+  return sheet_ ? sheet_->Names() : none;
 }
-
-void TSheetRunner::Register() {
-  TMainForm& s = *scheme_;
-  Name("form", s.mainForm->Control);
-  Name("clear", s.clearLabel->Control);
-  Name("settings", s.settingsLabel->Control);
-
-  if (auto* p = SubScheme<TSettingsPanel>(s.settingsPanel)) {
-    Name("panel", p->SettingsPanel->Control);
-    Name("panel.exit", p->CloseLabel->Control);
-    Name("panel.languageLabel", p->LanguageLabel->Control);
-    Name("panel.language", p->LanguageBox->Control);
-    Name("panel.note", p->RestartNote->Control);
-  }
-
-  // Boxes in the order they are built.
-  std::pair<const char*, THIMultiElement*> boxes[] = {{"profic", s.proficiencyBox},
-                                                      {"attrib", s.attributesBox},
-                                                      {"skills", s.skillsBox},
-                                                      {"other", s.otherBox}};
-  for (auto& [role, container] : boxes) {
-    auto* b = SubScheme<TResultBox>(container);
-    if (!b) continue;
-    std::string r = role;
-    Name(r, b->Frame->Control);
-    for (size_t k = 0; k < b->Names.size(); ++k) {
-      Name(r + ".name." + std::to_string(k), b->Names[k]->Control);
-      for (int32_t i = 0; i < 100; ++i)
-        if (b->ValueOfItem(i) == b->Values[k])
-          Name(r + ".value." + std::to_string(i), b->Values[k]->Control);
-    }
-    if (b->Warning) Name(r + ".warning", b->Warning->Control);
-  }
-
-  THIMultiElement* questions[] = {s.question1, s.question2, s.question3, s.question4, s.question5};
-  static_assert(std::size(questions) == sheet::Questions);
-  for (int q = 0; q < sheet::Questions; ++q) {
-    auto* g = SubScheme<TQuestionGroup>(questions[q]);
-    if (!g) continue;
-    std::string r = "q" + std::to_string(q + 1);
-    Name(r, g->Frame->Control);
-    for (size_t k = 0; k < g->Answers.size(); ++k)
-      Name(r + "." + std::to_string(k), g->Answers[k]->Control);
-  }
-}
-
-TControl* TSheetRunner::Find(std::string_view name) const {
-  for (const auto& [n, c] : names_)
-    if (n == name) return c;
-  return nullptr;
-}
-
 void TSheetRunner::Hover(TControl& c) {
   // Frames and the form: a spot of their own, away from the controls they hold.
   if (c.Kind() == TControlKind::Form)
@@ -236,7 +131,7 @@ std::string TSheetRunner::DumpLine(const std::string& name, const TControl& c) {
 
 std::string TSheetRunner::Dump() const {
   std::string out;
-  for (const auto& [n, c] : names_)
+  for (const auto& [n, c] : sheet_->Names())
     out += DumpLine(n, *c) + "\n";
   out += ".\n";
   return out;
@@ -251,53 +146,59 @@ std::string TSheetRunner::Execute(std::string_view line, bool* more) {
     if (more) *more = false;
     return {};
   }
-  if (!scheme_) return "error: the form is closed\n";
+  if (!sheet_) return "error: the form is closed\n";
   if (cmd == "dump") return Dump();
-  if (cmd == "close") {
-    if (input_->CloseForm(*scheme_->mainForm->Control)) {
-      closed_ = true;
-      Shutdown();
-      if (more) *more = false;
-    }
-    return {};
-  }
-  if (cmd == "place") {
-    int b[4];
-    for (int& v : b)
-      if (!Number(rest, v)) return "error: place needs left, top, width and height\n";
-    TControl& form = *scheme_->mainForm->Control;
-    form.SetPosition(b[0], b[1]);
-    form.SetSize(b[2], b[3]);
-    return {};
-  }
-  if (cmd == "key") {
-    std::string_view name = Trim(rest);
-    for (const TKeyName& k : kKeys)
-      if (name == k.Name) {
-        mouse_->PressKey(k.Key, k.Shift);
-        return {};
-      }
-    return "error: unknown key " + std::string(name) + "\n";
-  }
+  if (cmd == "close") return Close(more);
+  if (cmd == "place") return Place(rest);
+  if (cmd == "key") return Key(rest);
   if (cmd == "hover" || cmd == "click" || cmd == "pick") {
     std::string_view name = Word(rest);
     TControl* c = Find(name);
     if (!c) return "error: unknown name " + std::string(name) + "\n";
-    if (cmd == "hover") {
+    if (cmd == "pick") return Pick(*c, name, rest);
+    if (cmd == "hover")
       Hover(*c);
-    } else if (cmd == "click") {
+    else
       input_->Click(*c);
-    } else {
-      if (c->Kind() != TControlKind::ComboBox)
-        return "error: " + std::string(name) + " has no items\n";
-      std::string_view text = Trim(rest);
-      int index = -1;
-      for (int i = 0; i < c->ItemCount() && index < 0; ++i)
-        if (c->Item(i) == text) index = i;
-      if (index < 0 || !input_->PickItem(*c, index))
-        return "error: no item " + std::string(text) + "\n";
-    }
     return {};
   }
   return "error: unknown command " + std::string(cmd) + "\n";
+}
+
+std::string TSheetRunner::Close(bool* more) {
+  if (input_->CloseForm(sheet_->Form())) {
+    Shutdown();
+    if (more) *more = false;
+  }
+  return {};
+}
+
+std::string TSheetRunner::Place(std::string_view args) {
+  int b[4];
+  for (int& v : b)
+    if (!Number(args, v)) return "error: place needs left, top, width and height\n";
+  TControl& form = sheet_->Form();
+  form.SetPosition(b[0], b[1]);
+  form.SetSize(b[2], b[3]);
+  return {};
+}
+
+std::string TSheetRunner::Key(std::string_view args) {
+  std::string_view name = Trim(args);
+  for (const TKeyName& k : kKeys)
+    if (name == k.Name) {
+      input_->PressKey(k.Key, k.Shift);
+      return {};
+    }
+  return "error: unknown key " + std::string(name) + "\n";
+}
+
+std::string TSheetRunner::Pick(TControl& c, std::string_view name, std::string_view args) {
+  if (c.Kind() != TControlKind::ComboBox) return "error: " + std::string(name) + " has no items\n";
+  std::string_view text = Trim(args);
+  int index = -1;
+  for (int i = 0; i < c.ItemCount() && index < 0; ++i)
+    if (c.Item(i) == text) index = i;
+  if (index < 0 || !input_->PickItem(c, index)) return "error: no item " + std::string(text) + "\n";
+  return {};
 }

@@ -1,5 +1,5 @@
-// TSheetRunner: the main scheme on the headless backend, driven by text commands. Controls are
-// named by role ("q2.3", "attrib.value.1", "panel.language" ...); see Names().
+// TSheetRunner: text commands over a sheet, through its input (herosheet-sim, the page's
+// herosheetCommand, tests). Controls are named by role; see TSheet::Names().
 //
 //   hover NAME            the mouse moves onto NAME, no button held
 //   click NAME            a left click on NAME
@@ -18,33 +18,13 @@
 #include <utility>
 #include <vector>
 
-#include "ui/control.h"
-
-class TMainForm;
-class TSimulator;
-
-// The user's hands: how the runner's moves, clicks, picks and closes reach the sheet on the
-// backend in use. Without one the runner drives the headless backend's simulator.
-class TSheetInput {
- public:
-  virtual ~TSheetInput() = default;
-  // The mouse moves onto (x, y) of c's client area (-1: its centre), no button held.
-  virtual void MoveTo(TControl& c, int x, int y) = 0;
-  // A left click on c (the mouse moves there first).
-  virtual void Click(TControl& c) = 0;
-  // The user picks item index of a combo box; false when it cannot.
-  virtual bool PickItem(TControl& combo, int index) = 0;
-  // The user closes a form; true when it closed.
-  virtual bool CloseForm(TControl& form) = 0;
-  // The mouse leaves every window.
-  virtual void Leave() = 0;
-};
+#include "app/sheet.h"
+#include "app/sheet_input.h"
 
 class TSheetRunner {
  public:
-  // Builds the main scheme and runs start-up; input: the user's hands (nullptr: the headless
-  // simulator).
-  explicit TSheetRunner(std::unique_ptr<TSheetInput> input = nullptr);
+  // Builds the sheet and runs start-up; input: the user's hands on the backend in use.
+  explicit TSheetRunner(std::unique_ptr<TSheetInput> input);
   ~TSheetRunner();
   TSheetRunner(const TSheetRunner&) = delete;
   TSheetRunner& operator=(const TSheetRunner&) = delete;
@@ -52,27 +32,28 @@ class TSheetRunner {
   // Runs one command line and returns what it prints. Sets *more to false when the runner ends.
   std::string Execute(std::string_view line, bool* more = nullptr);
 
-  // The control of a role name, or nullptr.
-  TControl* Find(std::string_view name) const;
+  // The control of a role name, or nullptr (also once the form is closed).
+  TControl* Find(std::string_view name) const { return sheet_ ? sheet_->Find(name) : nullptr; }
   // Every role name with its control, in creation order.
-  const std::vector<std::pair<std::string, TControl*>>& Names() const { return names_; }
+  const std::vector<std::pair<std::string, TControl*>>& Names() const;
   // The dump line of one control (without the line break).
   static std::string DumpLine(const std::string& name, const TControl& c);
 
-  TMainForm* Scheme() const { return scheme_; }
-  TSimulator& Mouse() { return *mouse_; }
-  bool Closed() const { return closed_; }
+  // The sheet (nullptr once the form is closed) and the input it is driven through.
+  TSheet* Sheet() const { return sheet_.get(); }
+  TMainForm* Scheme() const { return sheet_ ? &sheet_->Scheme() : nullptr; }
+  TSheetInput& Input() { return *input_; }
+  bool Closed() const { return !sheet_; }
 
  private:
-  void Name(std::string name, TControl* c);
-  void Register();
+  std::string Close(bool* more);
+  std::string Place(std::string_view args);
+  std::string Key(std::string_view args);
+  std::string Pick(TControl& c, std::string_view name, std::string_view args);
   void Hover(TControl& c);
   std::string Dump() const;
   void Shutdown();
 
-  TMainForm* scheme_ = nullptr;
-  std::unique_ptr<TSimulator> mouse_;
   std::unique_ptr<TSheetInput> input_;
-  std::vector<std::pair<std::string, TControl*>> names_;
-  bool closed_ = false;
+  std::unique_ptr<TSheet> sheet_;
 };

@@ -8,17 +8,18 @@
 
 #include "app/share_link.h"
 #include "app/sheet_runner.h"
+#include "app/web_page.h"
 #include "platform/os.h"
 #include "ui/backends/web/backend_web.h"
-#include "ui/backends/web/web_page.h"
 
 namespace {
 
-// The page's mouse as the runner's hands: real DOM events at the controls' spots.
+// The page's mouse and keyboard as the sheet's input: real DOM events at the controls' spots.
 class TPageInput : public TSheetInput {
  public:
   void MoveTo(TControl& c, int x, int y) override { WebBackend().PointerMove(c, x, y); }
   void Click(TControl& c) override { WebBackend().PointerClick(c); }
+  void PressKey(int key, bool shift) override { WebBackend().KeyStroke(key, shift); }
   bool PickItem(TControl& combo, int index) override { return WebBackend().PickItem(combo, index); }
   bool CloseForm(TControl& form) override { return form.Close(true); }
   void Leave() override { WebBackend().PointerLeave(); }
@@ -31,7 +32,7 @@ std::string g_fragment;
 // The page follows the sheet: the fragment holds the answers, config.ini goes to storage.
 void FollowSheet() {
   if (g_opening || !g_sheet || g_sheet->Closed()) return;
-  std::string f = FormatAnswers(CheckedAnswers(*g_sheet));
+  std::string f = FormatAnswers(CheckedAnswers(*g_sheet->Sheet()));
   if (f != g_fragment) {
     g_fragment = f;
     web::SetFragment(f);
@@ -43,7 +44,7 @@ void StartSheet(std::string_view link) {
   g_sheet.reset();
   g_opening = true;
   g_sheet = std::make_unique<TSheetRunner>(std::make_unique<TPageInput>());
-  if (auto answers = ParseAnswers(link)) OpenAnswers(*g_sheet, *answers);
+  if (auto answers = ParseAnswers(link)) OpenAnswers(*g_sheet->Sheet(), g_sheet->Input(), *answers);
   g_opening = false;
   g_fragment = "\x01";  // unknown: the next follow writes it
   FollowSheet();

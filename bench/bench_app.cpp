@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/sheet_runner.h"
+#include "app/simulator_input.h"
 #include "platform/os.h"
 #include "ui/backends/headless/simulator.h"
 #include "ui/control.h"
@@ -40,11 +41,18 @@ class TSampleFolder {
   fs::path old_, base_;
 };
 
+// The simulated user as a sheet's input; mouse keeps a pointer to it.
+std::unique_ptr<TSheetInput> Input(TSimulatorInput*& mouse) {
+  auto input = std::make_unique<TSimulatorInput>();
+  mouse = input.get();
+  return input;
+}
+
 // A click on an answer: the commit through every question, the derived values and the refresh
 // of every value label. Two answers in turn, so every click changes the totals.
 void BM_Commit(benchmark::State& state) {
   TSampleFolder folder;
-  TSheetRunner sheet;
+  TSheetRunner sheet(std::make_unique<TSimulatorInput>());
   sheet.Execute("click q1.1");
   TControl* a = sheet.Find("q3.1");
   TControl* b = sheet.Find("q3.2");
@@ -60,13 +68,14 @@ BENCHMARK(BM_Commit);
 // The mouse moving onto another answer: un-highlight everything, bold caption, preview.
 void BM_HoverPreview(benchmark::State& state) {
   TSampleFolder folder;
-  TSheetRunner sheet;
+  TSimulatorInput* mouse = nullptr;
+  TSheetRunner sheet(Input(mouse));
   sheet.Execute("click q1.1");
   TControl* a = sheet.Find("q2.1");
   TControl* b = sheet.Find("q4.1");
   bool flip = false;
   for (auto _ : state) {
-    sheet.Mouse().MoveTo(flip ? *a : *b);
+    mouse->Simulator().MoveTo(flip ? *a : *b);
     flip = !flip;
   }
 }
@@ -75,11 +84,12 @@ BENCHMARK(BM_HoverPreview);
 // The mouse moving within the same answer: no un-highlight, the preview again.
 void BM_HoverSameAnswer(benchmark::State& state) {
   TSampleFolder folder;
-  TSheetRunner sheet;
+  TSimulatorInput* mouse = nullptr;
+  TSheetRunner sheet(Input(mouse));
   sheet.Execute("click q1.1");
   TControl* a = sheet.Find("q2.1");
   for (auto _ : state)
-    sheet.Mouse().MoveTo(*a);
+    mouse->Simulator().MoveTo(*a);
 }
 BENCHMARK(BM_HoverSameAnswer);
 
@@ -87,7 +97,7 @@ BENCHMARK(BM_HoverSameAnswer);
 void BM_BuildAndStart(benchmark::State& state) {
   TSampleFolder folder;
   for (auto _ : state) {
-    auto sheet = std::make_unique<TSheetRunner>();
+    auto sheet = std::make_unique<TSheetRunner>(std::make_unique<TSimulatorInput>());
     benchmark::DoNotOptimize(sheet.get());
     state.PauseTiming();
     sheet.reset();

@@ -108,7 +108,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   {
     TSimulator mouse;
     auto* scheme = new TMainForm();
-    MainScheme = scheme;
     Start(scheme->mainForm);
     THIMultiElement* container = scheme->settingsPanel;
     auto* panel = container && container->Boundary
@@ -135,7 +134,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     mouse.Leave();
     ResetDispatchers();
     delete scheme;
-    MainScheme = nullptr;
   }
   ResetRuntime();
   return 0;

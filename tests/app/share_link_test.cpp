@@ -69,12 +69,12 @@ TEST_F(ShareLinkTest, OpeningALinkGivesTheTotalsOfClickingByHand) {
     for (int q = 0; q < 5; ++q)
       if (a[q]) Do("click q" + std::to_string(q + 1) + "." + std::to_string(a[q]));
     std::vector<std::string> byHand = Totals();
-    ASSERT_EQ(CheckedAnswers(*Sheet), a);
+    ASSERT_EQ(CheckedAnswers(*Sheet->Sheet()), a);
 
     Do("click clear");
-    ASSERT_EQ(CheckedAnswers(*Sheet), (TAnswers{0, 0, 0, 0, 0}));
-    EXPECT_TRUE(OpenAnswers(*Sheet, a));
-    EXPECT_EQ(CheckedAnswers(*Sheet), a);
+    ASSERT_EQ(CheckedAnswers(*Sheet->Sheet()), (TAnswers{0, 0, 0, 0, 0}));
+    EXPECT_TRUE(OpenAnswers(*Sheet->Sheet(), Sheet->Input(), a));
+    EXPECT_EQ(CheckedAnswers(*Sheet->Sheet()), a);
     EXPECT_EQ(Totals(), byHand);
   }
 }
@@ -83,20 +83,20 @@ TEST_F(ShareLinkTest, AnOutOfRangeAnswerLeavesTheSheetUnanswered) {
   std::vector<std::string> unanswered = Totals();
   // Question 1 has three answers, question 3 six: a later bad answer undoes the earlier ones.
   for (TAnswers a : {TAnswers{3, 0, 0, 0, 0}, TAnswers{1, 2, 6, 0, 0}, TAnswers{2, 1, 1, 1, 999}}) {
-    EXPECT_FALSE(OpenAnswers(*Sheet, a));
-    EXPECT_EQ(CheckedAnswers(*Sheet), (TAnswers{0, 0, 0, 0, 0}));
+    EXPECT_FALSE(OpenAnswers(*Sheet->Sheet(), Sheet->Input(), a));
+    EXPECT_EQ(CheckedAnswers(*Sheet->Sheet()), (TAnswers{0, 0, 0, 0, 0}));
     EXPECT_EQ(Totals(), unanswered);
   }
 }
 
 TEST_F(ShareLinkTest, CheckedAnswersFollowEveryCommit) {
   Do("click q2.4");
-  EXPECT_EQ(FormatAnswers(CheckedAnswers(*Sheet)), "a=0.4.0.0.0");
+  EXPECT_EQ(FormatAnswers(CheckedAnswers(*Sheet->Sheet())), "a=0.4.0.0.0");
   Do("click q1.2");
   Do("click q5.1");
-  EXPECT_EQ(FormatAnswers(CheckedAnswers(*Sheet)), "a=2.4.0.0.1");
+  EXPECT_EQ(FormatAnswers(CheckedAnswers(*Sheet->Sheet())), "a=2.4.0.0.1");
   Do("click clear");
-  EXPECT_EQ(FormatAnswers(CheckedAnswers(*Sheet)), "");
+  EXPECT_EQ(FormatAnswers(CheckedAnswers(*Sheet->Sheet())), "");
 }
 
 }  // namespace

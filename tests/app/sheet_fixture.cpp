@@ -124,7 +124,9 @@ void SheetTest::CopySampleData() {
 
 void SheetTest::Start() {
   Sheet.reset();  // one sheet at a time: the old one's shutdown clears the shared state
-  Sheet = std::make_unique<TSheetRunner>();
+  auto input = std::make_unique<TSimulatorInput>();
+  Mouse = &input->Simulator();
+  Sheet = std::make_unique<TSheetRunner>(std::move(input));
 }
 
 std::string SheetTest::Do(std::string_view line) {

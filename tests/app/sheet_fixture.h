@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/sheet_runner.h"
+#include "app/simulator_input.h"
 #include "runtime/element.h"
 #include "scheme/main_form.h"
 #include "tests/support/temp_folder.h"
@@ -76,6 +77,7 @@ class SheetTest : public ::testing::Test {
   std::string OldXdg;
   bool HadXdg = false;
   std::unique_ptr<TSheetRunner> Sheet;
+  TSimulator* Mouse = nullptr;  // the simulated user of Sheet
 };
 
 // Records the calls that pass through one link, then forwards them unchanged.

@@ -186,7 +186,7 @@ TEST_F(StartupTest, OnlyTheWarningLabelHasATip) {
 
   // Resting the mouse on the label shows it; the label turns red meanwhile.
   Do("hover profic.warning");
-  Sheet->Mouse().Hover();
+  Mouse->Hover();
   EXPECT_TRUE(tip->TipShown());
   EXPECT_EQ(Dump()["profic.warning"].Color(), "FF0000");
   Do("hover profic");

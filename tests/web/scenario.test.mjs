@@ -19,6 +19,7 @@ const scenario = [
   'hover form', 'dump',
   'click settings', 'pick panel.language ru', 'dump',
   'click panel.exit', 'click clear', 'dump',
+  'key Tab', 'key Tab', 'key Down', 'key Space', 'dump', 'key Shift+Tab', 'dump',
   'click nowhere', 'pick panel.language xx',
 ];
 

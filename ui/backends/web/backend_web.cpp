@@ -43,7 +43,9 @@ EM_JS(int, hs_dom_measure, (const char* font, const char* text),
 EM_JS(int, hs_dom_line_height, (const char* font), { return HsDom.lineHeight(UTF8ToString(font)); });
 EM_JS(void, hs_dom_pointer, (int id, const char* type, int x, int y, int button, int wheel),
       { HsDom.pointer(id, UTF8ToString(type), x, y, button, wheel); });
-EM_JS(void, hs_dom_key, (const char* type, int code), { HsDom.keyEvent(UTF8ToString(type), code); });
+EM_JS(void, hs_dom_key, (const char* type, int code, int shift), {
+  HsDom.keyEvent(UTF8ToString(type), code, shift !== 0);
+});
 EM_JS(char*, hs_dom_inspect, (int id), {
   const t = HsDom.inspect(id);
   const n = lengthBytesUTF8(t) + 1;
@@ -446,9 +448,9 @@ void TWebBackend::PointerClick(TControl& c) {
   if (ElementId(c)) PointerButton(c, false, 1, x, y);
 }
 
-void TWebBackend::KeyStroke(int key) {
-  hs_dom_key("keydown", key);
-  hs_dom_key("keyup", key);
+void TWebBackend::KeyStroke(int key, bool shift) {
+  hs_dom_key("keydown", key, shift);
+  hs_dom_key("keyup", key, shift);
 }
 
 void TWebBackend::PointerLeave() {

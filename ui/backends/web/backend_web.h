@@ -61,8 +61,8 @@ class TWebBackend : public TBackend {
   void PointerWheel(TControl& c, int delta, int x, int y);
   // Left button down and up at c's centre.
   void PointerClick(TControl& c);
-  // A key (virtual-key code) goes down and up.
-  void KeyStroke(int key);
+  // A key (virtual-key code) goes down and up, with shift held or not.
+  void KeyStroke(int key, bool shift = false);
   // The mouse leaves the page's sheet.
   void PointerLeave();
   // Picks item index of a combo box as the user does; false when it cannot.

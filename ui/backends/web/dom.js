@@ -410,8 +410,9 @@ var HsDom = {
       return target.dispatchEvent(new WheelEvent('wheel', Object.assign(init, {deltaMode: 1, deltaY: -wheel / 40})));
     target.dispatchEvent(new MouseEvent(type, init));
   },
-  keyEvent(type, code) {
-    const e = new KeyboardEvent(type, {bubbles: true, cancelable: true, key: String.fromCharCode(code)});
+  keyEvent(type, code, shift) {
+    const e = new KeyboardEvent(type, {bubbles: true, cancelable: true, shiftKey: !!shift,
+                                       key: String.fromCharCode(code)});
     Object.defineProperty(e, 'keyCode', {get: () => code});
     document.dispatchEvent(e);
   },

@@ -1,4 +1,4 @@
-#include "ui/backends/web/web_page.h"
+#include "app/web_page.h"
 
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>

@@ -1,6 +1,6 @@
 // The page around the web backend: the URL (query and fragment), files handed over by the page
 // (a data URL's pair, a file picker or a drop), settings kept in the browser's storage, the
-// scripted command hook and the page's performance marks. Plain C++ for the programs in app/.
+// scripted command hook and the page's performance marks; the script side is web/page.js.
 #pragma once
 
 #include <functional>

@@ -1,0 +1,23 @@
+// TSheetInput: the user's hands as a program drives them: how scripted moves, clicks, keys,
+// picks and closes reach the sheet on the backend in use. The runner's commands and answer
+// links go through it; each backend that takes scripted input has one.
+#pragma once
+
+#include "ui/control.h"
+
+class TSheetInput {
+ public:
+  virtual ~TSheetInput() = default;
+  // The mouse moves onto (x, y) of c's client area (-1: its centre), no button held.
+  virtual void MoveTo(TControl& c, int x, int y) = 0;
+  // A left click on c (the mouse moves there first).
+  virtual void Click(TControl& c) = 0;
+  // A key (virtual-key code) goes down and up on the focused window (shift held or not).
+  virtual void PressKey(int key, bool shift) = 0;
+  // The user picks item index of a combo box; false when it cannot.
+  virtual bool PickItem(TControl& combo, int index) = 0;
+  // The user closes a form; true when it closed.
+  virtual bool CloseForm(TControl& form) = 0;
+  // The mouse leaves every window.
+  virtual void Leave() = 0;
+};

@@ -1,0 +1,31 @@
+#include "app/simulator_input.h"
+
+#include "ui/backends/headless/simulator.h"
+
+TSimulatorInput::TSimulatorInput() : sim_(std::make_unique<TSimulator>()) {}
+
+TSimulatorInput::~TSimulatorInput() = default;
+
+void TSimulatorInput::MoveTo(TControl& c, int x, int y) {
+  sim_->MoveTo(c, x, y);
+}
+
+void TSimulatorInput::Click(TControl& c) {
+  sim_->Click(c);
+}
+
+void TSimulatorInput::PressKey(int key, bool shift) {
+  sim_->PressKey(key, shift);
+}
+
+bool TSimulatorInput::PickItem(TControl& combo, int index) {
+  return sim_->PickItem(combo, index);
+}
+
+bool TSimulatorInput::CloseForm(TControl& form) {
+  return sim_->CloseForm(form);
+}
+
+void TSimulatorInput::Leave() {
+  sim_->Leave();
+}
