@@ -10,8 +10,22 @@ TAnswerEffects::TAnswerEffects(TControl* parentWindow, TScheme* parentScheme,
                                THIMultiElement* container)
     : TSubScheme(parentScheme) {
   Edit = MakeBoundary(container, 3);
+  BuildWalk();
+  BuildStages(parentWindow);
+  WireAnswer();
+  WireWalk();
+  WireStages();
 
-  // Elements and properties.
+  // Nested sub-schemes.
+  for (THIMultiElement* stage : Stages())
+    stage->SetMake(&MakeSubScheme<TEffectApplier>);
+}
+
+std::array<THIMultiElement*, 4> TAnswerEffects::Stages() const {
+  return {AttribStage, SkillsStage, ProficStage, OtherStage};
+}
+
+void TAnswerEffects::BuildWalk() {
   Answer = build::Memory(*this);
   Factor = build::Memory(*this, MakeInteger(0));
   SetOne = build::DoData(*this, MakeInteger(1));
@@ -21,6 +35,13 @@ TAnswerEffects::TAnswerEffects(TControl* parentWindow, TScheme* parentScheme,
   AnswerTest = build::IfElse(*this, THIIf_else::Equal, TData{});
   CodeSplit = build::StrPart(*this, " ", 1);
   Amount = build::Memory(*this);
+
+  LineEnum->ArrayPoint = ParentData(Edit, 0);
+  AnswerTest->Op1Point = MakeEvent<&THIMemory::GetValue>(Answer);
+  AnswerTest->Op2Point = MakeEvent<&THIStrPart::GetLeft>(AnswerSplit);
+}
+
+void TAnswerEffects::BuildStages(TControl* parentWindow) {
   AttribVar = build::GlobalVar(*this, "attrib");
   SkillsVar = build::GlobalVar(*this, "skills");
   ProficVar = build::GlobalVar(*this, "profic");
@@ -30,44 +51,42 @@ TAnswerEffects::TAnswerEffects(TControl* parentWindow, TScheme* parentScheme,
   ProficStage = build::Container(*this, parentWindow, 2, 3);
   OtherStage = build::Container(*this, parentWindow, 2, 3);
 
-  // Data points.
-  LineEnum->ArrayPoint = ParentData(Edit, 0);
-  AnswerTest->Op1Point = MakeEvent<&THIMemory::GetValue>(Answer);
-  AnswerTest->Op2Point = MakeEvent<&THIStrPart::GetLeft>(AnswerSplit);
-  THIMultiElement* stages[4] = {AttribStage, SkillsStage, ProficStage, OtherStage};
-  THIGlobalVar* tables[4] = {AttribVar, SkillsVar, ProficVar, OtherVar};
-  for (int t = 0; t < 4; ++t) {
+  const std::array<THIGlobalVar*, 4> tables = {AttribVar, SkillsVar, ProficVar, OtherVar};
+  const std::array<THIMultiElement*, 4> stages = Stages();
+  for (size_t t = 0; t < stages.size(); ++t) {
     stages[t]->Data[0] = MakeEvent<&THIMemory::GetValue>(Factor);
     stages[t]->Data[1] = MakeEvent<&THIGlobalVar::GetValue>(tables[t]);
     stages[t]->Data[2] = MakeEvent<&THIMemory::GetValue>(Amount);
   }
+}
 
-  // 1. Preview k.
+void TAnswerEffects::WireAnswer() {
+  // Preview k.
   Edit->onWork[0] = MakeEvent<&THIMemory::doValue>(Answer);
-  // 2. Apply k: factor 1 for the walk, then back to 0.
+  // Apply k: factor 1 for the walk, then back to 0.
   Edit->onWork[2] = MakeEvent<&THIHub::doEvent>(ApplyHub);
   ApplyHub->onEvent[0] = MakeEvent<&THIDoData::doData>(SetOne);
   ApplyHub->onEvent[1] = MakeEvent<&THIMemory::doValue>(Answer);
   ApplyHub->onEvent[2] = MakeEvent<&THIMemory::doClear>(Factor);
   SetOne->onData = MakeEvent<&THIMemory::doValue>(Factor);
+}
 
-  // 3. Walk the lines; those whose W equals k go on as "code V".
+void TAnswerEffects::WireWalk() {
+  // Walk the lines; those whose W equals k go on as "code V".
   Answer->onData = MakeEvent<&THIArrayEnum::doEnum>(LineEnum);
   LineEnum->onItem = MakeEvent<&THIStrPart::doSplit>(AnswerSplit);
   AnswerSplit->onRight = MakeEvent<&THIIf_else::doCompare>(AnswerTest);
   AnswerTest->onTrue = MakeEvent<&THIStrPart::doSplit>(CodeSplit);
-
-  // 4. The amount is stored first, then the code enters the first applier.
+  // The amount is stored first, then the code enters the first applier.
   CodeSplit->onRight = MakeEvent<&THIMemory::doValue>(Amount);
   CodeSplit->onLeft = ContainerWork(AttribStage, 0);
+}
 
-  // 5. Codes not in a table go on to the next; previews leave on event point t.
-  for (int t = 0; t < 4; ++t) {
-    if (t < 3) stages[t]->onEvent[1] = ContainerWork(stages[t + 1], 0);
+void TAnswerEffects::WireStages() {
+  // Codes not in a table go on to the next; previews leave on event point t.
+  const std::array<THIMultiElement*, 4> stages = Stages();
+  for (size_t t = 0; t < stages.size(); ++t) {
+    if (t + 1 < stages.size()) stages[t]->onEvent[1] = ContainerWork(stages[t + 1], 0);
     stages[t]->onEvent[0] = ParentEvent(Edit, static_cast<uint16_t>(t));
   }
-
-  // Nested sub-schemes.
-  for (THIMultiElement* stage : stages)
-    stage->SetMake(&MakeSubScheme<TEffectApplier>);
 }

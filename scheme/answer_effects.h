@@ -8,28 +8,40 @@
 // other-values box.
 #pragma once
 
+#include <array>
+
 #include "scheme/build.h"
 
 class TAnswerEffects : public TSubScheme {
  public:
   TAnswerEffects(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
-  THIEditMulti* Edit;
-  THIMemory* Answer;
-  THIMemory* Factor;
-  THIDoData* SetOne;
-  THIHub* ApplyHub;
-  THIArrayEnum* LineEnum;
-  THIStrPart* AnswerSplit;
-  THIIf_else* AnswerTest;
-  THIStrPart* CodeSplit;
-  THIMemory* Amount;
-  THIGlobalVar* AttribVar;
+  THIEditMulti* Edit;       // the boundary: k in (0 preview, 2 apply), lines in, label indexes out
+  THIMemory* Answer;        // the answer k being previewed or applied; starts the walk
+  THIMemory* Factor;        // 1 while applying, else 0 (preview)
+  THIDoData* SetOne;        // sets the factor to 1 before an apply
+  THIHub* ApplyHub;         // apply: factor 1, walk answer k, factor 0
+  THIArrayEnum* LineEnum;   // each stored line "W code V" of the question
+  THIStrPart* AnswerSplit;  // a line: W, then "code V"
+  THIIf_else* AnswerTest;   // passes "code V" when W equals k
+  THIStrPart* CodeSplit;    // "code V": the code into the first applier, V first
+  THIMemory* Amount;        // V, the amount for the appliers
+  THIGlobalVar* AttribVar;  // the four shared totals tables, one per applier
   THIGlobalVar* SkillsVar;
   THIGlobalVar* ProficVar;
   THIGlobalVar* OtherVar;
-  THIMultiElement* AttribStage;
+  THIMultiElement* AttribStage;  // the appliers, chained: a code in, a label index out
   THIMultiElement* SkillsStage;
   THIMultiElement* ProficStage;
   THIMultiElement* OtherStage;
+
+ private:
+  // Construction steps, in order.
+  void BuildWalk();
+  void BuildStages(TControl* parentWindow);
+  void WireAnswer();
+  void WireWalk();
+  void WireStages();
+  // The four appliers in chain order.
+  std::array<THIMultiElement*, 4> Stages() const;
 };

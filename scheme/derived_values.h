@@ -10,19 +10,19 @@ class TDerivedValues : public TSubScheme {
  public:
   TDerivedValues(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
-  THIEditMulti* Edit;
-  THIArrayRW* ReadIntelligence;
-  THIGlobalVar* AttribVar;
-  THIArrayRW* WriteSkillPoints;
-  THIGlobalVar* SkillsVar;
-  THIHub* DeriveHub;
-  THIArrayRW* ReadStrength;
-  THIArrayRW* ReadHitPoints;
-  THIGlobalVar* OtherVar;
-  THIArrayRW* WriteHitPoints;
-  THIMath* Total;
-  THIArrayRW* ReadIronflesh;
-  THIMath* Double;
-  THIMath* AddStrength;
-  THIMT_IndexToChanel* Commands;
+  THIEditMulti* Edit;             // the boundary: work point 0 takes the question command chain
+  THIArrayRW* ReadIntelligence;   // attribute 3, intelligence
+  THIGlobalVar* AttribVar;        // "attrib", read for intelligence and strength
+  THIArrayRW* WriteSkillPoints;   // intelligence into skill item 0, the skill points
+  THIGlobalVar* SkillsVar;        // "skills", read for ironflesh, written with the skill points
+  THIHub* DeriveHub;              // command 2: skill points, then hit points
+  THIArrayRW* ReadStrength;       // attribute 1, strength
+  THIArrayRW* ReadHitPoints;      // other value 1, the hit points
+  THIGlobalVar* OtherVar;         // "other", read and written for the hit points
+  THIArrayRW* WriteHitPoints;     // the new hit points into other value 1
+  THIMath* Total;                 // 2 x ironflesh + (strength + hit points)
+  THIArrayRW* ReadIronflesh;      // skill 1, ironflesh
+  THIMath* Double;                // 2 x ironflesh
+  THIMath* AddStrength;           // strength + hit points
+  THIMT_IndexToChanel* Commands;  // the command chain, split by its command number
 };

@@ -15,12 +15,12 @@ class TEffectApplier : public TSubScheme {
  public:
   TEffectApplier(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
-  THIEditMulti* Edit;
-  THIArrayRW* ReadItem;
-  THIMath* AddAmount;
-  THIArrayRW* WriteItem;
-  THIIf_else* InThisArray;
-  THIMath* Offset;
-  THIMath* LabelIndex;
-  THIIf_else* IsPreview;
+  THIEditMulti* Edit;  // the boundary: a code in; factor, table and amount read; label or code out
+  THIArrayRW* ReadItem;     // the touched item of the table
+  THIMath* AddAmount;       // the item + the amount
+  THIArrayRW* WriteItem;    // the sum back into the item
+  THIIf_else* InThisArray;  // passes K - 100 below 100 (this table), else sends it on
+  THIMath* Offset;          // K - 100
+  THIMath* LabelIndex;      // (K - 100) - 1, the label index
+  THIIf_else* IsPreview;    // factor not 1: name the label, else add the amount
 };

@@ -9,11 +9,11 @@ class TGovernedSkills : public TSubScheme {
  public:
   TGovernedSkills(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
-  THIEditMulti* Edit;
-  THIFor* StrengthSkills;
-  THIFor* AgilitySkills;
-  THIFor* IntelligenceSkills;
-  THIFor* CharismaSkills;
-  THIIndexToChanel* PickAttribute;
-  THIHub* Hub;
+  THIEditMulti* Edit;          // the boundary: attribute k in; k on event point 0, its skills on 1
+  THIFor* StrengthSkills;      // skill labels 0 .. 3
+  THIFor* AgilitySkills;       // skill labels 4 .. 9
+  THIFor* IntelligenceSkills;  // skill labels 10 .. 20
+  THIFor* CharismaSkills;      // skill labels 21 .. 23
+  THIIndexToChanel* PickAttribute;  // attribute k to the loop over its skills
+  THIHub* Hub;                      // k itself, then its skills
 };

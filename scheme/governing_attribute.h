@@ -9,11 +9,11 @@ class TGoverningAttribute : public TSubScheme {
  public:
   TGoverningAttribute(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
-  THIEditMulti* Edit;
-  THIHub* Hub;
-  THIIf_else* Below4;
-  THIIf_else* Below10;
-  THIChanelToIndex* ToAttribute;
-  THIIf_else* Below21;
-  THIIf_else* Below24;
+  THIEditMulti* Edit;   // the boundary: skill i in; i on event point 0, its attribute on 1
+  THIHub* Hub;          // i itself, then the range tests
+  THIIf_else* Below4;   // i < 4: strength
+  THIIf_else* Below10;  // i < 10: agility
+  THIChanelToIndex* ToAttribute;  // the attribute index found by the range tests
+  THIIf_else* Below21;            // i < 21: intelligence
+  THIIf_else* Below24;            // i < 24: charisma
 };

@@ -16,13 +16,13 @@ class THighlight : public TSubScheme {
 
   static constexpr int Items = 25;
 
-  THIEditMulti* Edit;
-  THIFont* Regular;
-  THIFont* Bold;
-  THIMemory* Current;
-  THIIndexToChanel* Target;
-  THIFor* Sweep;
-  THIHub* HighlightHub;
-  THIHub* SweepHub;
-  THIDoData* Push;
+  THIEditMulti* Edit;        // the boundary: bold k or all regular in, fonts out
+  THIFont* Regular;          // the regular font, once per item on a sweep
+  THIFont* Bold;             // the bold font in the colour of data point 0
+  THIMemory* Current;        // the item the next font goes to
+  THIIndexToChanel* Target;  // a font to the event point of the current item
+  THIFor* Sweep;             // items 0 .. 24, for all regular
+  THIHub* HighlightHub;      // bold k: remember k, then send the bold font
+  THIHub* SweepHub;          // each item: remember it, then send the regular font
+  THIDoData* Push;           // starts the regular font for the current item
 };

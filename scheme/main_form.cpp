@@ -71,7 +71,28 @@ void TMainForm::SetKeyboardOrder() {
 }
 
 TMainForm::TMainForm() {
-  // 1. The language, before any caption is made.
+  LoadLanguage();
+  BuildForm();
+  TControl* form = mainForm->Control;
+  BuildElements(form);
+  clearLabel = CommandLabel(*this, form, 125, ClearKey);
+  settingsLabel = CommandLabel(*this, form, 265, SettingsKey);
+  WireQuestions();
+  WireReports();
+  WireBoxes();
+  clearLabel->onClick = Channel(questionCommand, 1);
+  settingsLabel->onClick = ContainerWork(settingsPanel, 0);
+  MakeSubSchemes();
+
+  // No tool tips on the labels; the keyboard moves between the questions and commands.
+  clearLabel->AttachHints(nullptr);
+  settingsLabel->AttachHints(nullptr);
+  SetKeyboardOrder();
+  form->SetTabNavigation(true);
+}
+
+void TMainForm::LoadLanguage() {
+  // Before any caption is made.
   Localization.Language = "";
   Localization.BuiltIn.SetText("btn_clear");
   Localization.Storage = 1;
@@ -80,8 +101,10 @@ TMainForm::TMainForm() {
   Localization.Key = "language";
   Localization.Folder = ".";
   Localization.Load();
+}
 
-  // 2. The form, hidden until start-up.
+void TMainForm::BuildForm() {
+  // Hidden until start-up.
   mainForm = Add<THIMainForm>(nullptr);
   mainForm->Left = 0;
   mainForm->Top = 0;
@@ -106,9 +129,9 @@ TMainForm::TMainForm() {
   mainForm->ClientSize = 0;
   mainForm->AfterInit = &NoAfterInit;
   mainForm->Init();
-  TControl* form = mainForm->Control;
+}
 
-  // 3. The other elements.
+void TMainForm::BuildElements(TControl* form) {
   settingsPanel = build::Container(*this, form, 0, 0);
   proficiencyBox = build::Container(*this, form, 2, 0);
   attributesBox = build::Container(*this, form, 2, 0);
@@ -132,23 +155,24 @@ TMainForm::TMainForm() {
   relatedLabels = build::Container(*this, form, 1, 0);
   questionCommand = build::MTChanelToIndex(*this, sheet::PlainCommands);
   boxCommand = build::MTChanelToIndex(*this, sheet::Reports);
+}
 
-  // 4. The two command labels.
-  clearLabel = CommandLabel(*this, form, 125, ClearKey);
-  settingsLabel = CommandLabel(*this, form, 265, SettingsKey);
-
-  // 5. Links.
+void TMainForm::WireQuestions() {
   // Start-up: load the answer lines, then reset every question.
   mainForm->onCreate = MakeEvent<&THIHub::doEvent>(startHub);
   startHub->onEvent[0] = ContainerWork(choiceLoader, 0);
   startHub->onEvent[1] = Channel(questionCommand, 1);
   // The question chain, ending in the derived values.
+  questionCommand->onIndex = ContainerWork(question1, 0);
   choiceLoader->onEvent[0] = ContainerWork(question1, 0);
   question1->onEvent[1] = ContainerWork(question2, 0);
   question2->onEvent[1] = ContainerWork(question3, 0);
   question3->onEvent[1] = ContainerWork(question4, 0);
   question4->onEvent[1] = ContainerWork(question5, 0);
   question5->onEvent[1] = ContainerWork(derivedValues, 0);
+}
+
+void TMainForm::WireReports() {
   // Reports: 0 commit, 1 hover, 2 .. 5 box highlights.
   for (THIMultiElement* q : {question1, question2, question3, question4, question5})
     q->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(reportSwitch);
@@ -166,7 +190,9 @@ TMainForm::TMainForm() {
   commitHub->onEvent[0] = ContainerWork(resultTables, 0);
   commitHub->onEvent[1] = Channel(questionCommand, 2);
   commitHub->onEvent[2] = Channel(boxCommand, 1);
-  questionCommand->onIndex = ContainerWork(question1, 0);
+}
+
+void TMainForm::WireBoxes() {
   // The box chain; hovered rows go through the score stages to the related labels.
   boxCommand->onIndex = ContainerWork(attributesBox, 0);
   attributesBox->onEvent[0] = ContainerWork(governedSkills, 0);
@@ -180,11 +206,10 @@ TMainForm::TMainForm() {
   governedSkills->onEvent[1] = ContainerWork(relatedLabels, 1);
   governingAttribute->onEvent[0] = ContainerWork(relatedLabels, 2);
   governingAttribute->onEvent[1] = ContainerWork(relatedLabels, 3);
-  // The two command labels.
-  clearLabel->onClick = Channel(questionCommand, 1);
-  settingsLabel->onClick = ContainerWork(settingsPanel, 0);
+}
 
-  // 6. The sub-schemes, built at once in this order.
+void TMainForm::MakeSubSchemes() {
+  // Built at once, in this order.
   settingsPanel->SetMake(&MakeSubScheme<TSettingsPanel>);
   proficiencyBox->SetMake(&MakeSubSchemeOf<TResultBox, 2>);
   mainForm->AttachHints(nullptr);
@@ -202,12 +227,6 @@ TMainForm::TMainForm() {
   choiceLoader->SetMake(&MakeSubScheme<TChoiceLoader>);
   derivedValues->SetMake(&MakeSubScheme<TDerivedValues>);
   relatedLabels->SetMake(&MakeSubScheme<TRelatedLabels>);
-
-  // 7. No tool tips on the labels; the keyboard moves between the questions and commands.
-  clearLabel->AttachHints(nullptr);
-  settingsLabel->AttachHints(nullptr);
-  SetKeyboardOrder();
-  form->SetTabNavigation(true);
 }
 
 TMainForm::~TMainForm() {

@@ -18,15 +18,43 @@ THI_Event ReportChannel(THIMT_ChanelToIndex* report, uint16_t channel) {
 TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
                                THIMultiElement* container, const TQuestionLayout& layout)
     : TSubScheme(parentScheme) {
-  const bool gender = layout.Kind == TQuestionLayout::Gender;
-  const bool bySex = layout.Kind == TQuestionLayout::BySex;
+  BuildAnswers(parentWindow, container, layout);
+  BuildLineLists(layout);
+  BuildRouting(parentWindow, layout);
+  switch (layout.Kind) {
+    case TQuestionLayout::Gender:
+      BuildGenderAnswer();
+      WireOneList(layout);
+      break;
+    case TQuestionLayout::BySex:
+      BuildRememberedAnswer();
+      BuildListBySex(layout);
+      break;
+    case TQuestionLayout::Single:
+      BuildRememberedAnswer();
+      WireOneList(layout);
+      // Re-apply: the remembered answer.
+      Commands->onEvent[2] = MakeEvent<&THIDoData::doData>(Resend);
+      break;
+  }
+  WireHover();
+  WireReports();
+  WireCommands();
+  WireFonts();
+
+  // Nested sub-schemes.
+  Effects->SetMake(&MakeSubScheme<TAnswerEffects>);
+  Highlight->SetMake(&MakeSubScheme<THighlight>);
+}
+
+void TQuestionGroup::BuildAnswers(TControl* parentWindow, THIMultiElement* container,
+                                  const TQuestionLayout& layout) {
   const TFontRec font = build::SansSerif(8, 0, 0, 1);
   const int buttons = static_cast<int>(layout.Answers.size()) + 1;
 
   // The frame first; the answers live in its window.
   Frame = build::GroupBox(*this, parentWindow, layout.Frame, font, build::Tr(layout.Caption));
   Edit = MakeBoundary(container, 1);
-
   for (int k = 0; k < buttons; ++k) {
     std::string_view key = k == 0 ? UnknownAnswerKey : layout.Answers[static_cast<size_t>(k - 1)];
     Answers.push_back(build::RadioButton(*this, Frame->Control,
@@ -35,130 +63,127 @@ TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,
   }
   HoverIndex = build::ChanelToIndex(*this, buttons);
   PickIndex = build::ChanelToIndex(*this, buttons);
-  if (!gender) Chosen = build::Memory(*this);
-  if (bySex) {
+}
+
+void TQuestionGroup::BuildLineLists(const TQuestionLayout& layout) {
+  // Question 1 keeps its answer in "gender"; the others in a memory made here.
+  if (layout.Kind != TQuestionLayout::Gender) Chosen = build::Memory(*this);
+  if (layout.Kind == TQuestionLayout::BySex) {
     MaleLines = build::StrList(*this, layout.File);
     FemaleLines = build::StrList(*this, layout.FemaleFile);
   } else {
     Lines = build::StrList(*this, layout.File);
   }
+}
+
+void TQuestionGroup::BuildRouting(TControl* parentWindow, const TQuestionLayout& layout) {
   Effects = build::Container(*this, parentWindow, 4, 1);
   Highlight = build::Container(*this, parentWindow, THighlight::Items, 1);
   Report = build::MTChanelToIndex(*this, sheet::Reports);
   Commands = build::MTIndexToChanel(*this, layout.CommandCount);
   InHub = build::Hub(*this, 2);
   Resend = build::DoData(*this);
-  if (gender) {
-    HoverHub = build::Hub(*this, 3);
-    PickHub = build::Hub(*this, 2);
-    Gender = build::GlobalVar(*this, "gender");
-    Gender->SetValue(MakeInteger(0));
-    UnknownTest = build::IfElse(*this, THIIf_else::Equal, MakeInteger(1));
-    SendZero = build::DoData(*this, MakeInteger(0));
-    ApplyHub = build::Hub(*this, 2);
-  } else {
-    PreviewHub = build::Hub(*this, 2);
-    HoverHub = build::Hub(*this, 2);
-  }
-  if (bySex) {
-    Gender = build::GlobalVar(*this, "gender");
-    SexToList = build::Math(*this, 1, 0, 1, 0);
-    ListBySex = build::GetIndexData(*this, 2);
-    ApplyHub = build::Hub(*this, 2);
-  }
+}
 
-  // Data points.
-  if (bySex) {
-    SexToList->Op1Point = MakeEvent<&THIGlobalVar::GetValue>(Gender);
-    ListBySex->DataPoint[0] = MakeEvent<&THIStrList::GetArray>(MaleLines);
-    ListBySex->DataPoint[1] = MakeEvent<&THIStrList::GetArray>(FemaleLines);
-    Effects->Data[0] = MakeEvent<&THIGetIndexData::GetValue>(ListBySex);
-  } else {
-    Effects->Data[0] = MakeEvent<&THIStrList::GetArray>(Lines);
-  }
-  if (gender) {
-    Resend->DataPoint = MakeEvent<&THIGlobalVar::GetValue>(Gender);
-    UnknownTest->Op1Point = MakeEvent<&THIRadioButton::GetChecked>(Answers[0]);
-  } else {
-    Resend->DataPoint = MakeEvent<&THIMemory::GetValue>(Chosen);
-  }
+void TQuestionGroup::BuildGenderAnswer() {
+  HoverHub = build::Hub(*this, 3);
+  PickHub = build::Hub(*this, 2);
+  Gender = build::GlobalVar(*this, "gender");
+  Gender->SetValue(MakeInteger(0));
+  UnknownTest = build::IfElse(*this, THIIf_else::Equal, MakeInteger(1));
+  SendZero = build::DoData(*this, MakeInteger(0));
+  ApplyHub = build::Hub(*this, 2);
 
-  // 1. Hover over answer k: report channel 1, bold caption, preview.
-  for (int k = 0; k < buttons; ++k) {
-    Answers[static_cast<size_t>(k)]->onMouseMove =
+  Resend->DataPoint = MakeEvent<&THIGlobalVar::GetValue>(Gender);
+  UnknownTest->Op1Point = MakeEvent<&THIRadioButton::GetChecked>(Answers[0]);
+  // A hover previews straight from the hover hub.
+  HoverIndex->onIndex = MakeEvent<&THIHub::doEvent>(HoverHub);
+  HoverHub->onEvent[2] = ContainerWork(Effects, 0);
+  // A commit writes "gender", then reports.
+  PickIndex->onIndex = MakeEvent<&THIHub::doEvent>(PickHub);
+  PickHub->onEvent[0] = MakeEvent<&THIGlobalVar::doValue>(Gender);
+  PickHub->onEvent[1] = ReportChannel(Report, 0);
+  // Re-apply: the gender, then answer 0 when a gender is chosen.
+  Commands->onEvent[2] = MakeEvent<&THIHub::doEvent>(ApplyHub);
+  ApplyHub->onEvent[0] = MakeEvent<&THIDoData::doData>(Resend);
+  ApplyHub->onEvent[1] = MakeEvent<&THIIf_else::doCompare>(UnknownTest);
+  UnknownTest->onFalse = MakeEvent<&THIDoData::doData>(SendZero);
+  SendZero->onData = ContainerWork(Effects, 2);
+}
+
+void TQuestionGroup::BuildRememberedAnswer() {
+  PreviewHub = build::Hub(*this, 2);
+  HoverHub = build::Hub(*this, 2);
+
+  Resend->DataPoint = MakeEvent<&THIMemory::GetValue>(Chosen);
+  // A hover goes to the hover hub, then previews.
+  HoverIndex->onIndex = MakeEvent<&THIHub::doEvent>(PreviewHub);
+  PreviewHub->onEvent[0] = MakeEvent<&THIHub::doEvent>(HoverHub);
+  PreviewHub->onEvent[1] = ContainerWork(Effects, 0);
+  // A commit is remembered, then reported.
+  PickIndex->onIndex = MakeEvent<&THIMemory::doValue>(Chosen);
+  Chosen->onData = ReportChannel(Report, 0);
+}
+
+void TQuestionGroup::BuildListBySex(const TQuestionLayout& layout) {
+  Gender = build::GlobalVar(*this, "gender");
+  SexToList = build::Math(*this, 1, 0, 1, 0);
+  ListBySex = build::GetIndexData(*this, 2);
+  ApplyHub = build::Hub(*this, 2);
+
+  SexToList->Op1Point = MakeEvent<&THIGlobalVar::GetValue>(Gender);
+  ListBySex->DataPoint[0] = MakeEvent<&THIStrList::GetArray>(MaleLines);
+  ListBySex->DataPoint[1] = MakeEvent<&THIStrList::GetArray>(FemaleLines);
+  Effects->Data[0] = MakeEvent<&THIGetIndexData::GetValue>(ListBySex);
+  // Re-apply: the list of the gender, then the remembered answer.
+  Commands->onEvent[2] = MakeEvent<&THIHub::doEvent>(ApplyHub);
+  ApplyHub->onEvent[0] = MakeEvent<&THIMath::doOperation>(SexToList);
+  ApplyHub->onEvent[1] = MakeEvent<&THIDoData::doData>(Resend);
+  SexToList->onResult = MakeEvent<&THIGetIndexData::doIndex>(ListBySex);
+  // Line commands: the male list's, then the female list's.
+  Commands->onEvent[static_cast<size_t>(layout.LineCommand)] =
+      MakeEvent<&THIStrList::doAdd>(MaleLines);
+  Commands->onEvent[static_cast<size_t>(layout.LineCommand + 1)] =
+      MakeEvent<&THIStrList::doAdd>(FemaleLines);
+}
+
+void TQuestionGroup::WireOneList(const TQuestionLayout& layout) {
+  Effects->Data[0] = MakeEvent<&THIStrList::GetArray>(Lines);
+  Commands->onEvent[static_cast<size_t>(layout.LineCommand)] = MakeEvent<&THIStrList::doAdd>(Lines);
+}
+
+void TQuestionGroup::WireHover() {
+  // Hover over answer k: report channel 1, bold caption (and the preview, wired by kind).
+  for (size_t k = 0; k < Answers.size(); ++k) {
+    Answers[k]->onMouseMove =
         MakeEvent<&THIChanelToIndex::doEvent>(HoverIndex, static_cast<uint16_t>(k));
-    Answers[static_cast<size_t>(k)]->onSelect =
+    Answers[k]->onSelect =
         MakeEvent<&THIChanelToIndex::doEvent>(PickIndex, static_cast<uint16_t>(k));
-  }
-  if (gender) {
-    HoverIndex->onIndex = MakeEvent<&THIHub::doEvent>(HoverHub);
-    HoverHub->onEvent[2] = ContainerWork(Effects, 0);
-  } else {
-    HoverIndex->onIndex = MakeEvent<&THIHub::doEvent>(PreviewHub);
-    PreviewHub->onEvent[0] = MakeEvent<&THIHub::doEvent>(HoverHub);
-    PreviewHub->onEvent[1] = ContainerWork(Effects, 0);
   }
   HoverHub->onEvent[0] = ReportChannel(Report, 1);
   HoverHub->onEvent[1] = ContainerWork(Highlight, 0);
+}
 
-  // 2. Commit answer k.
-  if (gender) {
-    PickIndex->onIndex = MakeEvent<&THIHub::doEvent>(PickHub);
-    PickHub->onEvent[0] = MakeEvent<&THIGlobalVar::doValue>(Gender);
-    PickHub->onEvent[1] = ReportChannel(Report, 0);
-  } else {
-    PickIndex->onIndex = MakeEvent<&THIMemory::doValue>(Chosen);
-    Chosen->onData = ReportChannel(Report, 0);
-  }
-
-  // 3-4. Reports leave on event point 0; previews become channels 2 .. 5.
+void TQuestionGroup::WireReports() {
+  // Reports leave on event point 0; previews become channels 2 .. 5.
   Report->onIndex = ParentEvent(Edit, 0);
   for (uint16_t t = 0; t < sheet::ResultBoxes; ++t)
     Effects->onEvent[t] = ReportChannel(Report, static_cast<uint16_t>(sheet::FirstBoxReport + t));
+}
 
-  // 5. Commands, then pass the chain on.
+void TQuestionGroup::WireCommands() {
+  // Commands, then pass the chain on.
   Edit->onWork[0] = MakeEvent<&THIHub::doEvent>(InHub);
   InHub->onEvent[0] = MakeEvent<&THIMT_IndexToChanel::doEvent>(Commands);
   InHub->onEvent[1] = ParentEvent(Edit, 1);
-
-  // 6. Command outputs.
   Commands->onEvent[0] = ContainerWork(Highlight, 1);
   Commands->onEvent[1] = MakeEvent<&THIRadioButton::doSelect>(Answers[0]);
-  if (gender) {
-    // The gender, then answer 0 when a gender is chosen.
-    Commands->onEvent[2] = MakeEvent<&THIHub::doEvent>(ApplyHub);
-    ApplyHub->onEvent[0] = MakeEvent<&THIDoData::doData>(Resend);
-    ApplyHub->onEvent[1] = MakeEvent<&THIIf_else::doCompare>(UnknownTest);
-    UnknownTest->onFalse = MakeEvent<&THIDoData::doData>(SendZero);
-    SendZero->onData = ContainerWork(Effects, 2);
-  } else if (bySex) {
-    // The list of the gender, then the remembered answer.
-    Commands->onEvent[2] = MakeEvent<&THIHub::doEvent>(ApplyHub);
-    ApplyHub->onEvent[0] = MakeEvent<&THIMath::doOperation>(SexToList);
-    ApplyHub->onEvent[1] = MakeEvent<&THIDoData::doData>(Resend);
-    SexToList->onResult = MakeEvent<&THIGetIndexData::doIndex>(ListBySex);
-  } else {
-    Commands->onEvent[2] = MakeEvent<&THIDoData::doData>(Resend);
-  }
   Resend->onData = ContainerWork(Effects, 2);
-  if (bySex) {
-    Commands->onEvent[static_cast<size_t>(layout.LineCommand)] =
-        MakeEvent<&THIStrList::doAdd>(MaleLines);
-    Commands->onEvent[static_cast<size_t>(layout.LineCommand + 1)] =
-        MakeEvent<&THIStrList::doAdd>(FemaleLines);
-  } else {
-    Commands->onEvent[static_cast<size_t>(layout.LineCommand)] =
-        MakeEvent<&THIStrList::doAdd>(Lines);
-  }
+}
 
-  // 7. Fonts of the answer captions.
-  for (int k = 0; k < buttons; ++k)
-    Highlight->onEvent[static_cast<size_t>(k)] =
-        MakeEvent<&THIWin::doFont>(Answers[static_cast<size_t>(k)]);
-
-  // Nested sub-schemes.
-  Effects->SetMake(&MakeSubScheme<TAnswerEffects>);
-  Highlight->SetMake(&MakeSubScheme<THighlight>);
+void TQuestionGroup::WireFonts() {
+  for (size_t k = 0; k < Answers.size(); ++k)
+    Highlight->onEvent[k] = MakeEvent<&THIWin::doFont>(Answers[k]);
 }
 
 const TQuestionLayout& QuestionLayout(int question) {

@@ -40,30 +40,30 @@ const TQuestionLayout& QuestionLayout(int question);
 
 class TQuestionGroup : public TSubScheme {
  public:
-  THIGroupBox* Frame = nullptr;
-  THIEditMulti* Edit = nullptr;
-  std::vector<THIRadioButton*> Answers;
-  THIChanelToIndex* HoverIndex = nullptr;
-  THIChanelToIndex* PickIndex = nullptr;
-  THIMemory* Chosen = nullptr;  // questions 2 .. 5
-  THIStrList* Lines = nullptr;  // questions 1, 3, 5
-  THIStrList* MaleLines = nullptr;
-  THIStrList* FemaleLines = nullptr;
-  THIMultiElement* Effects = nullptr;
-  THIMultiElement* Highlight = nullptr;
-  THIMT_ChanelToIndex* Report = nullptr;
-  THIMT_IndexToChanel* Commands = nullptr;
-  THIHub* InHub = nullptr;
-  THIDoData* Resend = nullptr;
-  THIHub* HoverHub = nullptr;      // report and highlight (question 1: and the preview)
-  THIHub* PreviewHub = nullptr;    // questions 2 .. 5: the two above, then the preview
-  THIHub* PickHub = nullptr;       // question 1
-  THIGlobalVar* Gender = nullptr;  // questions 1, 2, 4
-  THIMath* SexToList = nullptr;
-  THIGetIndexData* ListBySex = nullptr;
-  THIHub* ApplyHub = nullptr;  // questions 1, 2, 4
-  THIIf_else* UnknownTest = nullptr;
-  THIDoData* SendZero = nullptr;
+  THIGroupBox* Frame = nullptr;          // the titled frame; its window holds the answers
+  THIEditMulti* Edit = nullptr;          // the boundary: work point 0 in, event points 0 and 1 out
+  std::vector<THIRadioButton*> Answers;  // answer k's button: hover and pick as index k
+  THIChanelToIndex* HoverIndex = nullptr;   // the hovered answer's index, on each mouse move
+  THIChanelToIndex* PickIndex = nullptr;    // the picked answer's index, when one is selected
+  THIMemory* Chosen = nullptr;              // questions 2 .. 5: the committed answer
+  THIStrList* Lines = nullptr;              // questions 1, 3, 5: the stored answer lines
+  THIStrList* MaleLines = nullptr;          // questions 2, 4: the lines for a male hero
+  THIStrList* FemaleLines = nullptr;        // questions 2, 4: the lines for a female hero
+  THIMultiElement* Effects = nullptr;       // answer k in: 0 preview, 2 apply; box labels out
+  THIMultiElement* Highlight = nullptr;     // 0 bolds caption k, 1 makes all regular
+  THIMT_ChanelToIndex* Report = nullptr;    // channel + values into one report chain
+  THIMT_IndexToChanel* Commands = nullptr;  // the command chain, split by its command number
+  THIHub* InHub = nullptr;                  // a command chain: handled, then passed on
+  THIDoData* Resend = nullptr;              // the remembered answer (question 1: gender), to apply
+  THIHub* HoverHub = nullptr;               // report and highlight (question 1: and the preview)
+  THIHub* PreviewHub = nullptr;             // questions 2 .. 5: the two above, then the preview
+  THIHub* PickHub = nullptr;                // question 1: store the gender, then report the commit
+  THIGlobalVar* Gender = nullptr;        // questions 1, 2, 4: "gender", 0 unknown, 1 male, 2 female
+  THIMath* SexToList = nullptr;          // questions 2, 4: gender - 1, the index of its list
+  THIGetIndexData* ListBySex = nullptr;  // questions 2, 4: the lines of the gender
+  THIHub* ApplyHub = nullptr;            // questions 1, 2, 4: re-apply in steps
+  THIIf_else* UnknownTest = nullptr;     // question 1: is answer 0 checked?
+  THIDoData* SendZero = nullptr;         // question 1: applies answer 0 once a gender is chosen
 
   // Builds question 1 .. 5 from its layout (make function: MakeSubSchemeOf<TQuestionGroup, N>).
   TQuestionGroup(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
@@ -72,4 +72,19 @@ class TQuestionGroup : public TSubScheme {
  private:
   TQuestionGroup(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
                  const TQuestionLayout& layout);
+
+  // Creation steps, in creation order; each kind's own elements are wired where they are made.
+  void BuildAnswers(TControl* parentWindow, THIMultiElement* container,
+                    const TQuestionLayout& layout);
+  void BuildLineLists(const TQuestionLayout& layout);
+  void BuildRouting(TControl* parentWindow, const TQuestionLayout& layout);
+  void BuildGenderAnswer();                            // question 1
+  void BuildRememberedAnswer();                        // questions 2 .. 5
+  void BuildListBySex(const TQuestionLayout& layout);  // questions 2, 4
+  // The links shared by the kinds.
+  void WireOneList(const TQuestionLayout& layout);  // questions 1, 3, 5
+  void WireHover();
+  void WireReports();
+  void WireCommands();
+  void WireFonts();
 };

@@ -12,13 +12,13 @@ class TRelatedLabels : public TSubScheme {
  public:
   TRelatedLabels(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
-  THIEditMulti* Edit;
-  THIHub* AttrHub;
-  THIIndexToChanel* AttrRelated;
-  THIDoData* WeaponPointsLabel;
-  THIDoData* SkillPointsLabel;
-  THIHub* SkillHub;
-  THIDoData* HitPointsLabel;
-  THIIndexToChanel* SkillRelated;
-  THIMT_ChanelToIndex* Report;
+  THIEditMulti* Edit;              // the boundary: hovered labels in, reports out
+  THIHub* AttrHub;                 // attribute k: report it, then its related labels
+  THIIndexToChanel* AttrRelated;   // attribute 0, 1, 2 to hit, weapon, skill points
+  THIDoData* WeaponPointsLabel;    // proficiency label 6, the weapon points
+  THIDoData* SkillPointsLabel;     // skill label 24, the skill points
+  THIHub* SkillHub;                // skill i: report it, then its related label
+  THIDoData* HitPointsLabel;       // other-values label 0, the hit points
+  THIIndexToChanel* SkillRelated;  // skill 0 (ironflesh) to the hit points
+  THIMT_ChanelToIndex* Report;     // [channel, label] into one report chain
 };

@@ -46,21 +46,21 @@ const TResultBoxLayout& ResultBoxLayout(int box);
 
 class TResultBox : public TSubScheme {
  public:
-  THIGroupBox* Frame = nullptr;
-  THIEditMulti* Edit = nullptr;
-  std::vector<THILabel*> Names;   // by name index
-  std::vector<THILabel*> Values;  // by row, like Names
-  THILabel* Warning = nullptr;    // proficiencies only
-  THIHintManager* Hints = nullptr;
-  THIChanelToIndex* HoverIndex = nullptr;
-  THIHub* HoverHub = nullptr;
-  THIMultiElement* Highlight = nullptr;
-  THIMemory* HighlightColor = nullptr;
-  THIGlobalVar* Table = nullptr;
-  THIArrayEnum* Enum = nullptr;
-  THIIndexToChanel* ToLabel = nullptr;
-  THIMT_IndexToChanel* Commands = nullptr;
-  THIHub* InHub = nullptr;
+  THIGroupBox* Frame = nullptr;     // the titled frame; its window holds the labels
+  THIEditMulti* Edit = nullptr;     // the boundary: work point 0 in, event points 0 and 1 out
+  std::vector<THILabel*> Names;     // by name index; a mouse move reports the index
+  std::vector<THILabel*> Values;    // by row, like Names; show the table's items
+  THILabel* Warning = nullptr;      // proficiencies only: the warning with its tool tip
+  THIHintManager* Hints = nullptr;  // proficiencies only: shows the warning's tool tip
+  THIChanelToIndex* HoverIndex = nullptr;   // the hovered name's index, on each mouse move
+  THIHub* HoverHub = nullptr;               // a hovered index: out on event point 0, then bold
+  THIMultiElement* Highlight = nullptr;     // 0 bolds name k, 1 makes all regular
+  THIMemory* HighlightColor = nullptr;      // the colour of the bold name
+  THIGlobalVar* Table = nullptr;            // the box's shared table, read on refresh
+  THIArrayEnum* Enum = nullptr;             // the table's items, on refresh
+  THIIndexToChanel* ToLabel = nullptr;      // item i to its value label
+  THIMT_IndexToChanel* Commands = nullptr;  // the command chain, split by its command number
+  THIHub* InHub = nullptr;                  // a command chain: handled, then passed on
 
   // The value label that shows item i of the table, or nullptr.
   THILabel* ValueOfItem(int32_t item) const;
@@ -71,6 +71,17 @@ class TResultBox : public TSubScheme {
  private:
   TResultBox(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container,
              const TResultBoxLayout& layout);
+
+  // Construction steps, in order.
+  void BuildRows(TControl* parentWindow, THIMultiElement* container,
+                 const TResultBoxLayout& layout);
+  void BuildWarning();
+  void BuildHints();
+  void BuildRouting(TControl* parentWindow, const TResultBoxLayout& layout);
+  void WireHover();
+  void WireCommands(const TResultBoxLayout& layout);
+  void WireValues(const TResultBoxLayout& layout);
+  void WireFonts();
 
   int32_t digit_ = 0;
   std::vector<int32_t> ids_;  // value label ids, by row

@@ -3,8 +3,15 @@
 TResultTables::TResultTables(TControl*, TScheme* parentScheme, THIMultiElement* container)
     : TSubScheme(parentScheme) {
   Edit = MakeBoundary(container, 1);
+  BuildTables();
+  BuildFillers();
+  WireClear();
+  WireFill();
+  WirePublish();
+}
 
-  // Elements and properties.
+void TResultTables::BuildTables() {
+  // Each table, its shared variable and the step that publishes it.
   AttribTable = build::IntegerArray(*this, "attrib.txt", true, false);
   SkillsTable = build::IntegerArray(*this, "skills.txt", true, false);
   ProficTable = build::IntegerArray(*this, "profic.txt", true, false);
@@ -17,6 +24,14 @@ TResultTables::TResultTables(TControl*, TScheme* parentScheme, THIMultiElement* 
   PublishSkills = build::DoData(*this);
   PublishProfic = build::DoData(*this);
   PublishOther = build::DoData(*this);
+
+  PublishAttrib->DataPoint = MakeEvent<&THIIntegerArray::GetArray>(AttribTable);
+  PublishSkills->DataPoint = MakeEvent<&THIIntegerArray::GetArray>(SkillsTable);
+  PublishProfic->DataPoint = MakeEvent<&THIIntegerArray::GetArray>(ProficTable);
+  PublishOther->DataPoint = MakeEvent<&THIIntegerArray::GetArray>(OtherTable);
+}
+
+void TResultTables::BuildFillers() {
   StartHub = build::Hub(*this, 3);
   ClearHub = build::Hub(*this, 4);
   TableLoop = build::For(*this, 0, 3);
@@ -31,19 +46,16 @@ TResultTables::TResultTables(TControl*, TScheme* parentScheme, THIMultiElement* 
   Filler = build::ArrayRW(*this);
   PublishHub = build::Hub(*this, 4);
 
-  // Data points.
-  PublishAttrib->DataPoint = MakeEvent<&THIIntegerArray::GetArray>(AttribTable);
-  PublishSkills->DataPoint = MakeEvent<&THIIntegerArray::GetArray>(SkillsTable);
-  PublishProfic->DataPoint = MakeEvent<&THIIntegerArray::GetArray>(ProficTable);
-  PublishOther->DataPoint = MakeEvent<&THIIntegerArray::GetArray>(OtherTable);
   Pick->DataPoint[0] = MakeEvent<&THIIntegerArray::GetArray>(AttribTable);
   Pick->DataPoint[1] = MakeEvent<&THIIntegerArray::GetArray>(SkillsTable);
   Pick->DataPoint[2] = MakeEvent<&THIIntegerArray::GetArray>(ProficTable);
   Pick->DataPoint[3] = MakeEvent<&THIIntegerArray::GetArray>(OtherTable);
   Filler->ArrayPoint = MakeEvent<&THIGetIndexData::GetValue>(Pick);
   Filler->ValuePoint = MakeEvent<&THIMemory::GetValue>(Zero);
+}
 
-  // Clear, fill, publish.
+void TResultTables::WireClear() {
+  // A run: clear, fill, publish. Clearing empties the four tables.
   Edit->onWork[0] = MakeEvent<&THIHub::doEvent>(StartHub);
   StartHub->onEvent[0] = MakeEvent<&THIHub::doEvent>(ClearHub);
   StartHub->onEvent[1] = MakeEvent<&THIFor::doFor>(TableLoop);
@@ -53,7 +65,9 @@ TResultTables::TResultTables(TControl*, TScheme* parentScheme, THIMultiElement* 
   ClearHub->onEvent[1] = MakeEvent<&THIIntegerArray::doClear>(SkillsTable);
   ClearHub->onEvent[2] = MakeEvent<&THIIntegerArray::doClear>(ProficTable);
   ClearHub->onEvent[3] = MakeEvent<&THIIntegerArray::doClear>(OtherTable);
+}
 
+void TResultTables::WireFill() {
   // Table t: select it, then run its fill loop, which appends one zero per pass.
   TableLoop->onEvent = MakeEvent<&THIHub::doEvent>(TableHub);
   TableHub->onEvent[0] = MakeEvent<&THIGetIndexData::doIndex>(Pick);
@@ -66,7 +80,10 @@ TResultTables::TResultTables(TControl*, TScheme* parentScheme, THIMultiElement* 
   FillSkills->onEvent = MakeEvent<&THIArrayRW::doAdd>(Filler);
   FillProfic->onEvent = MakeEvent<&THIArrayRW::doAdd>(Filler);
   FillOther->onEvent = MakeEvent<&THIArrayRW::doAdd>(Filler);
+}
 
+void TResultTables::WirePublish() {
+  // Each table into its shared variable.
   PublishHub->onEvent[0] = MakeEvent<&THIDoData::doData>(PublishAttrib);
   PublishHub->onEvent[1] = MakeEvent<&THIDoData::doData>(PublishSkills);
   PublishHub->onEvent[2] = MakeEvent<&THIDoData::doData>(PublishProfic);

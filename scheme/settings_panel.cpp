@@ -2,11 +2,28 @@
 
 #include "platform/file_layout.h"
 
+namespace {
+
+TFontRec Regular() {
+  return build::SansSerif(8, 0, 0, 1);
+}
+
+}  // namespace
+
 TSettingsPanel::TSettingsPanel(TControl* parentWindow, TScheme* parentScheme,
                                THIMultiElement* container)
     : TSubScheme(parentScheme) {
-  const TFontRec regular = build::SansSerif(8, 0, 0, 1);
+  BuildPanel(parentWindow, container);
+  TControl* panel = SettingsPanel->Control;
+  BuildCloseLabel(panel);
+  BuildLanguageControls(panel);
+  BuildLanguageStore();
+  WireOpen();
+  WirePick();
+  WireClose();
+}
 
+void TSettingsPanel::BuildPanel(TControl* parentWindow, THIMultiElement* container) {
   SettingsPanel = Add<THIPanel>(parentWindow);
   SettingsPanel->Left = 0;
   SettingsPanel->Top = 0;
@@ -14,7 +31,7 @@ TSettingsPanel::TSettingsPanel(TControl* parentWindow, TScheme* parentScheme,
   SettingsPanel->Height = 420;
   SettingsPanel->Align = 5;
   SettingsPanel->Color = build::SheetColor;
-  SettingsPanel->Font = regular;
+  SettingsPanel->Font = Regular();
   SettingsPanel->ParentFont = 0;
   SettingsPanel->Visible = 0;
   SettingsPanel->Enabled = 1;
@@ -29,8 +46,9 @@ TSettingsPanel::TSettingsPanel(TControl* parentWindow, TScheme* parentScheme,
   SettingsPanel->Alignment = taLeft;
   SettingsPanel->Init();
   Edit = MakeBoundary(container, 1);
-  TControl* panel = SettingsPanel->Control;
+}
 
+void TSettingsPanel::BuildCloseLabel(TControl* panel) {
   CloseLabel = Add<THILabel>(panel);
   CloseLabel->Left = 135;
   CloseLabel->Top = 100;
@@ -45,7 +63,10 @@ TSettingsPanel::TSettingsPanel(TControl* parentWindow, TScheme* parentScheme,
   CloseLabel->HoverCursor = 0;
   CloseLabel->HoverUnderline = 1;
   CloseLabel->Init();
+}
 
+void TSettingsPanel::BuildLanguageControls(TControl* panel) {
+  const TFontRec regular = Regular();
   LanguageLabel = build::Label(*this, panel, {10, 10, 69, 17}, regular, build::Tr(LocalizationKey),
                                true, taLeft);
 
@@ -74,7 +95,9 @@ TSettingsPanel::TSettingsPanel(TControl* parentWindow, TScheme* parentScheme,
   RestartNote->SetAutoSize(true);
   RestartNote->SetAlignment(taLeft);
   RestartNote->Init();
+}
 
+void TSettingsPanel::BuildLanguageStore() {
   LangSearch = Add<THIFileSearch>();
   LangSearch->Ext = "*.lng";
   // Portable: the current folder; installed: the folder the language files are read from.
@@ -101,8 +124,10 @@ TSettingsPanel::TSettingsPanel(TControl* parentWindow, TScheme* parentScheme,
   OpenHub = build::Hub(*this, 6);
   PickHub = build::Hub(*this, 4);
   CloseHub = build::Hub(*this, 2);
+}
 
-  // 1. Open: show the panel, hide the note, bring it up, list the languages, select the saved.
+void TSettingsPanel::WireOpen() {
+  // Open: show the panel, hide the note, bring it up, list the languages, select the saved.
   Edit->onWork[0] = MakeEvent<&THIHub::doEvent>(OpenHub);
   OpenHub->onEvent[0] = MakeEvent<&THIChanelToIndex::doEvent>(PanelShow, 1);
   OpenHub->onEvent[1] = MakeEvent<&THIChanelToIndex::doEvent>(NoteShow, 0);
@@ -115,8 +140,10 @@ TSettingsPanel::TSettingsPanel(TControl* parentWindow, TScheme* parentScheme,
   LangSearch->onSearch = MakeEvent<&THIStrPart::doSplit>(NameCut);
   NameCut->onLeft = MakeEvent<&THIWinList::doAdd>(LanguageBox);
   ReadLang->onRead = MakeEvent<&THIWinList::doSelectString>(LanguageBox);
+}
 
-  // 2. A pick: save it, read it back, caption the note by whether it was stored, show it.
+void TSettingsPanel::WirePick() {
+  // A pick: save it, read it back, caption the note by whether it was stored, show it.
   LanguageBox->onClick = MakeEvent<&THIHub::doEvent>(PickHub);
   PickHub->onEvent[0] = MakeEvent<&THIMemory::doValue>(PickMemory);
   PickHub->onEvent[1] = MakeEvent<&THIini::doWrite>(WriteLang);
@@ -128,8 +155,10 @@ TSettingsPanel::TSettingsPanel(TControl* parentWindow, TScheme* parentScheme,
   SavedCheck->onFalse = MakeEvent<&THIDoData::doData>(FailText);
   RestartText->onData = MakeEvent<&THILabel::doText>(RestartNote);
   FailText->onData = MakeEvent<&THILabel::doText>(RestartNote);
+}
 
-  // 3. Close: to the back, hidden.
+void TSettingsPanel::WireClose() {
+  // Close: to the back, hidden.
   CloseLabel->onClick = MakeEvent<&THIHub::doEvent>(CloseHub);
   CloseHub->onEvent[0] = MakeEvent<&THIWin::doSendToBack>(SettingsPanel);
   CloseHub->onEvent[1] = MakeEvent<&THIChanelToIndex::doEvent>(PanelShow, 0);

@@ -25,24 +25,34 @@ class TSettingsPanel : public TSubScheme {
  public:
   TSettingsPanel(TControl* parentWindow, TScheme* parentScheme, THIMultiElement* container);
 
-  THIPanel* SettingsPanel;
-  THIEditMulti* Edit;
-  THILabel* CloseLabel;
-  THILabel* LanguageLabel;
-  THIComboBox* LanguageBox;
-  THILabel* RestartNote;
-  THIFileSearch* LangSearch;
-  THIStrPart* NameCut;
-  THIini* ReadLang;
-  THIini* WriteLang;
-  THIMemory* PickMemory;  // the pick, for the check after the write
-  THIini* ReadBack;       // what config.ini holds after the write
-  THIIf_else* SavedCheck;
-  THIDoData* RestartText;  // the note's caption when the pick was saved
-  THIDoData* FailText;     // ... and when it was not
-  THIChanelToIndex* PanelShow;
-  THIChanelToIndex* NoteShow;
-  THIHub* OpenHub;
-  THIHub* PickHub;
-  THIHub* CloseHub;
+  THIPanel* SettingsPanel;      // the panel: shown and brought up on open, sent back on close
+  THIEditMulti* Edit;           // the boundary: work point 0 opens the panel
+  THILabel* CloseLabel;         // a click closes the panel
+  THILabel* LanguageLabel;      // the caption before the language list
+  THIComboBox* LanguageBox;     // the language names; a click is a pick (the name)
+  THILabel* RestartNote;        // shown after a pick: saved (restart) or not saved
+  THIFileSearch* LangSearch;    // each language file's name, on open
+  THIStrPart* NameCut;          // a file name without its extension, into the list
+  THIini* ReadLang;             // the saved language, selected on open
+  THIini* WriteLang;            // writes a pick to config.ini
+  THIMemory* PickMemory;        // the pick, for the check after the write
+  THIini* ReadBack;             // what config.ini holds after the write
+  THIIf_else* SavedCheck;       // does the read-back equal the pick?
+  THIDoData* RestartText;       // the note's caption when the pick was saved
+  THIDoData* FailText;          // ... and when it was not
+  THIChanelToIndex* PanelShow;  // 0 hides the panel, 1 shows it
+  THIChanelToIndex* NoteShow;   // 0 hides the note, 1 shows it
+  THIHub* OpenHub;              // open: show, hide the note, bring up, list, select the saved
+  THIHub* PickHub;              // a pick: remember, write, read back, show the note
+  THIHub* CloseHub;             // close: to the back, hidden
+
+ private:
+  // Construction steps, in order.
+  void BuildPanel(TControl* parentWindow, THIMultiElement* container);
+  void BuildCloseLabel(TControl* panel);
+  void BuildLanguageControls(TControl* panel);
+  void BuildLanguageStore();
+  void WireOpen();
+  void WirePick();
+  void WireClose();
 };
