@@ -13,8 +13,6 @@
 
 using build::ContainerWork;
 
-TMainForm* MainScheme = nullptr;
-
 namespace {
 
 void NoAfterInit(THIMainForm*) {}

@@ -65,6 +65,3 @@ class TMainForm : public TScheme {
   // Tab positions for keyboard use: the questions, the command labels, the panel's controls.
   void SetKeyboardOrder();
 };
-
-// The scheme of the running program, or nullptr.
-extern TMainForm* MainScheme;
