@@ -9,6 +9,7 @@
 
 #include "app/sheet_runner.h"
 #include "platform/os.h"
+#include "ui/backends/headless/backend_headless.h"
 
 int main(int argc, char** argv) {
   std::string dir;
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   }
 
   std::ios::sync_with_stdio(false);
+  SetBackend(&HeadlessBackend());
   TSheetRunner runner;
   std::string line;
   bool more = true;

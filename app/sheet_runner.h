@@ -42,8 +42,8 @@ class TSheetInput {
 
 class TSheetRunner {
  public:
-  // Builds the main scheme and runs start-up; input: the user's hands (nullptr: the headless
-  // simulator).
+  // Builds the main scheme and runs start-up on the installed backend; input: the user's hands
+  // (nullptr: the headless simulator, for which HeadlessBackend() must be installed).
   explicit TSheetRunner(std::unique_ptr<TSheetInput> input = nullptr);
   ~TSheetRunner();
   TSheetRunner(const TSheetRunner&) = delete;
