@@ -70,10 +70,6 @@ void THIWinList::doText(TData& data, uint16_t) {
   SetItemsText(ToString(data));
 }
 
-void THIWinList::GetIndex(TData& data, uint16_t) {
-  SetInteger(data, Control->ItemIndex());
-}
-
 THIComboBox::THIComboBox(TControl* parent) : THIWinList(parent) {
   Control = new TControl(TControlKind::ComboBox, parent);
 }

@@ -28,7 +28,6 @@ class THIWinList : public THIWin {
   void doSelectString(TData& data, uint16_t);
   void doSelect(TData& data, uint16_t);  // selects by index
   void doText(TData& data, uint16_t);    // replaces all items by the lines of a text
-  void GetIndex(TData& data, uint16_t);
 };
 
 class THIComboBox : public THIWinList {
