@@ -11,6 +11,7 @@
 #include "app/sheet_runner.h"
 #include "app/simulator_input.h"
 #include "platform/os.h"
+#include "ui/backends/headless/backend_headless.h"
 
 int main(int argc, char** argv) {
   std::string dir;
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
   }
 
   std::ios::sync_with_stdio(false);
+  SetBackend(&HeadlessBackend());
   TSheetRunner runner(std::make_unique<TSimulatorInput>());
   std::string line;
   bool more = true;

@@ -10,6 +10,7 @@
 #include "app/sheet_runner.h"
 #include "app/simulator_input.h"
 #include "platform/os.h"
+#include "ui/backend.h"
 #include "ui/backends/headless/simulator.h"
 #include "ui/control.h"
 
@@ -17,7 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A temporary current folder with the sample data and an empty program folder.
+// A temporary current folder with the sample data and an empty program folder; the sheet runs
+// on the headless backend.
 class TSampleFolder {
  public:
   TSampleFolder() {
@@ -29,8 +31,10 @@ class TSampleFolder {
       fs::copy_file(data / n, base_ / n, fs::copy_options::overwrite_existing);
     fs::current_path(base_);
     os::SetProgramFolderForTests((base_ / "program").string() + "/");
+    SetBackend(&HeadlessBackend());
   }
   ~TSampleFolder() {
+    SetBackend(nullptr);
     os::SetProgramFolderForTests("");
     fs::current_path(old_);
     std::error_code ec;

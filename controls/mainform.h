@@ -16,11 +16,9 @@ class THIMainForm : public THIWin {
   uint8_t AlphaBlend = 255;
   uint8_t WindowState = 0;  // 0 normal, 1 minimised, 2 maximised at first show
   std::string Place;        // "" none, "<file>.ini\<section>", else a registry key
-  uint32_t TransparentColor = 0xFFFFFF;
   uint8_t ClientSize = 0;
   void (*AfterInit)(THIMainForm*) = nullptr;
   THI_Event KeepOpen;
-  THI_Event ExtraPoint;
   THI_Event onActivate, onDeactivate, onCreate, onClose;
 
   void SetCaption(std::string_view text);

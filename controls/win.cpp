@@ -26,7 +26,6 @@ void THIWin::Init() {
   c.SetSize(Width, Height);
   c.SetEnabled(Enabled != 0);
   c.SetCursor(Cursor);
-  if (Flat) c.SetStyle(c.Style() | ws::Flat, c.ExStyle());
   if (ParentFont && c.Parent())
     ApplyFont(c.Parent()->Font());
   else
@@ -68,11 +67,6 @@ void THIWin::AttachHints(TToolTipService* service) {
   hints_ = service;
 }
 
-void THIWin::AttachService(TWinService* service) {
-  if (service) service->Register(*this, ServiceA, ServiceB);
-  service_ = service;
-}
-
 void THIWin::MouseOver() {
   if (hints_ && Control) hints_->TrackTool(*Control, true);
 }
@@ -83,10 +77,9 @@ void THIWin::MouseLeave() {
 
 void THIWin::ShowHook(bool) {}
 
-void THIWin::CtlMouseDown(TControl& c, const TMouseInfo& m) {
+void THIWin::CtlMouseDown(TControl&, const TMouseInfo& m) {
   MouseOver();
   lastMouse_ = m;
-  if (DragCapture) c.SetCapture();
   FireInteger(onMouseDown, m.Button - 1);
 }
 
@@ -99,10 +92,9 @@ void THIWin::CtlMouseMove(TControl&, const TMouseInfo& m) {
   FireInteger(onMouseMove, button);
 }
 
-void THIWin::CtlMouseUp(TControl& c, const TMouseInfo& m) {
+void THIWin::CtlMouseUp(TControl&, const TMouseInfo& m) {
   MouseOver();
   lastMouse_ = m;
-  if (DragCapture) c.ReleaseCapture();
   FireInteger(onMouseUp, m.Button - 1);
 }
 

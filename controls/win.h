@@ -22,13 +22,6 @@ class TToolTipService {
   virtual void TrackPosition(TControl& c, int x, int y) = 0;
 };
 
-// A second per-window service: registers the window with two numbers of the element.
-class TWinService {
- public:
-  virtual ~TWinService() = default;
-  virtual void Register(THIWin& w, int32_t a, int32_t b) = 0;
-};
-
 class THIWin : public THIBase, public TControlListener {
  public:
   // parent: the parent window, or nullptr. The concrete class creates Control.
@@ -49,9 +42,6 @@ class THIWin : public THIBase, public TControlListener {
   uint8_t Visible = 1;
   uint8_t Enabled = 1;
   int32_t Cursor = 0;
-  uint8_t Flat = 0;                    // adds the flat style bit
-  uint8_t DragCapture = 0;             // a button-down captures the mouse, a button-up releases it
-  int32_t ServiceA = 0, ServiceB = 0;  // the numbers given to the second service
 
   THI_Event onKeyDown, onKeyUp, onChar;
   THI_Event onMouseDown, onMouseMove, onMouseUp, onMouseWheel;
@@ -68,7 +58,6 @@ class THIWin : public THIBase, public TControlListener {
   // Attaches the tool-tip service (nullptr: none) and gives it Hint, HintTitle, HintIcon.
   void AttachHints(TToolTipService* service);
   TToolTipService* Hints() const { return hints_; }
-  void AttachService(TWinService* service);
 
   // The notification stored before the newest mouse event.
   const TMouseInfo& LastMouse() const { return lastMouse_; }
@@ -99,5 +88,4 @@ class THIWin : public THIBase, public TControlListener {
 
   TMouseInfo lastMouse_;
   TToolTipService* hints_ = nullptr;
-  TWinService* service_ = nullptr;
 };

@@ -70,18 +70,6 @@ void THIWinList::doText(TData& data, uint16_t) {
   SetItemsText(ToString(data));
 }
 
-void THIWinList::GetCount(TData& data, uint16_t) {
-  SetInteger(data, Control->ItemCount());
-}
-
-void THIWinList::GetIndex(TData& data, uint16_t) {
-  SetInteger(data, Control->ItemIndex());
-}
-
-void THIWinList::GetString(TData& data, uint16_t) {
-  SetString(data, Control->Item(Control->ItemIndex()));
-}
-
 THIComboBox::THIComboBox(TControl* parent) : THIWinList(parent) {
   Control = new TControl(TControlKind::ComboBox, parent);
 }

@@ -28,9 +28,6 @@ class THIWinList : public THIWin {
   void doSelectString(TData& data, uint16_t);
   void doSelect(TData& data, uint16_t);  // selects by index
   void doText(TData& data, uint16_t);    // replaces all items by the lines of a text
-  void GetCount(TData& data, uint16_t);
-  void GetIndex(TData& data, uint16_t);
-  void GetString(TData& data, uint16_t);  // text of the selected item
 };
 
 class THIComboBox : public THIWinList {

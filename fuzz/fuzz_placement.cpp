@@ -15,6 +15,7 @@
 #include "platform/os.h"
 #include "runtime/event.h"
 #include "ui/backend.h"
+#include "ui/backends/headless/backend_headless.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   WriteFile("model.ini", text);
   std::string config = g_folder + "config.ini", model = g_folder + "model.ini";
 
-  SetBackend(nullptr);
+  SetBackend(&HeadlessBackend());
   ResetApplication();
   InstallDispatchers();
   {

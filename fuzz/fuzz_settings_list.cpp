@@ -69,6 +69,7 @@ void ResetRuntime() {
   ClearTranslation();
   InitProcs.clear();
   InitDone = false;
+  SetBackend(&HeadlessBackend());
   Backend().ResetQuit();
 }
 

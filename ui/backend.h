@@ -20,7 +20,7 @@ enum : uint32_t {
   chVisible = 1u << 4,
   chEnabled = 1u << 5,
   chCursor = 1u << 6,
-  chStyle = 1u << 7,       // Style/ExStyle (border styles, tab stop, flat, edge)
+  chStyle = 1u << 7,       // Style/ExStyle (border styles, tab stop, edge)
   chCheck = 1u << 8,       // radio check state
   chItems = 1u << 9,       // combo items: the whole list again
   chSelection = 1u << 10,  // combo selection
@@ -78,8 +78,9 @@ inline TSize ClassicFrameExtra(uint32_t style, uint32_t exStyle) {
   return s;
 }
 
-// The backend in use; the headless one until another is installed.
+// The backend in use; until a program installs one, a backend that creates no windows,
+// measures no text and has no input.
 TBackend& Backend();
-// Installs b (not owned; nullptr returns to the headless backend). Only while no native
-// window exists.
+// Installs b (not owned; nullptr returns to the windowless one). Only while no native window
+// exists.
 void SetBackend(TBackend* b);

@@ -33,7 +33,6 @@ constexpr uint32_t SizeBox = 0x00040000;  // sizing frame
 constexpr uint32_t MinimizeBox = 0x00020000;
 constexpr uint32_t MaximizeBox = 0x00010000;
 constexpr uint32_t TabStop = 0x00010000;  // on child windows
-constexpr uint32_t Flat = 0x00008000;     // BS_FLAT on buttons
 constexpr uint32_t Border = 0x00800000;
 }  // namespace ws
 namespace wsex {

@@ -5,6 +5,8 @@
 #include <sstream>
 
 #include "platform/os.h"
+#include "ui/backend.h"
+#include "ui/backends/headless/backend_headless.h"
 
 const TWindowState& TDump::operator[](const std::string& name) const {
   static const TWindowState none{"<missing>", {}};
@@ -44,6 +46,7 @@ TDump ParseDump(const std::string& text) {
 }
 
 void SheetTest::SetUp() {
+  SetBackend(&HeadlessBackend());  // a test on another backend installs it after this
   OldDir = std::filesystem::current_path();
   DataDir = Temp.Root() / "data";
   ProgramDir = Temp.Root() / "prefix" / "bin";
@@ -69,6 +72,7 @@ void SheetTest::MakeInstalled() {
 
 void SheetTest::TearDown() {
   Sheet.reset();
+  SetBackend(nullptr);
   os::SetProgramFolderForTests("");
   if (HadXdg)
     setenv("XDG_CONFIG_HOME", OldXdg.c_str(), 1);

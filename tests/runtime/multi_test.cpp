@@ -123,12 +123,30 @@ TEST_F(MultiTest, DataReadThroughBoundaryOrInnerDefault) {
 TEST_F(MultiTest, UnlinkedSlotsDoNothing) {
   TScheme top;
   auto* c = top.Add<THIMultiElement>(nullptr);
-  c->SetCounts(0, 0);
+  c->SetCounts(1, 0);  // outside: event 0 only, no data point
+  Probe out;
+  c->onEvent[0] = out.work();
   c->SetMake(&MakeSubScheme<InnerScheme>);
+  struct Case {
+    uint16_t work;
+    const char* why;
+  };
+  const Case cases[] = {
+      {1, "inside fires event 1, which the container does not have"},
+      {9, "the boundary has no work point 9"},
+  };
+  for (const Case& k : cases) {
+    TData d = MakeInteger(5);
+    FireEvent(MakeEvent<&THIMultiElement::doWork>(c, k.work), d);
+    EXPECT_TRUE(out.got.empty()) << k.why;
+    EXPECT_EQ(d.Kind, data_int) << k.why;
+  }
+  // The one linked slot still carries a value out.
   TData d = MakeInteger(5);
-  FireEvent(MakeEvent<&THIMultiElement::doWork>(c, 0), d);  // fires into a missing onEvent
-  FireEvent(MakeEvent<&THIMultiElement::doWork>(c, 9), d);  // no such work point
-  SUCCEED();
+  FireEvent(MakeEvent<&THIMultiElement::doWork>(c, 0), d);
+  ASSERT_EQ(out.got.size(), 1u);
+  EXPECT_EQ(out.got[0].IntValue, 5);
+  EXPECT_EQ(InnerScheme::built, 1);
 }
 
 TEST_F(MultiTest, DeferredBuildsOnFirstUseAndRunsItsInitProcs) {

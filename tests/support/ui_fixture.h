@@ -20,7 +20,7 @@
 class UiTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetBackend(nullptr);
+    SetBackend(&HeadlessBackend());
     ResetApplication();
     InitProcs.clear();
     InitDone = false;
@@ -36,6 +36,7 @@ class UiTest : public ::testing::Test {
     ClearGlobalVars();
     ClearTranslation();
     os::SetProgramFolderForTests("");
+    SetBackend(nullptr);
   }
   int LiveControls() const { return TControl::LiveCount() - liveAtStart_; }
 
