@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
   }
   if (!dir.empty()) {
     if (!os::IsPathSeparator(dir.back())) dir += os::PathSeparator();
-    os::SetProgramFolderForTests(dir);
+    os::SetProgramFolder(dir);
   }
 
   std::ios::sync_with_stdio(false);

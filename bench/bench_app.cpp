@@ -30,12 +30,12 @@ class TSampleFolder {
     for (const char* n : {"choice.ini", "array.ini"})
       fs::copy_file(data / n, base_ / n, fs::copy_options::overwrite_existing);
     fs::current_path(base_);
-    os::SetProgramFolderForTests((base_ / "program").string() + "/");
+    os::SetProgramFolder((base_ / "program").string() + "/");
     SetBackend(&HeadlessBackend());
   }
   ~TSampleFolder() {
     SetBackend(nullptr);
-    os::SetProgramFolderForTests("");
+    os::SetProgramFolder("");
     fs::current_path(old_);
     std::error_code ec;
     fs::remove_all(base_, ec);

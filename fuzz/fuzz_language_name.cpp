@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::remove((g_folder + f[0]).c_str());
       std::remove(g_folder.c_str());
     });
-    os::SetProgramFolderForTests(g_folder);
+    os::SetProgramFolder(g_folder);
     for (const auto& f : kFiles)
       WriteFile(f[0], std::string("k|") + f[1] + "\r\n");
   }

@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       std::remove((g_folder + "model.ini").c_str());
       std::remove(g_folder.c_str());
     });
-    os::SetProgramFolderForTests(g_folder);
+    os::SetProgramFolder(g_folder);
   }
   std::string_view text(reinterpret_cast<const char*>(data), size);
   WriteFile("config.ini", text);

@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       fs::remove_all(g_program, ec);
     });
     if (::chdir(g_data.c_str()) != 0) std::abort();
-    os::SetProgramFolderForTests(g_program);
+    os::SetProgramFolder(g_program);
   }
   EmptyFolder(g_data);
   FuzzedDataProvider in(data, size);

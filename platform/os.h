@@ -26,8 +26,9 @@ bool IsPathSeparator(char c);
 
 // Folder of the running program file, ending with a separator (Windows: at most 260 chars).
 std::string ProgramFolder();
-// Replaces the answer of ProgramFolder() (tests only); an empty text restores the real one.
-void SetProgramFolderForTests(std::string_view folder);
+// Replaces the answer of ProgramFolder() (herosheet-sim --program-dir, tests); an empty text
+// restores the real one.
+void SetProgramFolder(std::string_view folder);
 // Folder for temporary files, ending with a separator.
 std::string TempFolder();
 // Windows folder, ending with a separator (POSIX: see above).

@@ -197,7 +197,7 @@ std::string ProgramFolder() {
   return real;
 }
 
-void SetProgramFolderForTests(std::string_view folder) {
+void SetProgramFolder(std::string_view folder) {
   ProgramFolderOverride() = folder.empty() ? std::string() : WithSeparator(std::string(folder));
 }
 

@@ -55,7 +55,7 @@ void SheetTest::SetUp() {
   std::filesystem::create_directories(DataDir);
   std::filesystem::create_directories(ProgramDir);
   std::filesystem::current_path(DataDir);
-  os::SetProgramFolderForTests(ProgramDir.string() + "/");
+  os::SetProgramFolder(ProgramDir.string() + "/");
   // Any language file makes the program folder a portable one; no test chooses this one.
   WriteProgram("keep-portable.lng", "");
   if (const char* x = std::getenv("XDG_CONFIG_HOME")) {
@@ -73,7 +73,7 @@ void SheetTest::MakeInstalled() {
 void SheetTest::TearDown() {
   Sheet.reset();
   SetBackend(nullptr);
-  os::SetProgramFolderForTests("");
+  os::SetProgramFolder("");
   if (HadXdg)
     setenv("XDG_CONFIG_HOME", OldXdg.c_str(), 1);
   else

@@ -13,8 +13,8 @@ namespace {
 // Runs a test body with another current folder and the program folder set to a temp folder.
 class ProgramFolderScope {
  public:
-  explicit ProgramFolderScope(const std::string& folder) { os::SetProgramFolderForTests(folder); }
-  ~ProgramFolderScope() { os::SetProgramFolderForTests(""); }
+  explicit ProgramFolderScope(const std::string& folder) { os::SetProgramFolder(folder); }
+  ~ProgramFolderScope() { os::SetProgramFolder(""); }
 };
 class CurrentFolderScope {
  public:

@@ -52,10 +52,10 @@ class HostileData : public FolderTest {};
 // Loads the language chosen in config.ini of the program folder dir.
 void LoadLanguage(const TempFolder& dir, const std::string& language) {
   dir.Write("config.ini", "[main]\r\nlanguage=" + language + "\r\n");
-  os::SetProgramFolderForTests(dir.Path());
+  os::SetProgramFolder(dir.Path());
   THITranslator t;
   t.Load();
-  os::SetProgramFolderForTests("");
+  os::SetProgramFolder("");
 }
 
 class HostileLanguage : public ::testing::Test {

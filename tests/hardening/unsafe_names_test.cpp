@@ -21,11 +21,11 @@ class UnsafeNames : public RuntimeTest {
   TempFolder Dir;
   void SetUp() override {
     RuntimeTest::SetUp();
-    os::SetProgramFolderForTests(Dir.Path());
+    os::SetProgramFolder(Dir.Path());
     Dir.Write("config.ini", kConfig);
   }
   void TearDown() override {
-    os::SetProgramFolderForTests("");
+    os::SetProgramFolder("");
     RuntimeTest::TearDown();
   }
   // The language setting written the way the settings panel writes it.

@@ -42,9 +42,9 @@ class FileLayout : public ::testing::Test {
     root.MakeFolder("usr/bin");
     root.MakeFolder("usr/share/herosheet");
     root.MakeFolder("home");
-    os::SetProgramFolderForTests(Bin());
+    os::SetProgramFolder(Bin());
   }
-  void TearDown() override { os::SetProgramFolderForTests(""); }
+  void TearDown() override { os::SetProgramFolder(""); }
   std::string Bin() const { return root.Path("usr/bin/"); }
   std::string Share() const { return root.Path("usr/share/herosheet/"); }
   std::string Home() const { return root.Path("home"); }
@@ -72,7 +72,7 @@ TEST_F(FileLayout, PortableWhenTheProgramFolderHoldsSettingsOrALanguageFile) {
     TempFolder bin;
     if (c.file && c.folder) bin.MakeFolder(c.file);
     if (c.file && !c.folder) bin.Write(c.file, "");
-    os::SetProgramFolderForTests(bin.Path());
+    os::SetProgramFolder(bin.Path());
     EXPECT_EQ(os::PortableLayout(), c.portable) << (c.file ? c.file : "(empty)");
   }
 }
@@ -117,7 +117,7 @@ TEST_F(FileLayout, InstalledLanguagesComeFromShareBesideBin) {
   // A relocated prefix: the same answer relative to wherever bin/ is.
   TempFolder other;
   other.MakeFolder("opt/hs/bin");
-  os::SetProgramFolderForTests(other.Path("opt/hs/bin"));
+  os::SetProgramFolder(other.Path("opt/hs/bin"));
   EXPECT_EQ(os::LanguageFolder(), other.Path("opt/hs/share/herosheet/"));
 }
 

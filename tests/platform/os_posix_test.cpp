@@ -30,9 +30,9 @@ TEST(OsFolders, ProgramFolderIsTheExecutablesFolder) {
   EXPECT_EQ(f.back(), '/');
   std::string exe = std::filesystem::read_symlink("/proc/self/exe").string();
   EXPECT_EQ(f, exe.substr(0, exe.rfind('/') + 1));
-  os::SetProgramFolderForTests("/some/where");
+  os::SetProgramFolder("/some/where");
   EXPECT_EQ(os::ProgramFolder(), "/some/where/");
-  os::SetProgramFolderForTests("");
+  os::SetProgramFolder("");
   EXPECT_EQ(os::ProgramFolder(), f);
 }
 

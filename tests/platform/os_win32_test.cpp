@@ -38,9 +38,9 @@ TEST(WinOsFolders, ProgramFolderIsTheExecutablesFolder) {
   std::string e(exe, n);
   std::string f = os::ProgramFolder();
   EXPECT_EQ(f, e.substr(0, e.rfind('\\') + 1));
-  os::SetProgramFolderForTests("C:\\some\\where");
+  os::SetProgramFolder("C:\\some\\where");
   EXPECT_EQ(os::ProgramFolder(), "C:\\some\\where\\");
-  os::SetProgramFolderForTests("");
+  os::SetProgramFolder("");
   EXPECT_EQ(os::ProgramFolder(), f);
 }
 

@@ -57,12 +57,12 @@ class TempFolder {
     return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
   }
   void MakeFolder(std::string_view name) const { std::filesystem::create_directories(Path(name)); }
-  // Points the program folder here until the next call of os::SetProgramFolderForTests. A
+  // Points the program folder here until the next call of os::SetProgramFolder. A
   // language file keeps it a portable folder, where config.ini is read and written beside the
   // program; no test chooses this language.
   void MakeProgramFolder() const {
     Write("keep-portable.lng", "");
-    os::SetProgramFolderForTests(Path());
+    os::SetProgramFolder(Path());
   }
 
  private:

@@ -35,7 +35,7 @@ class UiTest : public ::testing::Test {
     InitDone = false;
     ClearGlobalVars();
     ClearTranslation();
-    os::SetProgramFolderForTests("");
+    os::SetProgramFolder("");
     SetBackend(nullptr);
   }
   int LiveControls() const { return TControl::LiveCount() - liveAtStart_; }
