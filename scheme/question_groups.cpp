@@ -187,7 +187,7 @@ void TQuestionGroup::WireFonts() {
 }
 
 const TQuestionLayout& QuestionLayout(int question) {
-  static const TQuestionLayout layouts[5] = {
+  static const TQuestionLayout layouts[sheet::Questions] = {
       {TQuestionLayout::Gender,
        {5, 115, 115, 65},
        "ch1_caption",
@@ -234,7 +234,7 @@ const TQuestionLayout& QuestionLayout(int question) {
        9,
        "choice-5.txt",
        {}}};
-  return layouts[question >= 1 && question <= 5 ? question - 1 : 0];
+  return layouts[question >= 1 && question <= sheet::Questions ? question - 1 : 0];
 }
 
 TQuestionGroup::TQuestionGroup(TControl* parentWindow, TScheme* parentScheme,

@@ -7,10 +7,11 @@
 #include "scheme/question_groups.h"
 #include "scheme/result_boxes.h"
 #include "scheme/settings_panel.h"
+#include "scheme/sheet_counts.h"
 
 namespace {
-constexpr int Questions = 5;
-constexpr int Boxes = 4;
+using sheet::Questions;
+constexpr int Boxes = sheet::ResultBoxes;
 
 void AddOnce(std::vector<std::string_view>& keys, std::string_view key) {
   if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
