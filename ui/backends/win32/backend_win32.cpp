@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "ui/backends/win32/backend_win32.h"
+#include "ui/hover_timing.h"
 
 namespace {
 
@@ -854,7 +855,7 @@ LRESULT TWin32Backend::OnMouseMove(const TMsg& m) {
   auto r = wins_.find(m.H);
   if (r != wins_.end() && !r->second.Tracking) {
     r->second.Tracking = true;
-    TRACKMOUSEEVENT t{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m.H, HOVER_DEFAULT};
+    TRACKMOUSEEVENT t{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m.H, kHoverDelayMs};
     TrackMouseEvent(&t);
     Trace(*m.Ctl, "enter");
   }
