@@ -156,10 +156,10 @@ void THeadlessBackend::AdvanceClock(int ms) {
   for (;;) {
     int next = -1;
     for (int id = 0; id < THoverTiming::tmCount; ++id)
-      if (due_[id] >= 0 && due_[id] <= end && (next < 0 || due_[id] < due_[next])) next = id;
+      if (due_[id] > 0 && due_[id] <= end && (next < 0 || due_[id] < due_[next])) next = id;
     if (next < 0) break;
     now_ = due_[next];
-    due_[next] = -1;
+    due_[next] = 0;
     hover_.Fired(next);
   }
   now_ = end;
@@ -170,7 +170,7 @@ void THeadlessBackend::StartTimer(int id, int ms) {
 }
 
 void THeadlessBackend::StopTimer(int id) {
-  if (id >= 0 && id < THoverTiming::tmCount) due_[id] = -1;
+  if (id >= 0 && id < THoverTiming::tmCount) due_[id] = 0;
 }
 
 void THeadlessBackend::ShowTip(TControl& owner, TControl& tip, int x, int y) {

@@ -109,7 +109,7 @@ class THeadlessBackend : public TBackend, private THoverHost {
   std::array<unsigned, 32> counts_{};
   THoverTiming hover_{*this};
   int64_t now_ = 0;
-  std::array<int64_t, THoverTiming::tmCount> due_{-1, -1, -1};  // -1: not running
+  std::array<int64_t, THoverTiming::tmCount> due_{};  // when each runs out; 0: not running
 };
 
 // The process's headless backend (always available).
