@@ -12,6 +12,7 @@
 //   void Move(c, x, y), Press(c, button, x, y), Release(c, button, x, y), Wheel(c, delta, x, y);
 //   void Key(c, virtualKey);              key down and up on c, which has the focus
 //   void LeaveTo(form, x, y);             the mouse goes to (x, y) of the form's bare area
+//   void Wait(int ms);                    ms pass with the mouse where it is, input handled
 //
 // Input is made the way that backend's input comes (window messages, toolkit events, the
 // simulator); coordinates are in c's client area.

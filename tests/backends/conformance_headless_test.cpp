@@ -69,6 +69,10 @@ class HeadlessDriver {
     sim_.PressKey(key);
   }
   void LeaveTo(TControl& form, int x, int y) { sim_.MoveTo(form, x, y); }
+  void Wait(int ms) {
+    sim_.Wait(ms);
+    Pump();
+  }
 
  private:
   TSimulator sim_;

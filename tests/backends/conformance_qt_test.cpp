@@ -107,6 +107,7 @@ class QtDriver {
     QTest::keyRelease(Exposed(c), static_cast<Qt::Key>(key));
   }
   void LeaveTo(TControl& form, int x, int y) { QTest::mouseMove(Exposed(form), QPoint(x, y)); }
+  void Wait(int ms) { QTest::qWait(ms); }
 
  private:
   static QWidget* W(const TControl& c) { return QtOffscreen().WidgetOf(c); }

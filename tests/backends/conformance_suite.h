@@ -266,8 +266,65 @@ TYPED_TEST_P(BackendConformance, AWindowThatDisappearsUnderTheMouseGetsItsLeave)
   }
 }
 
+// Hover and the tool tip come after the mouse rests on the label, not before; leaving, a press
+// and the tip's own auto-pop end them. The tip's delays lie well apart from the hover's so that
+// a backend on a real clock has room on either side.
+TYPED_TEST_P(BackendConformance, HoverAndTheTipComeOnceTheMouseRests) {
+  auto& t = *this;
+  auto& d = t.drv;
+  TControl *label = t.label.get(), *other = t.other.get();
+  TToolTipInfo info = label->ToolTip()->TipInfo();
+  info.InitialDelay = 900;
+  info.AutoPopDelay = 1200;
+  label->ToolTip()->SetTipInfo(info);
+  struct Case {
+    const char* name;
+    std::function<void()> input;
+    int waitMs;
+    int hovers;  // of the label, since the start
+    bool tip;
+  };
+  const Case cases[] = {
+      {"resting shortly", [&] { d.Move(*label, 5, 5); }, 150, 0, false},
+      {"past the hover time", [] {}, 400, 1, false},
+      {"past the tip's delay", [] {}, 600, 1, true},
+      {"past the tip's auto-pop", [] {}, 1400, 1, false},
+      {"off before the hover time",
+       [&] {
+         d.Move(*label, 6, 6);
+         d.Wait(150);
+         d.Move(*other, 5, 5);
+       },
+       1300, 1, false},
+      {"back on, till the tip shows", [&] { d.Move(*label, 5, 5); }, 1200, 2, true},
+      {"a press",
+       [&] {
+         d.Press(*label, 1, 5, 5);
+         d.Release(*label, 1, 5, 5);
+       },
+       300, 2, false},
+      {"off with the tip up",
+       [&] {
+         d.Move(*other, 5, 5);
+         d.Move(*label, 5, 5);
+         d.Wait(1200);
+         d.LeaveTo(*t.form, t.kBareX, t.kBareY);
+       },
+       300, 3, false},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    k.input();
+    d.Wait(k.waitMs);
+    EXPECT_EQ(t.rec.Count("Label: hover"), k.hovers);
+    EXPECT_EQ(label->ToolTip()->TipShown(), k.tip);
+  }
+  EXPECT_GE(t.rec.Count("Other: hover"), 1);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(BackendConformance, EveryControlKindGetsItsNativeWindow,
                             EveryChangeIsAppliedAndReadBack, InputReachesTheWindowUnderTheMouse,
                             StackingFollowsTheLayer,
                             DestroyingAWindowTakesItsChildrenFirstAndSilencesThem,
-                            AWindowThatDisappearsUnderTheMouseGetsItsLeave);
+                            AWindowThatDisappearsUnderTheMouseGetsItsLeave,
+                            HoverAndTheTipComeOnceTheMouseRests);

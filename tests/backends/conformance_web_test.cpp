@@ -1,5 +1,7 @@
 // The conformance suite on the web backend, in a browser page: the page's elements are read
 // back, input comes as real DOM events at the controls' spots (tests/web/ runs the page).
+#include <emscripten/emscripten.h>
+
 #include <cstdlib>
 
 #include "tests/backends/conformance_suite.h"
@@ -85,6 +87,14 @@ class WebDriver {
     WebBackend().KeyStroke(key);
   }
   void LeaveTo(TControl& form, int x, int y) { WebBackend().PointerMove(form, x, y); }
+  // The page cannot run its timers while the test's code runs: the time passes, then what ran
+  // out meanwhile runs.
+  void Wait(int ms) {
+    double end = emscripten_get_now() + ms;
+    while (emscripten_get_now() < end) {
+    }
+    WebBackend().RunDueTimers();
+  }
 };
 
 }  // namespace

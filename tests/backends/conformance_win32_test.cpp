@@ -88,6 +88,16 @@ class Win32Driver {
     SendMessageA(H(c), WM_KEYUP, static_cast<WPARAM>(key), 0);
   }
   void LeaveTo(TControl& form, int x, int y) { MouseTo(form, x, y); }
+  // The message loop runs for ms: the system's timers (hover, tool tips) run out meanwhile.
+  void Wait(int ms) {
+    DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    for (;;) {
+      Pump();
+      auto left = static_cast<int>(end - GetTickCount());
+      if (left <= 0) break;
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+    }
+  }
 
  private:
   static POINT Screen(const TControl& c, int x, int y) {

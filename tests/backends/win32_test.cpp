@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -372,6 +373,57 @@ TEST_F(Win32Ui, ToolTipIsAWindowOfTheCommonControls) {
   HWND h = H(tip);
   label->RemoveToolTip();
   EXPECT_FALSE(IsWindow(h));
+}
+
+// The tip control shows its tool when the layer's timing says so, below the mouse, and hides it
+// again on a press, when the mouse leaves and after the auto-pop.
+TEST_F(Win32Ui, TheTipWindowFollowsTheHoverTiming) {
+  ShowForm();
+  TControl* tip = label->ToolTip();
+  TToolTipInfo info;
+  info.Text = "Points left";
+  info.InitialDelay = 300;
+  info.AutoPopDelay = 800;
+  tip->SetTipInfo(info);
+  auto wait = [](int ms) {
+    DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    while (static_cast<int>(end - GetTickCount()) > 0) {
+      Pump();
+      Sleep(10);
+    }
+  };
+  auto move = [&] { SendMessageA(H(label), WM_MOUSEMOVE, 0, MAKELPARAM(6, 7)); };
+  struct Case {
+    const char* name;
+    std::function<void()> input;
+    int waitMs;
+    bool shown;
+  };
+  const Case cases[] = {
+      {"before the delay", move, 100, false},
+      {"after it", [] {}, 400, true},
+      {"pressed", [&] { SendMessageA(H(label), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 7)); }, 50,
+       false},
+      {"rested again", move, 500, true},
+      {"left", [&] { SendMessageA(H(label), WM_MOUSELEAVE, 0, 0); }, 50, false},
+      {"rested past the auto-pop", move, 1300, false},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    k.input();
+    wait(k.waitMs);
+    EXPECT_EQ(IsWindowVisible(H(tip)) != 0, k.shown);
+    EXPECT_EQ(tip->TipShown(), k.shown);
+  }
+  // It stands below the spot the mouse rests on (the tip control may put its frame a pixel out).
+  move();
+  wait(400);
+  RECT r{};
+  GetWindowRect(H(tip), &r);
+  POINT spot{6, 7};
+  ClientToScreen(H(label), &spot);
+  EXPECT_NEAR(r.left, spot.x, 1);
+  EXPECT_NEAR(r.top, spot.y + 20, 1);
 }
 
 TEST_F(Win32Ui, LoopRunsPostedMessagesUntilQuit) {

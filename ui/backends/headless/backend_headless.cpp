@@ -32,6 +32,7 @@ void THeadlessBackend::CreateNative(TControl& c) {
 }
 
 void THeadlessBackend::DestroyNative(TControl& c) {
+  hover_.Gone(c);
   if (OnDestroying && Exists(&c)) OnDestroying(&c);
   if (std::vector<TControl*>* sib = SiblingsOf(c)) std::erase(*sib, &c);
   windows_.erase(&c);
@@ -88,6 +89,7 @@ void THeadlessBackend::Apply(TControl& c, uint32_t changes) {
     c.NotifyShow(c.Visible());
   }
   if (!c.Visible() && focus_ == &c) focus_ = nullptr;
+  if (!c.Visible()) hover_.Gone(c);
   if (wasVisible && !c.Visible() && OnHidden && Exists(&c)) OnHidden(&c);
 }
 
@@ -145,4 +147,43 @@ unsigned THeadlessBackend::ApplyCount(uint32_t bit) const {
   for (unsigned i = 0; i < 32; ++i)
     if (bit == (1u << i)) return counts_[i];
   return 0;
+}
+
+// ---- time ----
+
+void THeadlessBackend::AdvanceClock(int ms) {
+  int64_t end = now_ + std::max(0, ms);
+  for (;;) {
+    int next = -1;
+    for (int id = 0; id < THoverTiming::tmCount; ++id)
+      if (due_[id] > 0 && due_[id] <= end && (next < 0 || due_[id] < due_[next])) next = id;
+    if (next < 0) break;
+    now_ = due_[next];
+    due_[next] = 0;
+    hover_.Fired(next);
+  }
+  now_ = end;
+}
+
+void THeadlessBackend::StartTimer(int id, int ms) {
+  if (id >= 0 && id < THoverTiming::tmCount) due_[id] = now_ + std::max(1, ms);
+}
+
+void THeadlessBackend::StopTimer(int id) {
+  if (id >= 0 && id < THoverTiming::tmCount) due_[id] = 0;
+}
+
+void THeadlessBackend::ShowTip(TControl& owner, TControl& tip, int x, int y) {
+  auto it = windows_.find(&tip);
+  if (it == windows_.end()) return;
+  int ox = 0, oy = 0;
+  owner.OriginIn(nullptr, ox, oy);
+  it->second.TipUp = true;
+  it->second.TipX = ox + x;
+  it->second.TipY = oy + y;
+}
+
+void THeadlessBackend::HideTip(TControl& tip) {
+  auto it = windows_.find(&tip);
+  if (it != windows_.end()) it->second.TipUp = false;
 }

@@ -5,9 +5,10 @@
 // Implements: every control kind; every change bit copied into the record; stacking among
 // siblings (a new window goes in front, Restack moves it); focus and capture; a text extent
 // from a fixed advance per character; the classic frame metrics; the message loop.
-// Cannot: paint, move or size anything by itself, show tool tips (the simulator reports them
-// shown), or produce input: that comes from TSimulator, which also sends the leave of a window
-// hidden or destroyed under the mouse.
+// Time is a clock the tests advance: the hover and tool-tip timers run out as it passes them.
+// Cannot: paint, move or size anything by itself (a tool tip's record only says where it shows),
+// or produce input: that comes from TSimulator, which also sends the leave of a window hidden or
+// destroyed under the mouse.
 #pragma once
 
 #include <array>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "ui/backend.h"
+#include "ui/hover_timing.h"
 
 // What the backend holds of one native window.
 struct THeadlessWindow {
@@ -33,9 +35,11 @@ struct THeadlessWindow {
   std::vector<std::string> Items;
   int Selection = -1;
   std::vector<TControl*> Stack;  // child windows, front first
+  bool TipUp = false;            // a tool tip the hover timing shows ...
+  int TipX = 0, TipY = 0;        // ... at this spot of its owner's top window
 };
 
-class THeadlessBackend : public TBackend {
+class THeadlessBackend : public TBackend, private THoverHost {
  public:
   const char* Name() const override { return "headless"; }
   void CreateNative(TControl& c) override;
@@ -76,7 +80,18 @@ class THeadlessBackend : public TBackend {
   unsigned ApplyCount(uint32_t bit) const;
   void ResetCounts() { counts_.fill(0); }
 
+  // ---- time ----
+  // The hover and tool-tip timing the simulator feeds.
+  THoverTiming& HoverTiming() { return hover_; }
+  // Lets ms pass: every timer due meanwhile runs out, in the order of its end.
+  void AdvanceClock(int ms);
+  int64_t Clock() const { return now_; }
+
  private:
+  void StartTimer(int id, int ms) override;
+  void StopTimer(int id) override;
+  void ShowTip(TControl& owner, TControl& tip, int x, int y) override;
+  void HideTip(TControl& tip) override;
   void Copy(TControl& c, THeadlessWindow& w, uint32_t changes);
   std::vector<TControl*>* SiblingsOf(const TControl& c);
 
@@ -92,6 +107,9 @@ class THeadlessBackend : public TBackend {
   std::vector<TControl*> shown_;  // forms in the order they were shown
   bool quit_ = false;
   std::array<unsigned, 32> counts_{};
+  THoverTiming hover_{*this};
+  int64_t now_ = 0;
+  std::array<int64_t, THoverTiming::tmCount> due_{};  // when each runs out; 0: not running
 };
 
 // The process's headless backend (always available).

@@ -1,5 +1,7 @@
 #include "ui/backends/headless/simulator.h"
 
+#include <algorithm>
+
 namespace {
 
 uint32_t ButtonFlag(int button) {
@@ -32,9 +34,9 @@ TSimulator::~TSimulator() {
 void TSimulator::Gone(bool leave) {
   TControl* old = under_;
   under_ = nullptr;
-  if (!leave || !b_.Exists(old)) return;
-  if (TControl* tip = old->ToolTipIfAny()) tip->SetTipShown(false);
-  old->NotifyMouseLeave();
+  if (!b_.Exists(old)) return;
+  b_.HoverTiming().Left(*old);
+  if (leave) old->NotifyMouseLeave();
 }
 
 bool TSimulator::Deliverable(const TControl* c) const {
@@ -59,12 +61,13 @@ void TSimulator::DeliverMove() {
   if (target != under_) {
     TControl* old = under_;
     under_ = target;
-    if (Deliverable(old)) {
-      if (TControl* tip = old->ToolTipIfAny()) tip->SetTipShown(false);
-      old->NotifyMouseLeave();
-    }
+    if (b_.Exists(old)) b_.HoverTiming().Left(*old);
+    if (Deliverable(old)) old->NotifyMouseLeave();
   }
-  if (Deliverable(under_)) under_->NotifyMouseMove(Info(0));
+  if (!Deliverable(under_)) return;
+  TMouseInfo m = Info(0);
+  b_.HoverTiming().Moved(*under_, m.X, m.Y);
+  if (Deliverable(under_)) under_->NotifyMouseMove(m);
 }
 
 void TSimulator::MoveTo(TControl& c, int x, int y) {
@@ -83,23 +86,26 @@ void TSimulator::Leave() {
   TControl* old = under_;
   under_ = nullptr;
   top_ = nullptr;
-  if (Deliverable(old)) {
-    if (TControl* tip = old->ToolTipIfAny()) tip->SetTipShown(false);
-    old->NotifyMouseLeave();
-  }
+  if (b_.Exists(old)) b_.HoverTiming().Left(*old);
+  if (Deliverable(old)) old->NotifyMouseLeave();
 }
 
 void TSimulator::Hover() {
   if (!Deliverable(under_)) return;
-  under_->NotifyMouseHover();
-  if (!Deliverable(under_)) return;
-  if (TControl* tip = under_->ToolTipIfAny())
-    if (!tip->TipInfo().Text.empty() || !tip->TipInfo().Title.empty()) tip->SetTipShown(true);
+  int rest = kHoverDelayMs;
+  if (TControl* tip = under_->ToolTipIfAny()) rest = std::max(rest, tip->TipInfo().InitialDelay);
+  b_.AdvanceClock(rest);
+}
+
+void TSimulator::Wait(int ms) {
+  b_.AdvanceClock(ms);
 }
 
 void TSimulator::Press(int button) {
   keys_ |= ButtonFlag(button);
-  if (Deliverable(under_)) under_->NotifyMouseDown(Info(button));
+  if (!Deliverable(under_)) return;
+  b_.HoverTiming().Pressed(*under_);
+  under_->NotifyMouseDown(Info(button));
 }
 
 void TSimulator::Release(int button) {

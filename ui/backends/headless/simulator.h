@@ -2,7 +2,8 @@
 // controls through the same Notify* entry points a real backend calls: the window under the
 // mouse gets the moves (enter/leave tracked); a click is button down and up, with the click
 // notification after the down for static windows and after the up for radio buttons. A window
-// hidden or destroyed while the mouse is over it gets its leave at once.
+// hidden or destroyed while the mouse is over it gets its leave at once. Hover and tool tips
+// follow the backend's clock (THoverTiming): they come once the mouse has rested long enough.
 #pragma once
 
 #include "ui/backends/headless/backend_headless.h"
@@ -20,8 +21,11 @@ class TSimulator {
   void MoveTo(TControl& c, int x = -1, int y = -1);
   // The mouse leaves every window.
   void Leave();
-  // The mouse rests: hover notification; a tool tip of that window shows.
+  // The mouse rests long enough for the hover notification and for the tool tip of the window
+  // under it to show (the backend's clock moves on by that time).
   void Hover();
+  // Time passes (ms) with the mouse where it is.
+  void Wait(int ms);
   // Left click (or button 2 right, 3 middle) on c: moves there, down, up and the click.
   void Click(TControl& c, int button = 1);
   void Press(int button = 1);    // button down where the mouse is

@@ -22,6 +22,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/hover_timing.h"
+
 namespace {
 
 QString Q(std::string_view s) {
@@ -140,7 +142,7 @@ Qt::CursorShape CursorShape(int32_t id) {
 
 // ---- the widgets ----
 
-struct TQtBackend::TImpl {
+struct TQtBackend::TImpl : THoverHost {
   TQtBackend* Self = nullptr;
   std::unique_ptr<QApplication> App;
   std::unordered_map<const TControl*, QWidget*> Widgets;
@@ -152,13 +154,12 @@ struct TQtBackend::TImpl {
   int AppletMarker = 0;
   bool KeyboardCues = false;  // focus marks show once the keyboard has moved the focus
 
-  QTimer HoverTimer, TipShowTimer, TipPopTimer;
-  TControl* HoverTarget = nullptr;
-  TControl* TipOwner = nullptr;
+  QTimer Timers[THoverTiming::tmCount];
+  THoverTiming Hover{*this};
   // The control that had the last mouse move and is owed a leave, as a window tracking the
   // mouse is on Win32: one at a time, told when the mouse goes elsewhere, even to a child.
   TControl* Tracked = nullptr;
-  QPoint TipPos;
+  QPoint LastGlobal;  // the mouse at the last move, where a tip due now shows
 
   bool Alive(const TControl* c) const { return c && Widgets.count(c); }
   QWidget* ClientOf(const TControl* c) const {
@@ -188,28 +189,19 @@ struct TQtBackend::TImpl {
     return c;
   }
 
-  void HideTip() {
-    TipShowTimer.stop();
-    TipPopTimer.stop();
-    if (Alive(TipOwner))
-      if (TControl* tip = TipOwner->ToolTipIfAny()) {
-        if (QWidget* tw = ClientOf(tip)) tw->hide();
-        tip->SetTipShown(false);
-      }
-    TipOwner = nullptr;
-  }
-
-  void ShowTip() {
-    if (!Alive(TipOwner)) return;
-    TControl* tip = TipOwner->ToolTipIfAny();
-    QWidget* tw = tip ? ClientOf(tip) : nullptr;
+  // The hover timing's timers and tips.
+  void StartTimer(int id, int ms) override { Timers[id].start(ms); }
+  void StopTimer(int id) override { Timers[id].stop(); }
+  void ShowTip(TControl&, TControl& tip, int, int) override {
+    QWidget* tw = ClientOf(&tip);
     if (!tw) return;
     tw->adjustSize();
-    tw->move(TipPos + QPoint(0, 20));
+    tw->move(LastGlobal + QPoint(0, 20));
     tw->show();
     tw->raise();
-    tip->SetTipShown(true);
-    TipPopTimer.start(std::max(1, tip->TipInfo().AutoPopDelay));
+  }
+  void HideTip(TControl& tip) override {
+    if (QWidget* tw = ClientOf(&tip)) tw->hide();
   }
 
   // The client widget of a bordered panel, or nullptr.
@@ -231,13 +223,7 @@ struct TQtBackend::TImpl {
   void ApplyVisible(TControl& c, QWidget* w);
 
   // The mouse is off c now: its hover and tool tip stop.
-  void Untrack(TControl* c) {
-    if (HoverTarget == c) {
-      HoverTimer.stop();
-      HoverTarget = nullptr;
-    }
-    if (TipOwner == c) HideTip();
-  }
+  void Untrack(TControl* c) { Hover.Left(*c); }
   // The mouse moved over c: the control tracked before gets its leave.
   void Track(TControl* c) {
     if (Tracked == c) return;
@@ -258,18 +244,6 @@ struct TQtBackend::TImpl {
         t->NotifyMouseLeave();
         return;
       }
-  }
-
-  void MouseOverOwner(TControl* c, const QPoint& global) {
-    HoverTarget = c;
-    HoverTimer.start(400);
-    TControl* tip = c->ToolTipIfAny();
-    if (!tip || (tip->TipInfo().Text.empty() && tip->TipInfo().Title.empty())) return;
-    if (TipOwner == c && tip->TipShown()) return;
-    if (TipOwner != c) HideTip();
-    TipOwner = c;
-    TipPos = global;
-    TipShowTimer.start(std::max(1, tip->TipInfo().InitialDelay));
   }
 };
 
@@ -325,7 +299,8 @@ class THs : public Base {
     QPoint pos = e->position().toPoint();
     if (TControl* c = Ctl() ? d_->Route(this, pos) : nullptr) {
       d_->Track(c);
-      if (d_->Alive(c)) d_->MouseOverOwner(c, e->globalPosition().toPoint());
+      d_->LastGlobal = e->globalPosition().toPoint();
+      if (d_->Alive(c)) d_->Hover.Moved(*c, pos.x(), pos.y());
       if (d_->Alive(c)) c->NotifyMouseMove(Info(e, pos, 0));
     }
     Base::mouseMoveEvent(e);
@@ -336,7 +311,7 @@ class THs : public Base {
     QPoint pos = e->position().toPoint();
     TControl* c = Ctl() ? d_->Route(this, pos) : nullptr;
     if (c) {
-      if (d_->TipOwner == c) d_->HideTip();
+      d_->Hover.Pressed(*c);
       c->NotifyMouseDown(Info(e, pos, ButtonOf(e->button())));
       // Static windows report a click when the left button goes down.
       if (e->button() == Qt::LeftButton && d_->Alive(c) &&
@@ -718,23 +693,15 @@ TQtBackend::TQtBackend(int argc, char** argv) : d_(std::make_unique<TImpl>()) {
       d_->App = std::make_unique<QApplication>(g_argc, g_argv);
     }
   }
-  d_->HoverTimer.setSingleShot(true);
-  d_->TipShowTimer.setSingleShot(true);
-  d_->TipPopTimer.setSingleShot(true);
   TImpl* d = d_.get();
-  QObject::connect(&d_->HoverTimer, &QTimer::timeout, [d] {
-    TControl* c = d->HoverTarget;
-    d->HoverTarget = nullptr;
-    if (d->Alive(c)) c->NotifyMouseHover();
-  });
-  QObject::connect(&d_->TipShowTimer, &QTimer::timeout, [d] { d->ShowTip(); });
-  QObject::connect(&d_->TipPopTimer, &QTimer::timeout, [d] { d->HideTip(); });
+  for (int id = 0; id < THoverTiming::tmCount; ++id) {
+    d->Timers[id].setSingleShot(true);
+    QObject::connect(&d->Timers[id], &QTimer::timeout, [d, id] { d->Hover.Fired(id); });
+  }
 }
 
 TQtBackend::~TQtBackend() {
-  d_->HoverTimer.stop();
-  d_->TipShowTimer.stop();
-  d_->TipPopTimer.stop();
+  d_->Hover.Reset();
   d_->Depth = 0;
   d_->Flush();
   // Windows still standing belong to controls that outlive the backend: cut them loose.
@@ -833,9 +800,7 @@ void TQtBackend::CreateNative(TControl& c) {
 void TQtBackend::DestroyNative(TControl& c) {
   TImpl* d = d_.get();
   d->LeaveFrom(&c);  // while its window is still there
-  if (d->HoverTarget == &c) d->HoverTarget = nullptr;
-  if (d->TipOwner == &c || (c.Kind() == TControlKind::ToolTip && d->TipOwner == c.Parent()))
-    d->HideTip();
+  d->Hover.Gone(c);
   c.SetNative(nullptr);
   auto it = d->Widgets.find(&c);
   if (it == d->Widgets.end()) return;
@@ -1019,7 +984,10 @@ void TQtBackend::TImpl::ApplyWindowState(TControl& c, QWidget* w) {
 
 void TQtBackend::TImpl::ApplyVisible(TControl& c, QWidget* w) {
   if (c.Kind() != TControlKind::ToolTip) {
-    if (!c.Visible()) LeaveFrom(&c);
+    if (!c.Visible()) {
+      LeaveFrom(&c);
+      Hover.Gone(c);
+    }
     w->setVisible(c.Visible());
   } else if (c.TipInfo().Tracking) {
     // A tracking tip shows where the layer puts it; the others follow the mouse.

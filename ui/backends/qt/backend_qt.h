@@ -6,8 +6,8 @@
 // dialog faces), colours through the palette, alignment, visibility, enabled, cursor, style
 // (form window flags, focus policy, panel edge), check, items, selection, edit field, tool tips,
 // opacity, window state; stacking (raise, lower); focus, capture, system move; text extents
-// from the font metrics; mouse, wheel, key and character input; hover after 400 ms and tool tips
-// with their delays; one tracked control at a time gets the leave, also when the mouse goes
+// from the font metrics; mouse, wheel, key and character input; hover and tool tips timed by
+// THoverTiming on Qt timers; one tracked control at a time gets the leave, also when the mouse goes
 // onto a child and when the control is hidden or destroyed under the mouse.
 // Cannot: a window manager's own frame sizes (the classic metrics stand in), pixels per inch
 // other than 96 (scaling is Qt's scale factor), a balloon-shaped tip (drawn as a box), a second

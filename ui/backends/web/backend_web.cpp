@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/backends/web/web_css.h"
+#include "ui/backends/web/web_kinds.h"
 
 // ---- the page (dom.js) ----
 
@@ -73,53 +74,45 @@ extern "C" EMSCRIPTEN_KEEPALIVE void hs_web_event(int type, int id, int x, int y
 
 namespace {
 
-int KindCode(TControlKind k) {
-  return static_cast<int>(k);  // 1 form .. 7 tool tip, as dom.js numbers them
-}
-
-// The timers, told apart by their user data.
-char g_hoverTag, g_tipShowTag, g_tipPopTag;
-
-int HoverDelayMs() {
-  return 400;
-}
+// The timers' user data: their ids.
+int g_timerIds[THoverTiming::tmCount] = {THoverTiming::tmHover, THoverTiming::tmTipShow,
+                                         THoverTiming::tmTipPop};
 
 }  // namespace
 
-void WebTimerFired(void* tag) {
+void WebTimerFired(void* idp) {
   TWebBackend& b = WebBackend();
-  if (tag == &g_hoverTag) {
-    b.hoverTimer_ = 0;
-    TControl* c = b.hoverTarget_;
-    b.hoverTarget_ = nullptr;
-    if (c && c->HasWindow()) c->NotifyMouseHover();
-  } else if (tag == &g_tipShowTag) {
-    b.tipShowTimer_ = 0;
-    b.ShowTip();
-  } else if (tag == &g_tipPopTag) {
-    b.tipPopTimer_ = 0;
-    b.HideTip();
-  }
+  int id = *static_cast<int*>(idp);
+  b.timers_[id] = 0;
+  b.due_[id] = 0;
+  b.hover_.Fired(id);
   if (b.afterInput_) b.afterInput_();
 }
 
-namespace {
-
-void TimerThunk(void* tag) {
-  WebTimerFired(tag);
+void TWebBackend::StartTimer(int id, int ms) {
+  StopTimer(id);
+  ms = std::max(1, ms);
+  due_[id] = emscripten_get_now() + ms;
+  timers_[id] = emscripten_set_timeout(WebTimerFired, ms, &g_timerIds[id]);
 }
 
-void Restart(long& timer, void* tag, int ms) {
-  if (timer) emscripten_clear_timeout(timer);
-  timer = emscripten_set_timeout(TimerThunk, std::max(1, ms), tag);
+void TWebBackend::StopTimer(int id) {
+  if (timers_[id]) emscripten_clear_timeout(timers_[id]);
+  timers_[id] = 0;
+  due_[id] = 0;
 }
 
-void Stop(long& timer) {
-  if (timer) emscripten_clear_timeout(timer);
-  timer = 0;
+void TWebBackend::RunDueTimers() {
+  for (;;) {
+    int next = -1;
+    double now = emscripten_get_now();
+    for (int id = 0; id < THoverTiming::tmCount; ++id)
+      if (timers_[id] && due_[id] <= now && (next < 0 || due_[id] < due_[next])) next = id;
+    if (next < 0) return;
+    emscripten_clear_timeout(timers_[next]);
+    WebTimerFired(&g_timerIds[next]);
+  }
 }
-
-}  // namespace
 
 TWebBackend& WebBackend() {
   static TWebBackend b;
@@ -144,8 +137,7 @@ void TWebBackend::CreateNative(TControl& c) {
   int parent = 0;
   if (c.Kind() != TControlKind::Form && c.Kind() != TControlKind::ToolTip && c.Parent())
     parent = ElementId(*c.Parent());
-  bool edit = c.Kind() == TControlKind::ComboBox && c.Editable();
-  hs_dom_create(n->Id, edit ? 8 : KindCode(c.Kind()), parent);
+  hs_dom_create(n->Id, WebKindCode(c), parent);
   Apply(c, chAll);
 }
 
@@ -154,11 +146,7 @@ void TWebBackend::Forget(TControl& c) {
   if (pressed_ == &c) pressed_ = nullptr;
   if (focus_ == &c) focus_ = nullptr;
   if (capture_ == &c) capture_ = nullptr;
-  if (hoverTarget_ == &c) {
-    Stop(hoverTimer_);
-    hoverTarget_ = nullptr;
-  }
-  if (tipOwner_ == &c || (c.Kind() == TControlKind::ToolTip && tipOwner_ == c.Parent())) HideTip();
+  hover_.Gone(c);
 }
 
 // The window under the mouse went away (hidden, or about to be destroyed): the mouse has left
@@ -242,12 +230,14 @@ void TWebBackend::Apply(TControl& c, uint32_t changes) {
   }
   if (changes & chVisible) {
     hs_dom_visible(id, c.Visible());
-    if (!c.Visible())
+    if (!c.Visible()) {
       for (const TControl* p = under_; p; p = p->Parent())
         if (p == &c) {
           Gone(true);
           break;
         }
+      hover_.Gone(c);
+    }
     if (form) c.NotifyShow(c.Visible());
   }
 }
@@ -287,53 +277,26 @@ void TWebBackend::Under(TControl* c) {
   TControl* old = under_;
   under_ = c;
   if (old && old->HasWindow()) {
-    if (hoverTarget_ == old) {
-      Stop(hoverTimer_);
-      hoverTarget_ = nullptr;
-    }
-    if (tipOwner_ == old) HideTip();
+    hover_.Left(*old);
     old->NotifyMouseLeave();
   }
 }
 
-void TWebBackend::StartHover(TControl& c, int x, int y) {
-  hoverTarget_ = &c;
-  Restart(hoverTimer_, &g_hoverTag, HoverDelayMs());
-  TControl* tip = c.ToolTipIfAny();
-  if (!tip || (tip->TipInfo().Text.empty() && tip->TipInfo().Title.empty())) return;
-  if (tipOwner_ == &c && tip->TipShown()) return;
-  if (tipOwner_ != &c) HideTip();
-  tipOwner_ = &c;
+// The tip shows below the mouse, in the owner's top window.
+void TWebBackend::ShowTip(TControl& owner, TControl& tip, int x, int y) {
   int ox = 0, oy = 0;
-  c.OriginIn(nullptr, ox, oy);
-  tipX_ = ox + x;
-  tipY_ = oy + y + 20;
-  Restart(tipShowTimer_, &g_tipShowTag, tip->TipInfo().InitialDelay);
+  owner.OriginIn(nullptr, ox, oy);
+  hs_dom_show_tip(ElementId(tip), ElementId(*owner.TopWindow()), ox + x, oy + y + 20);
 }
 
-void TWebBackend::ShowTip() {
-  TControl* tip = tipOwner_ && tipOwner_->HasWindow() ? tipOwner_->ToolTipIfAny() : nullptr;
-  if (!tip || !tip->HasWindow()) return;
-  hs_dom_show_tip(ElementId(*tip), ElementId(*tipOwner_->TopWindow()), tipX_, tipY_);
-  tip->SetTipShown(true);
-  Restart(tipPopTimer_, &g_tipPopTag, tip->TipInfo().AutoPopDelay);
-}
-
-void TWebBackend::HideTip() {
-  Stop(tipShowTimer_);
-  Stop(tipPopTimer_);
-  if (tipOwner_ && tipOwner_->HasWindow())
-    if (TControl* tip = tipOwner_->ToolTipIfAny()) {
-      if (int id = ElementId(*tip)) hs_dom_show_tip(id, 0, -1, -1);
-      tip->SetTipShown(false);
-    }
-  tipOwner_ = nullptr;
+void TWebBackend::HideTip(TControl& tip) {
+  if (int id = ElementId(tip)) hs_dom_show_tip(id, 0, -1, -1);
 }
 
 void TWebBackend::MouseMove(TControl& c, int x, int y, uint32_t keys) {
   Under(&c);
   if (!c.HasWindow()) return;
-  StartHover(c, x, y);
+  hover_.Moved(c, x, y);
   TMouseInfo m;
   m.Keys = keys;
   m.X = x;
@@ -343,7 +306,7 @@ void TWebBackend::MouseMove(TControl& c, int x, int y, uint32_t keys) {
 
 void TWebBackend::MouseDown(TControl& c, int x, int y, int button, uint32_t keys, int detail) {
   Under(&c);
-  if (tipOwner_ == &c) HideTip();
+  hover_.Pressed(c);
   // The second press of a double click is a double-click message: no press, no click.
   if (detail >= 2 && detail % 2 == 0 && c.Kind() != TControlKind::ComboBox) return;
   TMouseInfo m;

@@ -8,9 +8,10 @@
 //      as a <select>, tool tips with title, icon, colours, margin, delays and auto-pop
 //  [x] geometry in pixels at 96 DPI, fonts mapped as the Qt backend maps them (CSS px sizes),
 //      colours, cursors, alignment, visibility, enabled state, z-order
-//  [x] input: move, leave, press, release, wheel, hover after 400 ms of rest, static windows
+//  [x] input: move, leave, press, release, wheel, static windows
 //      click on press and radio buttons on release over them, a double click's second press
-//      neither presses nor clicks, capture, keys and Tab to the focused window, item picks
+//      neither presses nor clicks, capture, keys and Tab to the focused window, item picks;
+//      hover and tool tips timed by THoverTiming on the page's timers
 //  [x] text measurement with the page's fonts (canvas metrics)
 // Cannot:
 //  [ ] move, resize, minimise or close the page's window: placement and closing belong to the
@@ -26,8 +27,9 @@
 #include <vector>
 
 #include "ui/backend.h"
+#include "ui/hover_timing.h"
 
-class TWebBackend : public TBackend {
+class TWebBackend : public TBackend, private THoverHost {
  public:
   const char* Name() const override { return "web"; }
   void CreateNative(TControl& c) override;
@@ -67,6 +69,9 @@ class TWebBackend : public TBackend {
   void PointerLeave();
   // Picks item index of a combo box as the user does; false when it cannot.
   bool PickItem(TControl& combo, int index);
+  // Runs out every timer due by now at once (a test's own code keeps the page from running
+  // them while it waits).
+  void RunDueTimers();
 
   // The element id of c (its data-hs-id in the page), 0 without one.
   int ElementId(const TControl& c) const;
@@ -95,9 +100,10 @@ class TWebBackend : public TBackend {
   void MouseDown(TControl& c, int x, int y, int button, uint32_t keys, int detail);
   void MouseUp(TControl& c, int x, int y, int button, uint32_t keys);
   void Key(int type, int key, bool shift);
-  void StartHover(TControl& c, int x, int y);
-  void ShowTip();
-  void HideTip();
+  void StartTimer(int id, int ms) override;
+  void StopTimer(int id) override;
+  void ShowTip(TControl& owner, TControl& tip, int x, int y) override;
+  void HideTip(TControl& tip) override;
   void ApplyFont(TControl& c);
   void ApplyTip(TControl& c);
   void Forget(TControl& c);
@@ -108,10 +114,9 @@ class TWebBackend : public TBackend {
   TControl* pressed_ = nullptr;  // a radio button the left button went down on
   TControl* focus_ = nullptr;
   TControl* capture_ = nullptr;
-  TControl* hoverTarget_ = nullptr;
-  TControl* tipOwner_ = nullptr;
-  int tipX_ = 0, tipY_ = 0;  // mouse spot in the owner's form client area
-  long hoverTimer_ = 0, tipShowTimer_ = 0, tipPopTimer_ = 0;
+  THoverTiming hover_{*this};
+  long timers_[THoverTiming::tmCount] = {};  // running page timers, 0 for none
+  double due_[THoverTiming::tmCount] = {};   // when each runs out (page clock, ms)
   bool quit_ = false;
   std::function<void()> afterInput_;
 

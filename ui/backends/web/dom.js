@@ -1,6 +1,13 @@
 // The DOM side of the web backend: one absolutely placed element per control, inside the page's
 // #herosheet element. Input goes back to the C++ side through Module._hs_web_event(type, id, x,
 // y, button, keys, detail); x and y are in the client area of the control the event is for.
+// Element kinds: the window layer's control kinds by their names and numbers, and a combo box
+// with an edit field (web_kinds.h; the build checks that both lists agree).
+var HsKind = {
+  Form: 1, Label: 2, RadioButton: 3, GroupBox: 4, Panel: 5, ComboBox: 6, ToolTip: 7,
+  EditableComboBox: 8,
+};
+
 var HsDom = {
   nodes: new Map(), // id -> {kind, el, client, input, text, tip...}
   root: null,
@@ -105,7 +112,8 @@ var HsDom = {
     // Wheel: 120 a notch, away from the user positive (a line is 40, a pixel 1.2).
     const detail = type === HsDom.WHEEL ?
       Math.round(-e.deltaY * [1.2, 40, 120][e.deltaMode]) : e.detail;
-    if (type === HsDom.DOWN && n.kind !== 6) e.preventDefault(); // no text selection, no focus
+    // No text selection, no focus.
+    if (type === HsDom.DOWN && n.kind !== HsKind.ComboBox) e.preventDefault();
     HsDom.send(type, id, x, y, button, HsDom.keysOf(e), detail);
   },
 
@@ -132,51 +140,50 @@ var HsDom = {
     return e;
   },
 
-  // kind: 1 form, 2 label, 3 radio button, 4 group box, 5 panel, 6 combo box, 7 tool tip,
-  // 8 combo box with an edit field.
+  // kind: one of HsKind.
   create(id, kind, parentId) {
     HsDom.init();
     const parent = HsDom.nodes.get(parentId);
     const n = {kind};
     let host = parent ? parent.client : HsDom.root;
     switch (kind) {
-      case 1:
+      case HsKind.Form:
         n.el = HsDom.el('div', 'hs-window');
         n.caption = HsDom.el('div', 'hs-caption', n.el);
         n.client = HsDom.el('div', 'hs-client', n.el);
         host = HsDom.root;
         break;
-      case 2:
+      case HsKind.Label:
         n.el = n.client = HsDom.el('div', 'hs-label');
         break;
-      case 3:
+      case HsKind.RadioButton:
         n.el = n.client = HsDom.el('div', 'hs-radio');
         n.input = HsDom.el('input', '', n.el);
         n.input.type = 'radio';
         n.input.tabIndex = -1;
         n.text = HsDom.el('span', '', n.el);
         break;
-      case 4:
+      case HsKind.GroupBox:
         n.el = n.client = HsDom.el('div', 'hs-group');
         n.frame = HsDom.el('div', 'hs-frame', n.el);
         n.text = HsDom.el('span', 'hs-title', n.el);
         break;
-      case 5:
+      case HsKind.Panel:
         n.el = HsDom.el('div', 'hs-panel');
         n.client = HsDom.el('div', 'hs-client', n.el);
         n.client.style.background = 'transparent';
         break;
-      case 6:
+      case HsKind.ComboBox:
         n.el = n.client = HsDom.el('select', 'hs-combo');
         break;
-      case 8: // an editable combo box: a text field over the list's button
+      case HsKind.EditableComboBox: // a text field over the list's button
         n.el = n.client = HsDom.el('div', 'hs-combo-edit');
         n.list = HsDom.el('select', 'hs-combo', n.el);
         n.edit = HsDom.el('input', '', n.el);
         n.edit.type = 'text';
-        kind = n.kind = 6;
+        kind = n.kind = HsKind.ComboBox;
         break;
-      case 7:
+      case HsKind.ToolTip:
         n.el = n.client = HsDom.el('div', 'hs-tip hs-hidden');
         n.head = HsDom.el('div', 'hs-tip-head', n.el);
         n.icon = HsDom.el('span', 'hs-tip-icon', n.head);
@@ -204,13 +211,13 @@ var HsDom = {
   // Left, top, width, height; inset: the client area's offset inside the element.
   bounds(id, l, t, w, h, inset) {
     const n = HsDom.nodes.get(id);
-    if (!n || n.kind === 7) return;
+    if (!n || n.kind === HsKind.ToolTip) return;
     const s = n.el.style;
     s.left = l + 'px';
     s.top = t + 'px';
     s.width = Math.max(0, w) + 'px';
     s.height = Math.max(0, h) + 'px';
-    if (n.kind === 1) {
+    if (n.kind === HsKind.Form) {
       HsDom.root.style.minWidth = (l + w) + 'px';
       HsDom.root.style.minHeight = (t + h) + 'px';
       const c = n.client.style;
@@ -219,12 +226,12 @@ var HsDom = {
       c.right = '0px';
       c.bottom = '0px';
       n.caption.classList.toggle('hs-hidden', inset === 0);
-    } else if (n.kind === 5) {
+    } else if (n.kind === HsKind.Panel) {
       const c = n.client.style;
       const edge = n.el.classList.contains('hs-edge') ? 2 : 0; // inside the 1 px border
       c.left = c.top = edge + 'px';
       c.right = c.bottom = edge + 'px';
-    } else if (n.kind === 3) {
+    } else if (n.kind === HsKind.RadioButton) {
       n.input.style.top = Math.floor((h - 13) / 2) + 'px';
     }
   },
@@ -232,16 +239,17 @@ var HsDom = {
   text(id, text) {
     const n = HsDom.nodes.get(id);
     if (!n) return;
-    if (n.kind === 1) {
+    if (n.kind === HsKind.Form) {
       n.caption.textContent = text;
       document.title = text;
-    } else if (n.kind === 3 || n.kind === 4) {
+    } else if (n.kind === HsKind.RadioButton || n.kind === HsKind.GroupBox) {
       n.text.textContent = text;
-      if (n.kind === 4) n.text.classList.toggle('hs-hidden', text === '');
+      if (n.kind === HsKind.GroupBox) n.text.classList.toggle('hs-hidden', text === '');
     } else if (n.edit) {
       n.edit.value = text;
-    } else if (n.kind === 2 || n.kind === 5) {
-      (n.kind === 5 ? n.label || (n.label = HsDom.panelLabel(n)) : n.el).textContent = text;
+    } else if (n.kind === HsKind.Label || n.kind === HsKind.Panel) {
+      const el = n.kind === HsKind.Panel ? n.label || (n.label = HsDom.panelLabel(n)) : n.el;
+      el.textContent = text;
     }
   },
 
@@ -261,18 +269,19 @@ var HsDom = {
   // Font shorthand, text colour, background colour, decoration; height: the font's pixel size.
   font(id, font, color, back, decoration, height) {
     const n = HsDom.nodes.get(id);
-    if (!n || n.kind === 7) return;
+    if (!n || n.kind === HsKind.ToolTip) return;
     const s = n.el.style;
     s.font = font;
     s.color = color;
     s.textDecoration = decoration;
-    if (n.kind === 1) n.client.style.background = back;
+    if (n.kind === HsKind.Form) n.client.style.background = back;
     else s.background = back;
-    if (n.kind === 4) {
+    if (n.kind === HsKind.GroupBox) {
       n.text.style.background = back;
       n.frame.style.top = Math.floor(HsDom.lineHeight(font) / 2) + 'px';
     }
-    if (n.kind === 5 && n.label) n.label.style.justifyContent = n.label.style.justifyContent;
+    if (n.kind === HsKind.Panel && n.label)
+      n.label.style.justifyContent = n.label.style.justifyContent;
   },
 
   align(id, align) {
@@ -285,21 +294,22 @@ var HsDom = {
 
   edge(id, on) {
     const n = HsDom.nodes.get(id);
-    if (n && n.kind === 5) n.el.classList.toggle('hs-edge', !!on);
+    if (n && n.kind === HsKind.Panel) n.el.classList.toggle('hs-edge', !!on);
   },
 
   visible(id, on) {
     const n = HsDom.nodes.get(id);
-    if (n && n.kind !== 7) n.el.classList.toggle('hs-hidden', !on);
+    if (n && n.kind !== HsKind.ToolTip) n.el.classList.toggle('hs-hidden', !on);
   },
 
   enabled(id, on) {
     const n = HsDom.nodes.get(id);
     if (!n) return;
     if (n.input) n.input.disabled = !on;
-    if (n.kind === 6) n.el.disabled = !on;
+    if (n.kind === HsKind.ComboBox) n.el.disabled = !on;
     n.el.style.opacity = '';
-    if (n.kind === 2 || n.kind === 3 || n.kind === 4) n.el.classList.toggle('hs-disabled', !on);
+    if (n.kind === HsKind.Label || n.kind === HsKind.RadioButton || n.kind === HsKind.GroupBox)
+      n.el.classList.toggle('hs-disabled', !on);
   },
 
   cursor(id, cursor) {
@@ -315,7 +325,7 @@ var HsDom = {
   // Items joined by "\n"; the selected index (-1: none).
   items(id, joined, selected) {
     const n = HsDom.nodes.get(id);
-    if (!n || n.kind !== 6) return;
+    if (!n || n.kind !== HsKind.ComboBox) return;
     const list = n.list || n.el;
     list.textContent = '';
     if (joined !== '' || selected >= 0)
@@ -325,7 +335,7 @@ var HsDom = {
 
   select(id, selected) {
     const n = HsDom.nodes.get(id);
-    if (n && n.kind === 6) (n.list || n.el).selectedIndex = selected;
+    if (n && n.kind === HsKind.ComboBox) (n.list || n.el).selectedIndex = selected;
   },
 
   restack(id, toFront) {
@@ -339,13 +349,13 @@ var HsDom = {
 
   focus(id) {
     const n = HsDom.nodes.get(id);
-    if (n && n.kind === 6) n.el.focus({preventScroll: true});
+    if (n && n.kind === HsKind.ComboBox) n.el.focus({preventScroll: true});
   },
 
   // Tool tip: title, text, icon (0 .. 3), colours, font, margin.
   tip(id, title, text, icon, color, back, font, margin) {
     const n = HsDom.nodes.get(id);
-    if (!n || n.kind !== 7) return;
+    if (!n || n.kind !== HsKind.ToolTip) return;
     const s = n.el.style;
     s.font = font;
     s.color = color;
@@ -363,7 +373,7 @@ var HsDom = {
   // Shows a tool tip at (x, y) of the form's client area (-1: hides it).
   showTip(id, formId, x, y) {
     const n = HsDom.nodes.get(id);
-    if (!n || n.kind !== 7) return;
+    if (!n || n.kind !== HsKind.ToolTip) return;
     if (x < 0) return n.el.classList.add('hs-hidden');
     const f = HsDom.nodes.get(formId);
     const r = f ? f.client.getBoundingClientRect() : {left: 0, top: 0};
@@ -420,17 +430,20 @@ var HsDom = {
   inspect(id) {
     const n = HsDom.nodes.get(id);
     if (!n || !n.el.isConnected) return '';
-    const textEl = n.kind === 1 ? n.caption : n.kind === 5 ? n.label : n.edit || n.text || n.el;
-    const s = getComputedStyle(n.kind === 3 || n.kind === 4 ? n.text : n.el);
-    const back = getComputedStyle(n.kind === 1 ? n.client : n.kind === 4 ? n.text : n.el);
+    const textEl = n.kind === HsKind.Form ? n.caption :
+      n.kind === HsKind.Panel ? n.label : n.edit || n.text || n.el;
+    const framed = n.kind === HsKind.RadioButton || n.kind === HsKind.GroupBox;
+    const s = getComputedStyle(framed ? n.text : n.el);
+    const back = getComputedStyle(n.kind === HsKind.Form ? n.client :
+      n.kind === HsKind.GroupBox ? n.text : n.el);
     const rgb = (c) => {
       const m = /(\d+), (\d+), (\d+)/.exec(c) || [0, 0, 0, 0];
       return (+m[1]) | (+m[2] << 8) | (+m[3] << 16);
     };
-    const align = n.kind === 5 && n.label ?
+    const align = n.kind === HsKind.Panel && n.label ?
       {'flex-end': 'right', 'center': 'center'}[n.label.style.justifyContent] || 'left' :
       s.textAlign;
-    const list = n.kind === 6 ? n.list || n.el : null;
+    const list = n.kind === HsKind.ComboBox ? n.list || n.el : null;
     const el = n.el;
     const shown = getComputedStyle(el).display !== 'none';
     const enabled = n.input ? !n.input.disabled : list ? !list.disabled :
@@ -464,7 +477,7 @@ var HsDom = {
   },
   pick(id, index) {
     const n = HsDom.nodes.get(id);
-    if (!n || n.kind !== 6 || n.el.disabled) return 0;
+    if (!n || n.kind !== HsKind.ComboBox || n.el.disabled) return 0;
     n.el.selectedIndex = index;
     n.el.dispatchEvent(new Event('change', {bubbles: true}));
     return 1;

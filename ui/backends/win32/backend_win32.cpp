@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "ui/backends/win32/backend_win32.h"
+#include "ui/hover_timing.h"
 
 namespace {
 
@@ -41,11 +42,12 @@ bool IsAscii(std::string_view t) {
   return true;
 }
 VOID CALLBACK CloseTimerProc(HWND, UINT, UINT_PTR, DWORD);
+VOID CALLBACK HoverTimerProc(HWND, UINT, UINT_PTR, DWORD);
 
 struct TWinRec {
   TControl* Ctl = nullptr;    // nullptr once the window is going away
   WNDPROC OldProc = nullptr;  // class procedure of a subclassed system control
-  bool Tracking = false;      // hover and leave requested from TrackMouseEvent
+  bool Tracking = false;      // leave requested from TrackMouseEvent
 };
 
 // One message to a window of ours, with the control it belongs to.
@@ -177,7 +179,7 @@ COLORREF Rgb(uint32_t c) {
   return c & 0x00FFFFFFu;
 }
 
-class TWin32Backend final : public TBackend {
+class TWin32Backend final : public TBackend, private THoverHost {
  public:
   TWin32Backend();
   ~TWin32Backend() override;
@@ -201,6 +203,7 @@ class TWin32Backend final : public TBackend {
   LRESULT Handle(HWND h, UINT msg, WPARAM wp, LPARAM lp);
   void SetTrace(const std::string& path);
   void CloseTick();
+  void HoverTick(UINT_PTR timer);
 
  private:
   TControl* ControlOf(HWND h) const {
@@ -208,6 +211,11 @@ class TWin32Backend final : public TBackend {
     return it == wins_.end() ? nullptr : it->second.Ctl;
   }
   static HWND H(const TControl& c) { return static_cast<HWND>(c.Native()); }
+  // The hover timing's timers (thread timers) and tips (tracking tools of the tip control).
+  void StartTimer(int id, int ms) override;
+  void StopTimer(int id) override;
+  void ShowTip(TControl& owner, TControl& tip, int x, int y) override;
+  void HideTip(TControl& tip) override;
 
   uint32_t BaseStyle(const TControl& c) const;
   uint32_t BaseExStyle(const TControl& c) const;
@@ -262,6 +270,8 @@ class TWin32Backend final : public TBackend {
   std::string closeFile_;
   UINT_PTR closeTimer_ = 0;
   bool keyboardCues_ = false;  // focus marks show once the keyboard has moved the focus
+  THoverTiming hover_{*this};
+  UINT_PTR hoverTimers_[THoverTiming::tmCount] = {};
 };
 
 TWin32Backend* g_backend = nullptr;
@@ -294,6 +304,7 @@ TWin32Backend::TWin32Backend() {
 }
 
 TWin32Backend::~TWin32Backend() {
+  hover_.Reset();
   if (closeTimer_) KillTimer(nullptr, closeTimer_);
   for (auto& f : fonts_)
     DeleteObject(f.second);
@@ -498,7 +509,8 @@ void TWin32Backend::CreateNative(TControl& c) {
     SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     TOOLINFOA ti{};
     ti.cbSize = TTTOOLINFOA_V2_SIZE;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT;
+    // The layer's hover timing shows and hides it at the mouse.
+    ti.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE | TTF_TRANSPARENT;
     ti.hwnd = GetParent(parent) ? GetParent(parent) : parent;
     ti.uId = reinterpret_cast<UINT_PTR>(parent);
     ti.lpszText = nullptr;
@@ -515,6 +527,7 @@ void TWin32Backend::CreateNative(TControl& c) {
 void TWin32Backend::DestroyNative(TControl& c) {
   HWND h = H(c);
   if (h) LeaveFrom(h);  // while its window is still there
+  hover_.Gone(c);
   c.SetNative(nullptr);
   if (!h) return;
   auto it = wins_.find(h);
@@ -534,6 +547,7 @@ void TWin32Backend::LeaveFrom(HWND gone) {
     rec.Tracking = false;
     TRACKMOUSEEVENT t{sizeof(TRACKMOUSEEVENT), TME_CANCEL | TME_LEAVE, h, 0};
     TrackMouseEvent(&t);
+    if (TControl* c = rec.Ctl) hover_.Left(*c);
     if (TControl* c = rec.Ctl; c && !Quiet()) {
       Trace(*c, "leave");
       c->NotifyMouseLeave();
@@ -547,6 +561,7 @@ void TWin32Backend::ShowNative(TControl& c) {
   if (!h) return;
   if (!c.Visible()) {
     LeaveFrom(h);
+    hover_.Gone(c);
     ShowWindow(h, SW_HIDE);
     return;
   }
@@ -674,6 +689,61 @@ void TWin32Backend::ApplyTip(TControl& tip) {
   std::string title = ToAnsiText(t.Title);
   SendMessageA(h, TTM_SETTITLEA, static_cast<WPARAM>(t.Icon),
                reinterpret_cast<LPARAM>(title.c_str()));
+}
+
+// ---- the hover timing's host ----
+
+void TWin32Backend::StartTimer(int id, int ms) {
+  StopTimer(id);
+  hoverTimers_[id] = SetTimer(nullptr, 0, static_cast<UINT>(ms), HoverTimerProc);
+}
+
+void TWin32Backend::StopTimer(int id) {
+  if (hoverTimers_[id]) KillTimer(nullptr, hoverTimers_[id]);
+  hoverTimers_[id] = 0;
+}
+
+// Thread timers repeat: each runs out once.
+void TWin32Backend::HoverTick(UINT_PTR timer) {
+  for (int id = 0; id < THoverTiming::tmCount; ++id)
+    if (hoverTimers_[id] == timer) {
+      StopTimer(id);
+      hover_.Fired(id);
+      return;
+    }
+  KillTimer(nullptr, timer);
+}
+
+namespace {
+
+// The tool of a tip control: its owner's window.
+TOOLINFOA ToolOf(HWND owner) {
+  TOOLINFOA ti{};
+  ti.cbSize = TTTOOLINFOA_V2_SIZE;
+  ti.hwnd = GetParent(owner) ? GetParent(owner) : owner;
+  ti.uId = reinterpret_cast<UINT_PTR>(owner);
+  return ti;
+}
+
+}  // namespace
+
+// Below the mouse, as the system puts a tip under the cursor.
+void TWin32Backend::ShowTip(TControl& owner, TControl& tip, int x, int y) {
+  HWND h = H(tip), o = H(owner);
+  if (!h || !o) return;
+  POINT p{x, y + 20};
+  ClientToScreen(o, &p);
+  TOOLINFOA ti = ToolOf(o);
+  SendMessageA(h, TTM_TRACKPOSITION, 0, MAKELPARAM(p.x, p.y));
+  SendMessageA(h, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+}
+
+void TWin32Backend::HideTip(TControl& tip) {
+  HWND h = H(tip);
+  TControl* owner = tip.Parent();
+  if (!h || !owner || !owner->HasWindow()) return;
+  TOOLINFOA ti = ToolOf(H(*owner));
+  SendMessageA(h, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
 }
 
 void TWin32Backend::ApplyAlpha(TControl& c) {
@@ -849,19 +919,23 @@ bool UnderTabNavigation(const TControl* c) {
   return false;
 }
 
-// The first move over a window asks for its hover and leave messages.
+// The first move over a window asks for its leave message; every move goes to the hover timing.
 LRESULT TWin32Backend::OnMouseMove(const TMsg& m) {
   auto r = wins_.find(m.H);
   if (r != wins_.end() && !r->second.Tracking) {
     r->second.Tracking = true;
-    TRACKMOUSEEVENT t{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m.H, HOVER_DEFAULT};
+    TRACKMOUSEEVENT t{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m.H, 0};
     TrackMouseEvent(&t);
     Trace(*m.Ctl, "enter");
   }
-  if (m.Live) m.Ctl->NotifyMouseMove(m.Mouse(0));
+  if (!m.Live) return m.Next();
+  TMouseInfo mouse = m.Mouse(0);
+  hover_.Moved(*m.Ctl, mouse.X, mouse.Y);
+  m.Ctl->NotifyMouseMove(mouse);
   return m.Next();
 }
 
+// The layer times the hover itself; a hover message some other code asked for still counts.
 LRESULT TWin32Backend::OnMouseHover(const TMsg& m) {
   if (m.Live) {
     Trace(*m.Ctl, "hover");
@@ -876,6 +950,7 @@ LRESULT TWin32Backend::OnMouseLeave(const TMsg& m) {
   auto r = wins_.find(m.H);
   if (r == wins_.end() || !r->second.Tracking) return 0;
   r->second.Tracking = false;
+  if (m.Ctl) hover_.Left(*m.Ctl);
   if (m.Live) {
     Trace(*m.Ctl, "leave");
     m.Ctl->NotifyMouseLeave();
@@ -888,6 +963,7 @@ LRESULT TWin32Backend::OnButtonDown(const TMsg& m) {
   int b = (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK)   ? 1
           : (m.Msg == WM_RBUTTONDOWN || m.Msg == WM_RBUTTONDBLCLK) ? 2
                                                                    : 3;
+  if (m.Live) hover_.Pressed(*m.Ctl);
   if (m.Live) m.Ctl->NotifyMouseDown(m.Mouse(b));
   return m.Next();
 }
@@ -1146,6 +1222,10 @@ LRESULT CALLBACK WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 
 VOID CALLBACK CloseTimerProc(HWND, UINT, UINT_PTR, DWORD) {
   if (g_backend) g_backend->CloseTick();
+}
+
+VOID CALLBACK HoverTimerProc(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (g_backend) g_backend->HoverTick(timer);
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 // cached per record, colours through WM_CTLCOLOR* and the own painting of labels and panels,
 // tool tips through the common controls, opacity where SetLayeredWindowAttributes exists, window
 // state); stacking (SetWindowPos); focus, capture, system move; text extents, the screen's pixels
-// per inch and the frame from the system; input from the window messages, hover and leave from
-// TrackMouseEvent; a window hidden or destroyed under the mouse gets its leave at once.
+// per inch and the frame from the system; input from the window messages, leave from
+// TrackMouseEvent, hover and tool tips timed by THoverTiming on thread timers (the tip control
+// shows its tool when told, at the mouse); a window hidden or destroyed under the mouse gets its
+// leave at once.
 // Cannot: turn a combo box between list and edit field after creation (the class fixes it), or
 // show characters outside the system code page (the ANSI calls take "?").
 //

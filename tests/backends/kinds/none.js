@@ -1,0 +1,2 @@
+// A page script without a kind table.
+var HsDom = {create(id, kind) {}};
