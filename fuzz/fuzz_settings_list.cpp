@@ -13,16 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/app.h"
-#include "elements/translator.h"
+#include "app/sheet.h"
 #include "fuzz/scratch_folder.h"
 #include "platform/os.h"
-#include "runtime/event.h"
-#include "runtime/globalvar.h"
-#include "runtime/initprocs.h"
-#include "runtime/multi.h"
-#include "scheme/main_form.h"
-#include "scheme/settings_panel.h"
 #include "ui/backend.h"
 #include "ui/backends/headless/simulator.h"
 
@@ -62,17 +55,6 @@ std::vector<std::string> ExpectedItems() {
   return items;
 }
 
-void ResetRuntime() {
-  ResetDispatchers();
-  ResetApplication();
-  ClearGlobalVars();
-  ClearTranslation();
-  InitProcs.clear();
-  InitDone = false;
-  SetBackend(&HeadlessBackend());
-  Backend().ResetQuit();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -105,18 +87,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::ofstream(configPath, std::ios::binary) << config;
   if (readOnly) fs::permissions(configPath, fs::perms::owner_read, fs::perm_options::replace);
 
-  ResetRuntime();
+  SetBackend(&HeadlessBackend());
   {
+    TSheet sheet;
     TSimulator mouse;
-    auto* scheme = new TMainForm();
-    Start(scheme->mainForm);
-    THIMultiElement* container = scheme->settingsPanel;
-    auto* panel = container && container->Boundary
-                      ? dynamic_cast<TSettingsPanel*>(container->Boundary->Owner)
-                      : nullptr;
-    Check(panel != nullptr, "no settings panel");
-    mouse.Click(*scheme->settingsLabel->Control);
-    TControl& box = *panel->LanguageBox->Control;
+    TControl* settings = sheet.Find("settings");
+    TControl* list = sheet.Find("panel.language");
+    TControl* restartNote = sheet.Find("panel.note");
+    Check(settings && list && restartNote, "no settings panel");
+    mouse.Click(*settings);
+    TControl& box = *list;
     std::vector<std::string> items;
     for (int i = 0; i < box.ItemCount(); ++i)
       items.push_back(box.Item(i));
@@ -126,16 +106,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       std::string before = os::ReadProfileString("main", "language", "", configPath);
       mouse.PickItem(box, static_cast<int>(pick % items.size()));
       std::string after = os::ReadProfileString("main", "language", "", configPath);
-      const TControl& note = *panel->RestartNote->Control;
+      const TControl& note = *restartNote;
       Check(note.Visible(), "no note after a pick");
       Check(note.Text() == (after == item ? "btn_msg_restart" : "btn_msg_not_saved"),
             "the note does not say whether the pick reads back");
       if (readOnly) Check(after == before, "a read-only config.ini changed");
     }
     mouse.Leave();
-    ResetDispatchers();
-    delete scheme;
   }
-  ResetRuntime();
   return 0;
 }
