@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "app/control_input.h"
+#include "app/share_link.h"
 #include "app/sheet.h"
 #include "platform/os.h"
 
@@ -22,12 +24,37 @@ void ShowCredits() {
   os::ShowMessageBox(CreditText(), CreditCaption());
 }
 
-int RunHeroSheet(int argc, char** argv) {
-  if (WantsCredits(argc, argv)) {
-    ShowCredits();
-    return 0;
+bool TakeOption(int argc, char** argv, int& i, std::string_view name, std::string& value) {
+  std::string_view a = argv[i];
+  if (a == name && i + 1 < argc && argv[i + 1]) {
+    value = argv[++i];
+    return true;
   }
+  if (a.size() > name.size() && a.substr(0, name.size()) == name && a[name.size()] == '=') {
+    value = std::string(a.substr(name.size() + 1));
+    return true;
+  }
+  return false;
+}
+
+bool ReadSheetOptions(int argc, char** argv, TSheetOptions& options) {
+  for (int i = 1; i < argc && argv[i]; ++i) {
+    if (!TakeOption(argc, argv, i, "--answers", options.Answers)) return false;
+    options.HasAnswers = true;
+  }
+  return true;
+}
+
+std::string_view SheetUsage() {
+  return "usage: herosheet [/ih | --answers CODE]\n";
+}
+
+int RunHeroSheet(const TSheetOptions& options) {
   TSheet sheet;
+  if (options.HasAnswers) {
+    TControlInput input;
+    OpenAnswerCode(sheet, input, options.Answers, "herosheet");
+  }
   sheet.Run();
   return 0;
 }

@@ -1,30 +1,33 @@
 // herosheet-sim: the hero sheet on the headless backend, driven by commands on standard input,
 // one per line, answering on standard output. Data files are read from the current folder,
 // config.ini and the language files where the program folder (--program-dir, default: the
-// folder of this program) says (platform/file_layout.h).
+// folder of this program) says (platform/file_layout.h). --answers CODE starts the sheet with
+// those answers clicked.
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "app/control_input.h"
+#include "app/entry.h"
+#include "app/share_link.h"
 #include "app/sheet_runner.h"
 #include "app/simulator_input.h"
 #include "platform/os.h"
 #include "ui/backends/headless/backend_headless.h"
 
 int main(int argc, char** argv) {
-  std::string dir;
+  std::string dir, answers;
+  bool hasAnswers = false;
   for (int i = 1; i < argc; ++i) {
-    std::string_view a = argv[i];
-    if (a == "--program-dir" && i + 1 < argc) {
-      dir = argv[++i];
-    } else if (a.rfind("--program-dir=", 0) == 0) {
-      dir = std::string(a.substr(14));
-    } else {
-      std::fprintf(stderr, "usage: herosheet-sim [--program-dir DIR] < commands\n");
-      return 2;
+    if (TakeOption(argc, argv, i, "--program-dir", dir)) continue;
+    if (TakeOption(argc, argv, i, "--answers", answers)) {
+      hasAnswers = true;
+      continue;
     }
+    std::fprintf(stderr, "usage: herosheet-sim [--program-dir DIR] [--answers CODE] < commands\n");
+    return 2;
   }
   if (!dir.empty()) {
     if (!os::IsPathSeparator(dir.back())) dir += os::PathSeparator();
@@ -34,6 +37,10 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   SetBackend(&HeadlessBackend());
   TSheetRunner runner(std::make_unique<TSimulatorInput>());
+  if (hasAnswers) {
+    TControlInput input;
+    OpenAnswerCode(*runner.Sheet(), input, answers, "herosheet-sim");
+  }
   std::string line;
   bool more = true;
   while (more && std::getline(std::cin, line)) {

@@ -1,5 +1,7 @@
 #include "app/share_link.h"
 
+#include <cstdio>
+
 #include "app/sheet.h"
 #include "app/sheet_input.h"
 
@@ -11,37 +13,10 @@ std::string AnswerName(int question, int answer) {
 
 }  // namespace
 
-std::optional<TAnswers> ParseAnswers(std::string_view f) {
-  if (!f.empty() && f.front() == '#') f.remove_prefix(1);
-  if (f.substr(0, 2) != "a=") return std::nullopt;
-  f.remove_prefix(2);
-  TAnswers a{};
-  for (size_t q = 0; q < a.size(); ++q) {
-    size_t digits = 0;
-    int value = 0;
-    while (digits < f.size() && f[digits] >= '0' && f[digits] <= '9') {
-      if (++digits > 3) return std::nullopt;
-      value = value * 10 + (f[digits - 1] - '0');
-    }
-    if (digits == 0) return std::nullopt;
-    a[q] = value;
-    f.remove_prefix(digits);
-    bool last = q + 1 == a.size();
-    if (last ? !f.empty() : (f.empty() || f.front() != '.')) return std::nullopt;
-    if (!last) f.remove_prefix(1);
-  }
-  return a;
-}
-
-std::string FormatAnswers(const TAnswers& answers) {
-  bool any = false;
+std::string AnswerFragment(const TAnswers& answers) {
   for (int a : answers)
-    any = any || a != 0;
-  if (!any) return {};
-  std::string f = "a=";
-  for (size_t q = 0; q < answers.size(); ++q)
-    f += (q ? "." : "") + std::to_string(answers[q]);
-  return f;
+    if (a != 0) return "a=" + FormatAnswerCode(answers);
+  return {};
 }
 
 TAnswers CheckedAnswers(const TSheet& sheet) {
@@ -59,7 +34,8 @@ TAnswers CheckedAnswers(const TSheet& sheet) {
 }
 
 bool OpenAnswers(TSheet& sheet, TSheetInput& input, const TAnswers& answers) {
-  for (int q = 0; q < static_cast<int>(answers.size()); ++q) {
+  bool opened = true;
+  for (int q = 0; q < static_cast<int>(answers.size()) && opened; ++q) {
     int k = answers[static_cast<size_t>(q)];
     if (k == 0) continue;
     TControl* c = sheet.Find(AnswerName(q, k));
@@ -68,7 +44,28 @@ bool OpenAnswers(TSheet& sheet, TSheetInput& input, const TAnswers& answers) {
       if (c->Checked()) continue;
     }
     if (TControl* clear = sheet.Find("clear")) input.Click(*clear);
-    return false;
+    opened = false;
   }
-  return true;
+  // Nobody's mouse is on the last answer: it crosses the form, which ends any preview, and
+  // leaves the sheet.
+  input.MoveTo(sheet.Form(), TSheet::RestX, TSheet::RestY);
+  input.Leave();
+  return opened;
+}
+
+bool OpenAnswerCode(TSheet& sheet, TSheetInput& input, std::string_view code,
+                    std::string_view program) {
+  std::optional<TAnswers> answers = ParseAnswerCode(code);
+  if (answers && OpenAnswers(sheet, input, *answers)) return true;
+  std::string shown;
+  for (char ch : code.substr(0, 40))
+    shown += static_cast<unsigned char>(ch) < 0x20 ? '?' : ch;
+  if (shown.size() < code.size()) shown += "...";
+  std::string why =
+      answers ? "names an answer the data does not have"
+              : "is not " + std::to_string(sheet::Questions) + " answer numbers joined by dots";
+  std::string line = std::string(program) + ": answer code \"" + shown + "\" " + why +
+                     "; the sheet starts unanswered\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
+  return false;
 }

@@ -41,11 +41,16 @@ TSheet::TSheet() {
   NameResultBoxes();
   NameQuestions();
   Start(scheme_->mainForm);
+  for (TSheetBox& b : boxes_)
+    for (TControl* v : b.Values)
+      b.Unanswered.push_back(v->Text());
 }
 
 TSheet::~TSheet() {
   ResetDispatchers();
   names_.clear();
+  boxes_.clear();
+  questions_.clear();
   delete scheme_;
   ResetSharedState();
 }
@@ -90,6 +95,12 @@ void TSheet::NameResultBoxes() {
     if (!b) continue;
     std::string r = role;
     Name(r, b->Frame->Control);
+    TSheetBox& box = boxes_.emplace_back();
+    box.Frame = b->Frame->Control;
+    for (size_t k = 0; k < b->Names.size() && k < b->Values.size(); ++k) {
+      box.Names.push_back(b->Names[k]->Control);
+      box.Values.push_back(b->Values[k]->Control);
+    }
     for (size_t k = 0; k < b->Names.size(); ++k) {
       Name(r + ".name." + std::to_string(k), b->Names[k]->Control);
       for (int32_t i = 0; i < 100; ++i)
@@ -109,7 +120,11 @@ void TSheet::NameQuestions() {
     if (!g) continue;
     std::string r = "q" + std::to_string(q + 1);
     Name(r, g->Frame->Control);
-    for (size_t k = 0; k < g->Answers.size(); ++k)
+    TSheetQuestion& question = questions_.emplace_back();
+    question.Frame = g->Frame->Control;
+    for (size_t k = 0; k < g->Answers.size(); ++k) {
       Name(r + "." + std::to_string(k), g->Answers[k]->Control);
+      question.Answers.push_back(g->Answers[k]->Control);
+    }
   }
 }

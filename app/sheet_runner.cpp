@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/sheet_text.h"
 #include "runtime/event.h"
 
 namespace {
@@ -102,7 +103,7 @@ const std::vector<std::pair<std::string, TControl*>>& TSheetRunner::Names() cons
 void TSheetRunner::Hover(TControl& c) {
   // Frames and the form: a spot of their own, away from the controls they hold.
   if (c.Kind() == TControlKind::Form)
-    input_->MoveTo(c, 200, 140);
+    input_->MoveTo(c, TSheet::RestX, TSheet::RestY);
   else if (c.Kind() == TControlKind::GroupBox || c.Kind() == TControlKind::Panel)
     input_->MoveTo(c, c.Width() - 2, c.Height() - 2);
   else
@@ -148,6 +149,7 @@ std::string TSheetRunner::Execute(std::string_view line, bool* more) {
   }
   if (!sheet_) return "error: the form is closed\n";
   if (cmd == "dump") return Dump();
+  if (cmd == "copy") return SheetText(*sheet_) + ".\n";
   if (cmd == "close") return Close(more);
   if (cmd == "place") return Place(rest);
   if (cmd == "key") return Key(rest);

@@ -9,6 +9,7 @@
 //                         Escape
 //   close                 the user closes the main form (the runner then ends)
 //   dump                  one line per window in creation order, then "."
+//   copy                  the sheet as text (app/sheet_text.h), then "."
 //   quit                  ends the runner
 #pragma once
 

@@ -32,7 +32,7 @@ std::string g_fragment;
 // The page follows the sheet: the fragment holds the answers, config.ini goes to storage.
 void FollowSheet() {
   if (g_opening || !g_sheet || g_sheet->Closed()) return;
-  std::string f = FormatAnswers(CheckedAnswers(*g_sheet->Sheet()));
+  std::string f = AnswerFragment(CheckedAnswers(*g_sheet->Sheet()));
   if (f != g_fragment) {
     g_fragment = f;
     web::SetFragment(f);
@@ -44,7 +44,8 @@ void StartSheet(std::string_view link) {
   g_sheet.reset();
   g_opening = true;
   g_sheet = std::make_unique<TSheetRunner>(std::make_unique<TPageInput>());
-  if (auto answers = ParseAnswers(link)) OpenAnswers(*g_sheet->Sheet(), g_sheet->Input(), *answers);
+  if (auto answers = ParseAnswerCode(link))
+    OpenAnswers(*g_sheet->Sheet(), g_sheet->Input(), *answers);
   g_opening = false;
   g_fragment = "\x01";  // unknown: the next follow writes it
   FollowSheet();

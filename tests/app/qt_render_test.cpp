@@ -4,9 +4,12 @@
 #include <QWidget>
 #include <QtTest/QTest>
 
+#include "app/control_input.h"
+#include "app/share_link.h"
 #include "sheet_fixture.h"
 #include "tests/support/qt_offscreen.h"
 #include "ui/backend.h"
+#include "ui/backends/headless/backend_headless.h"
 #include "ui/backends/qt/backend_qt.h"
 
 // fontconfig keeps its pattern cache for the life of the process.
@@ -96,6 +99,36 @@ TEST_F(QtSheetTest, MouseMovesOverAnAnswerPreviewIt) {
   Backend().ProcessMessages(false);
   EXPECT_TRUE(male->Font().Style & fsBold);
   EXPECT_TRUE(Sheet->Find("attrib.name.0")->Font().Style & fsBold);
+}
+
+// The desktop program opens a code with clicks sent straight to the controls: the answers are
+// checked, nothing stays previewed, and the text is that of the headless sheet, byte for byte.
+TEST_F(QtSheetTest, AnAnswerCodeOpensThroughTheControls) {
+  const TAnswers codes[] = {{1, 3, 2, 5, 4}, {2, 6, 1, 4, 3}, {0, 2, 0, 0, 5}};
+  std::vector<std::string> headless;
+  SetBackend(&HeadlessBackend());
+  for (const TAnswers& a : codes) {
+    Start();
+    ASSERT_TRUE(OpenAnswers(*Sheet->Sheet(), Sheet->Input(), a));
+    headless.push_back(Do("copy"));
+    EXPECT_NE(headless.back().find("\n" + FormatAnswerCode(a) + "\n.\n"), std::string::npos);
+  }
+  Sheet.reset();  // on the backend that made its windows
+
+  SetBackend(&QtOffscreen());
+  Start();
+  Render();
+  TControlInput input;
+  for (size_t i = 0; i < std::size(codes); ++i) {
+    input.Click(*Sheet->Find("clear"));
+    EXPECT_TRUE(OpenAnswers(*Sheet->Sheet(), input, codes[i]));
+    Backend().ProcessMessages(false);
+    EXPECT_EQ(CheckedAnswers(*Sheet->Sheet()), codes[i]);
+    TDump d = Dump();
+    for (const char* prefix : {"q", "attrib.name", "skills.name", "profic.name", "other.name"})
+      EXPECT_EQ(d.BoldNames(prefix), std::vector<std::string>{}) << prefix;
+    EXPECT_EQ(Do("copy"), headless[i]);
+  }
 }
 
 }  // namespace

@@ -41,6 +41,15 @@ class SimProgramTest : public ::testing::Test {
     return "--program-dir '" + (Base / "program").string() + "'";
   }
 
+  // The answer code of a list of "click qQ.K" lines.
+  static std::string FormatCode(const std::string& clicks) {
+    std::string answers[] = {"0", "0", "0", "0", "0"};
+    for (size_t p = clicks.find("click q"); p != std::string::npos;
+         p = clicks.find("click q", p + 1))
+      answers[clicks[p + 7] - '1'] = clicks.substr(p + 9, clicks.find('\n', p) - p - 9);
+    return answers[0] + "." + answers[1] + "." + answers[2] + "." + answers[3] + "." + answers[4];
+  }
+
   TempFolder Temp;
   fs::path Base = Temp.Root();
 };
@@ -82,6 +91,50 @@ TEST_F(SimProgramTest, BadOptionsAreRefused) {
   std::string out = Run("", "--frobnicate", &code);
   EXPECT_EQ(code, 2);
   EXPECT_NE(out.find("usage"), std::string::npos);
+}
+
+struct TAnswersCase {
+  std::string Code;
+  const char* ByHand;  // the commands giving the same sheet
+  bool Refused;        // a line on standard error, the sheet unanswered
+};
+
+// --answers clicks the answers before the first command and leaves no preview behind: the dump
+// equals that of clicking by hand with the mouse resting on the form, and copy names the code.
+// A code that does not fit opens nothing; one naming a missing answer is undone by a clear.
+TEST_F(SimProgramTest, AnswersOptionOpensTheSheetOfACode) {
+  const TAnswersCase cases[] = {
+      {"2.6.1.4.3", "click q1.2\nclick q2.6\nclick q3.1\nclick q4.4\nclick q5.3\nhover form\n",
+       false},
+      {"a=0.4.0.0.1", "click q2.4\nclick q5.1\nhover form\n", false},
+      {"page.html#a=1.3.2.5.4",
+       "click q1.1\nclick q2.3\nclick q3.2\nclick q4.5\nclick q5.4\nhover form\n", false},
+      {"9.9.9.9.9", "click clear\nhover form\n", true},
+      {"1.2.3.4.9", "click q1.1\nclick q2.2\nclick clear\nhover form\n", true},
+      {"1..2", "", true},
+      {"", "", true},
+      {"1.2.3.4.5.6", "", true},
+      {std::string(10240, '7'), "", true},
+      {"\xD0\x9F.1.1.1.1", "", true},
+  };
+  for (const TAnswersCase& c : cases) {
+    std::string expected = Run(std::string(c.ByHand) + "dump\n", ProgramOption());
+    int code = -1;
+    std::string out = Run("dump\n", ProgramOption() + " --answers '" + c.Code + "'", &code);
+    std::string tag = c.Code.substr(0, 24);
+    EXPECT_EQ(code, 0) << tag;
+    EXPECT_EQ(out.find("answer code \"") != std::string::npos, c.Refused) << tag;
+    if (c.Refused) {
+      std::string first = out.substr(0, out.find('\n') + 1);
+      EXPECT_EQ(first.rfind("herosheet-sim: answer code \"", 0), 0u) << first;
+      EXPECT_NE(first.find("; the sheet starts unanswered\n"), std::string::npos) << first;
+      out.erase(0, first.size());
+    }
+    EXPECT_EQ(out, expected) << tag;
+    std::string copied = Run("copy\n", ProgramOption() + " --answers '" + c.Code + "'");
+    std::string written = c.Refused ? "0.0.0.0.0" : FormatCode(c.ByHand);
+    EXPECT_NE(copied.find("\n\n" + written + "\n.\n"), std::string::npos) << tag << copied;
+  }
 }
 
 TEST_F(SimProgramTest, EndOfInputEndsTheRunner) {
@@ -130,6 +183,43 @@ TEST_F(SimProgramTest, CreditsOnADisplayWaitInABox) {
   EXPECT_EQ(out.find("About"), std::string::npos) << out;
   EXPECT_EQ(out.find("Hero sheet"), std::string::npos) << out;
   EXPECT_FALSE(fs::exists(Base / "data" / "config.ini"));
+}
+
+struct TSheetArgsCase {
+  const char* Args;
+  int Code;             // 124: still running when the test stops it
+  const char* Message;  // on standard error, "" for none
+};
+
+// The desktop program's options after those of its toolkit: "--answers" opens a code (a bad one
+// is reported and the program runs on), anything else is refused with the usage line.
+TEST_F(SimProgramTest, SheetProgramOptions) {
+  const TSheetArgsCase cases[] = {
+      {"--answers 2.6.1.4.3", 124, ""},
+      {"-platform offscreen --answers=1.3.0.0.0", 124, ""},
+      {"--answers 9.9.9.9.9", 124,
+       "herosheet: answer code \"9.9.9.9.9\" names an answer the data does not have; the sheet "
+       "starts unanswered\n"},
+      {"--answers", 2, "usage: herosheet [/ih | --answers CODE]\n"},
+      {"--frobnicate", 2, "usage: herosheet [/ih | --answers CODE]\n"},
+      {"--answers 1.3.0.0.0 extra", 2, "usage: herosheet [/ih | --answers CODE]\n"},
+  };
+  for (const TSheetArgsCase& c : cases) {
+    std::string cmd = "cd '" + (Base / "data").string() + "' && XDG_CONFIG_HOME='" +
+                      (Base / "config").string() +
+                      "' QT_QPA_PLATFORM=offscreen timeout 3 '" HS_SHEET_PROGRAM "' " + c.Args +
+                      " 2>&1 >/dev/null | grep -v '^QStandardPaths'; exit ${PIPESTATUS[0]}";
+    Temp.Write("run.sh", cmd);
+    FILE* p = popen(("bash '" + (Base / "run.sh").string() + "'").c_str(), "r");
+    std::string out;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+      out.append(buf, n);
+    int status = pclose(p);
+    EXPECT_EQ(WEXITSTATUS(status), c.Code) << c.Args;
+    EXPECT_EQ(out, c.Message) << c.Args;
+  }
 }
 
 }  // namespace
