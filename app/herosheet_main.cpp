@@ -12,7 +12,11 @@ int main(int argc, char** argv) {
     if (!ShowNativeMessageBox(argc, argv, CreditText(), CreditCaption())) ShowCredits();
     return 0;
   }
-  if (!InstallNativeBackend(argc, argv)) return 1;
+  if (!InstallNativeBackend(argc, argv)) {
+    std::fputs("herosheet: no display can be opened (is DISPLAY or WAYLAND_DISPLAY set?)\n",
+               stderr);
+    return 1;
+  }
   // The toolkit has taken its own options out of argv: the rest are ours.
   TSheetOptions options;
   if (!ReadSheetOptions(argc, argv, options)) {
