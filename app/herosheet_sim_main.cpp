@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/control_input.h"
 #include "app/entry.h"
 #include "app/share_link.h"
 #include "app/sheet_runner.h"
@@ -37,10 +36,7 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   SetBackend(&HeadlessBackend());
   TSheetRunner runner(std::make_unique<TSimulatorInput>());
-  if (hasAnswers) {
-    TControlInput input;
-    OpenAnswerCode(*runner.Sheet(), input, answers, "herosheet-sim");
-  }
+  if (hasAnswers) OpenAnswerCode(*runner.Sheet(), runner.Input(), answers, "herosheet-sim");
   std::string line;
   bool more = true;
   while (more && std::getline(std::cin, line)) {
