@@ -27,6 +27,10 @@ class SimProgramTest : public ::testing::Test {
     std::string cmd = "cd '" + (Base / "data").string() + "' && XDG_CONFIG_HOME='" +
                       (Base / "config").string() + "' '" HS_SIM_PROGRAM "' " + options + " < '" +
                       (Base / "input.txt").string() + "' 2>&1";
+    return Shell(cmd, code);
+  }
+  // What a shell command prints; its exit status in *code.
+  static std::string Shell(const std::string& cmd, int* code) {
     FILE* p = popen(cmd.c_str(), "r");
     std::string out;
     char buf[4096];
@@ -210,14 +214,9 @@ TEST_F(SimProgramTest, SheetProgramOptions) {
                       "' QT_QPA_PLATFORM=offscreen timeout 3 '" HS_SHEET_PROGRAM "' " + c.Args +
                       " 2>&1 >/dev/null | grep -v '^QStandardPaths'; exit ${PIPESTATUS[0]}";
     Temp.Write("run.sh", cmd);
-    FILE* p = popen(("bash '" + (Base / "run.sh").string() + "'").c_str(), "r");
-    std::string out;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-      out.append(buf, n);
-    int status = pclose(p);
-    EXPECT_EQ(WEXITSTATUS(status), c.Code) << c.Args;
+    int code = -1;
+    std::string out = Shell("bash '" + (Base / "run.sh").string() + "'", &code);
+    EXPECT_EQ(code, c.Code) << c.Args;
     EXPECT_EQ(out, c.Message) << c.Args;
   }
 }
