@@ -32,10 +32,10 @@ void TControlInput::Click(TControl& c) {
   if (c.Kind() == TControlKind::RadioButton && c.Showing()) c.NotifyClick();
 }
 
-void TControlInput::PressKey(int key, bool shift) {
+void TControlInput::PressKey(int key, bool shift, bool ctrl) {
   TControl* f = Backend().FocusedControl();
   if (!f || !f->Showing()) return;
-  f->NotifyKeyDown(key, shift);
+  f->NotifyKeyDown(key, shift, ctrl);
   if (TControl* g = Backend().FocusedControl()) g->NotifyKeyUp(key);
 }
 

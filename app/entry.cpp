@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/control_input.h"
+#include "app/edit_shortcuts.h"
 #include "app/share_link.h"
 #include "app/sheet.h"
 #include "platform/os.h"
@@ -50,11 +51,10 @@ std::string_view SheetUsage() {
 }
 
 int RunHeroSheet(const TSheetOptions& options) {
+  TControlInput input;  // outlives the sheet: the shortcuts click through it
   TSheet sheet;
-  if (options.HasAnswers) {
-    TControlInput input;
-    OpenAnswerCode(sheet, input, options.Answers, "herosheet");
-  }
+  WireEditShortcuts(sheet, input);
+  if (options.HasAnswers) OpenAnswerCode(sheet, input, options.Answers, "herosheet");
   sheet.Run();
   return 0;
 }

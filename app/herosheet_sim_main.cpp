@@ -2,7 +2,8 @@
 // one per line, answering on standard output. Data files are read from the current folder,
 // config.ini and the language files where the program folder (--program-dir, default: the
 // folder of this program) says (platform/file_layout.h). --answers CODE starts the sheet with
-// those answers clicked.
+// those answers clicked. A message the sheet shows (a paste it cannot open) is printed as a line
+// "message: CAPTION: TEXT".
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -41,6 +42,10 @@ int main(int argc, char** argv) {
   bool more = true;
   while (more && std::getline(std::cin, line)) {
     std::string out = runner.Execute(line, &more);
+    // A message the sheet showed meanwhile: one line each.
+    for (const std::string& m : HeadlessBackend().Messages())
+      out += "message: " + m + "\n";
+    HeadlessBackend().Messages().clear();
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
   }

@@ -12,8 +12,8 @@ class TSheetInput {
   virtual void MoveTo(TControl& c, int x, int y) = 0;
   // A left click on c (the mouse moves there first).
   virtual void Click(TControl& c) = 0;
-  // A key (virtual-key code) goes down and up on the focused window (shift held or not).
-  virtual void PressKey(int key, bool shift) = 0;
+  // A key (virtual-key code) goes down and up on the focused window, Shift and Ctrl held or not.
+  virtual void PressKey(int key, bool shift, bool ctrl) = 0;
   // The user picks item index of a combo box; false when it cannot.
   virtual bool PickItem(TControl& combo, int index) = 0;
   // The user closes a form; true when it closed.

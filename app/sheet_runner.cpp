@@ -2,8 +2,10 @@
 
 #include <cstdio>
 
+#include "app/edit_shortcuts.h"
 #include "app/sheet_text.h"
 #include "runtime/event.h"
+#include "ui/backend.h"
 
 namespace {
 
@@ -65,11 +67,15 @@ struct TKeyName {
   const char* Name;
   int Key;
   bool Shift;
+  bool Ctrl;
 };
 constexpr TKeyName kKeys[] = {
-    {"Tab", vkTab, false},     {"Shift+Tab", vkTab, true}, {"Up", vkUp, false},
-    {"Down", vkDown, false},   {"Left", vkLeft, false},    {"Right", vkRight, false},
-    {"Space", vkSpace, false}, {"Enter", vkReturn, false}, {"Escape", vkEscape, false},
+    {"Tab", vkTab, false, false},       {"Shift+Tab", vkTab, true, false},
+    {"Up", vkUp, false, false},         {"Down", vkDown, false, false},
+    {"Left", vkLeft, false, false},     {"Right", vkRight, false, false},
+    {"Space", vkSpace, false, false},   {"Enter", vkReturn, false, false},
+    {"Escape", vkEscape, false, false}, {"Ctrl+C", vkC, false, true},
+    {"Ctrl+V", vkV, false, true},
 };
 
 std::string_view Trim(std::string_view s) {
@@ -83,7 +89,9 @@ std::string_view Trim(std::string_view s) {
 }  // namespace
 
 TSheetRunner::TSheetRunner(std::unique_ptr<TSheetInput> input)
-    : input_(std::move(input)), sheet_(std::make_unique<TSheet>()) {}
+    : input_(std::move(input)), sheet_(std::make_unique<TSheet>()) {
+  WireEditShortcuts(*sheet_, *input_, [this] { return address_; });
+}
 
 TSheetRunner::~TSheetRunner() {
   Shutdown();
@@ -149,7 +157,8 @@ std::string TSheetRunner::Execute(std::string_view line, bool* more) {
   }
   if (!sheet_) return "error: the form is closed\n";
   if (cmd == "dump") return Dump();
-  if (cmd == "copy") return SheetText(*sheet_) + ".\n";
+  if (cmd == "copy") return SheetText(*sheet_, address_) + ".\n";
+  if (cmd == "clipboard") return Clipboard(line, rest);
   if (cmd == "close") return Close(more);
   if (cmd == "place") return Place(rest);
   if (cmd == "key") return Key(rest);
@@ -189,10 +198,21 @@ std::string TSheetRunner::Key(std::string_view args) {
   std::string_view name = Trim(args);
   for (const TKeyName& k : kKeys)
     if (name == k.Name) {
-      input_->PressKey(k.Key, k.Shift);
+      input_->PressKey(k.Key, k.Shift, k.Ctrl);
       return {};
     }
   return "error: unknown key " + std::string(name) + "\n";
+}
+
+std::string TSheetRunner::Clipboard(std::string_view line, std::string_view args) {
+  if (Trim(args).empty()) {
+    std::string text = Backend().ClipboardText();
+    if (!text.empty() && text.back() != '\n') text += '\n';
+    return text + ".\n";
+  }
+  // The text as given, from the first character after "clipboard ".
+  Backend().SetClipboardText(line.substr(line.find("clipboard") + 10));
+  return {};
 }
 
 std::string TSheetRunner::Pick(TControl& c, std::string_view name, std::string_view args) {

@@ -6,10 +6,13 @@
 //   pick panel.language T the user picks the item T of the language box
 //   place L T W H         the user moves the main form to L, T and sizes it to W x H
 //   key NAME              a key press: Tab, Shift+Tab, Up, Down, Left, Right, Space, Enter,
-//                         Escape
+//                         Escape, Ctrl+C (the sheet onto the clipboard), Ctrl+V (the answers
+//                         the clipboard holds opened)
 //   close                 the user closes the main form (the runner then ends)
 //   dump                  one line per window in creation order, then "."
 //   copy                  the sheet as text (app/sheet_text.h), then "."
+//   clipboard             the clipboard's text, then "."
+//   clipboard TEXT        puts TEXT on the clipboard
 //   quit                  ends the runner
 #pragma once
 
@@ -45,11 +48,14 @@ class TSheetRunner {
   TMainForm* Scheme() const { return sheet_ ? &sheet_->Scheme() : nullptr; }
   TSheetInput& Input() { return *input_; }
   bool Closed() const { return !sheet_; }
+  // Where the sheet is a page: its address without the fragment, for the copied text.
+  void SetAddress(std::string address) { address_ = std::move(address); }
 
  private:
   std::string Close(bool* more);
   std::string Place(std::string_view args);
   std::string Key(std::string_view args);
+  std::string Clipboard(std::string_view line, std::string_view args);
   std::string Pick(TControl& c, std::string_view name, std::string_view args);
   void Hover(TControl& c);
   std::string Dump() const;
@@ -57,4 +63,5 @@ class TSheetRunner {
 
   std::unique_ptr<TSheetInput> input_;
   std::unique_ptr<TSheet> sheet_;
+  std::string address_;
 };

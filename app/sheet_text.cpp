@@ -39,11 +39,14 @@ std::string BoxLines(const TSheetBox& box) {
 
 }  // namespace
 
-std::string SheetText(const TSheet& sheet) {
+std::string SheetText(const TSheet& sheet, std::string_view address) {
   std::string boxes;
   for (const TSheetBox& box : sheet.Boxes())
     boxes += BoxLines(box);
   std::string out = QuestionLines(sheet) + "\n";
   if (!boxes.empty()) out += boxes + "\n";
-  return out + FormatAnswerCode(CheckedAnswers(sheet)) + "\n";
+  std::string code = FormatAnswerCode(CheckedAnswers(sheet));
+  out += code + "\n";
+  if (!address.empty()) out += std::string(address) + "#a=" + code + "\n";
+  return out;
 }

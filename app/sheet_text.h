@@ -10,12 +10,15 @@
 //     Agility: 5                      answers, indented by two spaces: name, value
 //                                     an empty line
 //   1.3.0.0.0                         the answer code
+//   https://.../herosheet.html#a=1.3.0.0.0   with an address: the address and "#a=" code
 //
 // Line breaks inside a caption become spaces.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class TSheet;
 
-std::string SheetText(const TSheet& sheet);
+// address: where the program is a page, its address without the fragment; else empty.
+std::string SheetText(const TSheet& sheet, std::string_view address = {});

@@ -14,8 +14,8 @@ void TSimulatorInput::Click(TControl& c) {
   sim_->Click(c);
 }
 
-void TSimulatorInput::PressKey(int key, bool shift) {
-  sim_->PressKey(key, shift);
+void TSimulatorInput::PressKey(int key, bool shift, bool ctrl) {
+  sim_->PressKey(key, shift, ctrl);
 }
 
 bool TSimulatorInput::PickItem(TControl& combo, int index) {

@@ -15,7 +15,7 @@ class TSimulatorInput : public TSheetInput {
 
   void MoveTo(TControl& c, int x, int y) override;
   void Click(TControl& c) override;
-  void PressKey(int key, bool shift) override;
+  void PressKey(int key, bool shift, bool ctrl) override;
   bool PickItem(TControl& combo, int index) override;
   bool CloseForm(TControl& form) override;
   void Leave() override;

@@ -19,7 +19,9 @@ class TPageInput : public TSheetInput {
  public:
   void MoveTo(TControl& c, int x, int y) override { WebBackend().PointerMove(c, x, y); }
   void Click(TControl& c) override { WebBackend().PointerClick(c); }
-  void PressKey(int key, bool shift) override { WebBackend().KeyStroke(key, shift); }
+  void PressKey(int key, bool shift, bool ctrl) override {
+    WebBackend().KeyStroke(key, shift, ctrl);
+  }
   bool PickItem(TControl& combo, int index) override { return WebBackend().PickItem(combo, index); }
   bool CloseForm(TControl& form) override { return form.Close(true); }
   void Leave() override { WebBackend().PointerLeave(); }
@@ -44,6 +46,7 @@ void StartSheet(std::string_view link) {
   g_sheet.reset();
   g_opening = true;
   g_sheet = std::make_unique<TSheetRunner>(std::make_unique<TPageInput>());
+  g_sheet->SetAddress(web::Address());
   if (auto answers = ParseAnswerCode(link))
     OpenAnswers(*g_sheet->Sheet(), g_sheet->Input(), *answers);
   g_opening = false;

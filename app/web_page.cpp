@@ -17,6 +17,13 @@ EM_JS(char*, hs_page_fragment, (), {
   stringToUTF8(h, p, n);
   return p;
 });
+EM_JS(char*, hs_page_address, (), {
+  const a = location.href.split("#")[0];
+  const n = lengthBytesUTF8(a) + 1;
+  const p = _malloc(n);
+  stringToUTF8(a, p, n);
+  return p;
+});
 EM_JS(void, hs_page_set_fragment, (const char* f), {
   const text = UTF8ToString(f);
   if (location.hash.replace(/^#/, "") === text) return;
@@ -67,6 +74,13 @@ void SetCommandHandler(std::function<std::string(std::string_view)> handler) {
 
 void SetDataHandler(std::function<void()> handler) {
   DataHandler() = std::move(handler);
+}
+
+std::string Address() {
+  char* p = hs_page_address();
+  std::string s = p ? p : "";
+  std::free(p);
+  return s;
 }
 
 std::string Fragment() {

@@ -14,6 +14,8 @@ void SetCommandHandler(std::function<std::string(std::string_view line)> handler
 // Called when the page replaced the data files in the current folder (picker or drop).
 void SetDataHandler(std::function<void()> handler);
 
+// The page's address without its fragment.
+std::string Address();
 // The URL fragment without "#" (empty when none).
 std::string Fragment();
 // Replaces the fragment without a new history entry; empty removes it.

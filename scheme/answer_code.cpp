@@ -25,7 +25,29 @@ bool TakeNumber(std::string_view& s, int& value) {
   return digits > 0;
 }
 
+std::string_view TrimBlanks(std::string_view s) {
+  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!s.empty() && blank(s.front()))
+    s.remove_prefix(1);
+  while (!s.empty() && blank(s.back()))
+    s.remove_suffix(1);
+  return s;
+}
+
 }  // namespace
+
+std::optional<TAnswers> FindAnswerCode(std::string_view text) {
+  if (text.size() > PastedTextMax) return std::nullopt;
+  text = TrimBlanks(text);
+  if (auto whole = ParseAnswerCode(text)) return whole;
+  while (!text.empty()) {
+    size_t end = text.find_last_of('\n');
+    std::string_view line = end == std::string_view::npos ? text : text.substr(end + 1);
+    if (auto found = ParseAnswerCode(TrimBlanks(line))) return found;
+    text = end == std::string_view::npos ? std::string_view() : text.substr(0, end);
+  }
+  return std::nullopt;
+}
 
 std::optional<TAnswers> ParseAnswerCode(std::string_view text) {
   std::string_view s = CodePart(text);

@@ -19,5 +19,10 @@ constexpr size_t AnswerCodeDigits = 3;
 // "#": "a=1.3.2.5.4", "#a=1.3.2.5.4", "page.html#a=1.3.2.5.4". Anything else: none. Whether
 // the answers exist in the data is for the sheet to tell.
 std::optional<TAnswers> ParseAnswerCode(std::string_view text);
+// The answers pasted text holds: the whole text, or else the last of its lines that is one
+// (spaces, tabs and line ends around them do not count), as a copied sheet's text, an address
+// or a bare code has them. None for text over PastedTextMax bytes.
+constexpr size_t PastedTextMax = 64 * 1024;
+std::optional<TAnswers> FindAnswerCode(std::string_view text);
 // The code of the answers ("0.0.0.0.0" when none is picked).
 std::string FormatAnswerCode(const TAnswers& answers);

@@ -16,6 +16,12 @@ struct TAnswerList {
 
 // Every caption key the sheet translates, once each, in the order of the sheet's parts.
 std::vector<std::string_view> SheetCaptionKeys();
+// Message keys the programs translate when they have something to say (a paste they cannot
+// open): used, but a language file may leave them out (the message is then in English).
+constexpr std::string_view PasteNoCodeKey = "msg_paste_no_code";
+inline std::vector<std::string_view> MessageKeys() {
+  return {PasteNoCodeKey};
+}
 // The list that block b (0 .. 6) of choice.ini feeds; Question 0 for a number outside.
 TAnswerList AnswerListOfBlock(int block);
 // The caption key of the result row whose value label shows code, or "" when none does.

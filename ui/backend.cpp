@@ -1,5 +1,7 @@
 #include "ui/backend.h"
 
+#include "platform/os.h"
+
 namespace {
 
 // The backend while no program has installed one: no windows, no input. Text has no extent,
@@ -29,6 +31,10 @@ TNullBackend g_null;
 TBackend* g_backend = nullptr;
 
 }  // namespace
+
+void TBackend::ShowMessage(TControl*, std::string_view text, std::string_view caption) {
+  os::ShowMessageBox(text, caption);
+}
 
 TBackend& Backend() {
   return g_backend ? *g_backend : g_null;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "ui/control.h"
@@ -65,6 +66,17 @@ class TBackend {
   virtual void PostQuit() = 0;
   // Forgets a posted quit (a new Run may start).
   virtual void ResetQuit() = 0;
+
+  // The clipboard as plain UTF-8 text, lines ending in "\n". Here it is kept in memory, for a
+  // backend with no system clipboard.
+  virtual void SetClipboardText(std::string_view text) { clipboard_.assign(text); }
+  virtual std::string ClipboardText() { return clipboard_; }
+  // A message with an OK button over owner's window (nullptr: none). Here it goes through the
+  // OS layer's message box.
+  virtual void ShowMessage(TControl* owner, std::string_view text, std::string_view caption);
+
+ private:
+  std::string clipboard_;
 };
 
 // The frame a window of these styles adds to its client area, in the classic metrics

@@ -580,6 +580,16 @@ bool TControl::KeyNavigates(int key) const {
   return false;
 }
 
+void TControl::SetEditShortcuts(std::function<void(TEditShortcut)> handler) {
+  editShortcuts_ = std::move(handler);
+}
+
+bool TControl::TakesShortcut(int key, bool ctrl) const {
+  if (!ctrl || (key != vkC && key != vkV)) return false;
+  const TControl* top = const_cast<TControl*>(this)->TopWindow();
+  return top && top->editShortcuts_;
+}
+
 void TControl::FocusByKeyboard(TControl* target) {
   if (!target || target->dying_) return;
   TControl* old = Backend().FocusedControl();
@@ -603,8 +613,13 @@ void TControl::FocusByKeyboard(TControl* target) {
   }
 }
 
-void TControl::NotifyKeyDown(int key, bool shift) {
+void TControl::NotifyKeyDown(int key, bool shift, bool ctrl) {
   if (dying_) return;
+  if (TakesShortcut(key, ctrl)) {
+    // The handler may rebuild the window's contents: call a copy.
+    auto handler = TopWindow()->editShortcuts_;
+    return handler(key == vkC ? TEditShortcut::Copy : TEditShortcut::Paste);
+  }
   if (KeyNavigates(key)) {
     if (key == vkTab) return FocusByKeyboard(NavigationRoot()->TabTarget(shift));
     bool back = key == vkLeft || key == vkUp;

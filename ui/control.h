@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,7 +65,12 @@ enum : int {
   vkUp = 38,
   vkRight = 39,
   vkDown = 40,
+  vkC = 'C',
+  vkV = 'V',
 };
+
+// The edit shortcuts a top window may take: Ctrl+C and Ctrl+V.
+enum class TEditShortcut { Copy, Paste };
 
 // Text alignment of labels and panels.
 enum : uint8_t { taLeft = 0, taRight = 1, taCenter = 2 };
@@ -284,6 +290,11 @@ class TControl {
   void SetTabNavigation(bool on) { tabNavigation_ = on; }
   // True when a key goes to the top window's keyboard handling before the window itself.
   bool KeyNavigates(int key) const;
+  // Ctrl+C and Ctrl+V pressed anywhere in this top window go to handler, not to the focused
+  // window (an empty handler: they go on as other keys).
+  void SetEditShortcuts(std::function<void(TEditShortcut)> handler);
+  // True when key with Ctrl held is an edit shortcut the top window takes.
+  bool TakesShortcut(int key, bool ctrl) const;
   // Text extent in this control's font (single line).
   TSize MeasureText(std::string_view text) const;
   // Moves a form with the mouse as if its caption were dragged (WM_SYSCOMMAND SC_MOVE|2).
@@ -302,7 +313,7 @@ class TControl {
   void NotifyMouseWheel(const TMouseInfo& m);
   void NotifyMouseHover();
   void NotifyMouseLeave();
-  void NotifyKeyDown(int key, bool shift = false);
+  void NotifyKeyDown(int key, bool shift = false, bool ctrl = false);
   void NotifyKeyUp(int key);
   void NotifyChar(std::string_view text);
   void NotifyFocus(bool gained);
@@ -350,6 +361,7 @@ class TControl {
   uint8_t align_ = 0;
   bool aligning_ = false;
   bool tabNavigation_ = false;
+  std::function<void(TEditShortcut)> editShortcuts_;
   bool dying_ = false;  // inside the destructor: the tree walks skip it
 
   bool checked_ = false;

@@ -4,6 +4,16 @@
 
 #include "elements/translator.h"
 #include "platform/os.h"
+#include "scheme/sheet_keys.h"
+
+namespace {
+
+bool IsMessageKey(std::string_view key) {
+  const std::vector<std::string_view> keys = MessageKeys();
+  return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
+}  // namespace
 
 void CheckLanguageFile(const TSourceText& src, const std::vector<std::string_view>& sheetKeys,
                        TFindings& findings) {
@@ -25,7 +35,8 @@ void CheckLanguageFile(const TSourceText& src, const std::vector<std::string_vie
       findings.Warn(src.Name, line,
                     "key " + Quoted(entry.Key) + " on lines " + was + " and " +
                         std::to_string(line) + ": line " + was + " wins");
-    } else if (std::find(sheetKeys.begin(), sheetKeys.end(), entry.Key) == sheetKeys.end()) {
+    } else if (std::find(sheetKeys.begin(), sheetKeys.end(), entry.Key) == sheetKeys.end() &&
+               !IsMessageKey(entry.Key)) {
       findings.Warn(src.Name, line, "key " + Quoted(entry.Key) + " is not used by the sheet");
     }
   }

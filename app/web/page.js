@@ -86,6 +86,21 @@ var HsPage = {
     });
   },
 
+  // The Copy button presses Ctrl+C on the sheet; the sheet's messages show beside it.
+  wireCopy() {
+    const button = document.getElementById('herosheet-copy');
+    if (button) button.addEventListener('click', () => window.herosheetCommand('key Ctrl+C'));
+    const note = document.getElementById('herosheet-note');
+    document.addEventListener('herosheet-message', (e) => {
+      if (note) note.textContent = e.detail.text;
+    });
+    // A new paste or copy takes the last note away first (capture: before the sheet sees it).
+    const clear = () => { if (note) note.textContent = ''; };
+    window.addEventListener('paste', clear, true);
+    window.addEventListener('keydown', (e) => { if (e.ctrlKey) clear(); }, true);
+    if (button) button.addEventListener('click', clear, true);
+  },
+
   wireFiles() {
     const picker = document.getElementById('herosheet-files');
     if (picker) picker.addEventListener('change', () => {
@@ -124,6 +139,7 @@ Module.onRuntimeInitialized = () => {
 Module.postRun = Module.postRun || [];
 Module.postRun.push(() => {
   HsPage.wireFiles();
+  HsPage.wireCopy();
   const command = Module.cwrap('herosheet_command', 'string', ['string']);
   window.herosheetCommand = (line) => command(String(line));
   window.herosheetPage = HsPage;

@@ -1,13 +1,17 @@
 // The whole sheet on the Qt backend under the offscreen platform: rendered with the sample data
 // to a PNG that must show the frames, captions and numbers.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QWidget>
 #include <QtTest/QTest>
 
 #include "app/control_input.h"
+#include "app/edit_shortcuts.h"
 #include "app/share_link.h"
 #include "sheet_fixture.h"
 #include "tests/support/qt_offscreen.h"
+#include "tests/support/sheet_texts.h"
 #include "ui/backend.h"
 #include "ui/backends/headless/backend_headless.h"
 #include "ui/backends/qt/backend_qt.h"
@@ -128,6 +132,29 @@ TEST_F(QtSheetTest, AnAnswerCodeOpensThroughTheControls) {
     for (const char* prefix : {"q", "attrib.name", "skills.name", "profic.name", "other.name"})
       EXPECT_EQ(d.BoldNames(prefix), std::vector<std::string>{}) << prefix;
     EXPECT_EQ(Do("copy"), headless[i]);
+  }
+}
+
+// What a user does on Qt: Ctrl+V with an address on the system clipboard opens its answers,
+// Ctrl+C puts the shared text there, in English and Russian.
+TEST_F(QtSheetTest, CtrlCAndCtrlVUseTheSystemClipboard) {
+  WriteProgram("en.lng", TempFolder::ReadFile(std::string(HS_SAMPLE_DATA_DIR) + "/en.lng"));
+  WriteProgram("ru.lng", TempFolder::ReadFile(std::string(HS_SAMPLE_DATA_DIR) + "/ru.lng"));
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  for (const TCopiedText& c : kCopiedTexts) {
+    Sheet.reset();
+    WriteProgram("config.ini", LanguageConfig(c.Language));
+    Start();
+    Render();
+    TControlInput input;  // as the desktop program clicks
+    WireEditShortcuts(*Sheet->Sheet(), input);
+    QWidget* form = QtOffscreen().WidgetOf(Sheet->Sheet()->Form());
+    clipboard->setText(QString("https://example.org/herosheet.html#a=") + c.Code);
+    QTest::keyClick(form, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(FormatAnswerCode(CheckedAnswers(*Sheet->Sheet())), c.Code);
+    clipboard->clear();
+    QTest::keyClick(QtOffscreen().WidgetOf(*Sheet->Find("q3.1")), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text().toUtf8().toStdString(), CopiedText(c)) << c.Language;
   }
 }
 

@@ -4,7 +4,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/share_link.h"
 #include "sheet_fixture.h"
+#include "tests/support/sheet_texts.h"
+#include "ui/backends/headless/backend_headless.h"
 
 namespace {
 
@@ -13,6 +16,13 @@ struct TTextCase {
   std::vector<const char*> Clicks;
   const char* Expected;  // what copy prints, its closing "." included
 };
+
+std::string SampleText(const char* name) {
+  std::ifstream in(std::filesystem::path(HS_SHEET_TEXT_DIR) / name, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
 
 std::string SampleFile(const char* name) {
   std::ifstream in(std::filesystem::path(HS_SAMPLE_DATA_DIR) / name, std::ios::binary);
@@ -68,6 +78,63 @@ TEST_F(SheetTextTest, CopyGivesTheSheetInItsLanguage) {
     for (const char* name : c.Clicks)
       Do(std::string("click ") + name);
     EXPECT_EQ(Do("copy"), c.Expected) << c.Language << " after " << c.Clicks.size() << " clicks";
+  }
+}
+
+// Ctrl+V opens the code then Ctrl+C copies: the text every backend gives.
+TEST_F(SheetTextTest, CtrlCPutsTheSharedTextOnTheClipboard) {
+  for (const TCopiedText& c : kCopiedTexts) {
+    Sheet.reset();
+    WriteProgram("config.ini", LanguageConfig(c.Language));
+    Start();
+    Do(std::string("clipboard ") + c.Code);
+    Do("key Ctrl+V");
+    Do("clipboard nothing");
+    Do("key Ctrl+C");
+    const std::string expected = CopiedText(c);
+    ASSERT_FALSE(expected.empty()) << c.Language;
+    EXPECT_EQ(Do("clipboard"), expected + ".\n") << c.Language;
+    EXPECT_EQ(Do("copy"), expected + ".\n") << c.Language;
+  }
+}
+
+// From an answered sheet: what the clipboard holds is opened after a clear, or changes nothing
+// and a message says so.
+TEST_F(SheetTextTest, CtrlVOpensTheClipboardsAnswersOrChangesNothing) {
+  const std::string copied = SampleText("en-1.3.2.5.4.txt");
+  struct TCase {
+    std::string Clipboard;
+    TAnswers After;
+  };
+  const TAnswers kept{2, 6, 1, 4, 3};
+  Start();
+  const TCase cases[] = {
+      {"1.3.0.0.0", {1, 3, 0, 0, 0}},
+      {"  https://example.org/herosheet.html#a=0.2.0.0.5\r\n", {0, 2, 0, 0, 5}},
+      {copied, {1, 3, 2, 5, 4}},
+      {copied + "https://example.org/herosheet.html#a=1.1.1.1.1\n", {1, 1, 1, 1, 1}},
+      {"0.0.0.0.0", {0, 0, 0, 0, 0}},
+      {"", kept},
+      {"1.2.3.4.5.6", kept},
+      {"9.9.9.9.9", kept},  // answers the data does not have
+      {"1..2", kept},
+      {std::string(10240, '7'), kept},
+      {std::string(PastedTextMax, '\n') + "1.1.1.1.1", kept},
+      {"\xEF\xBC\x91.2.3.4.5", kept},
+      {"Gender: Male\n", kept},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Clipboard.substr(0, 40));
+    Do("click clear");
+    ASSERT_TRUE(OpenAnswers(*Sheet->Sheet(), Sheet->Input(), kept));
+    HeadlessBackend().Messages().clear();
+    HeadlessBackend().SetClipboardText(c.Clipboard);
+    Do("key Ctrl+V");
+    EXPECT_EQ(CheckedAnswers(*Sheet->Sheet()), c.After);
+    EXPECT_EQ(HeadlessBackend().Messages().size(), c.After == kept ? 1u : 0u);
+    TDump d = Dump();
+    for (const char* part : {"q", "attrib.name", "skills.name", "profic.name", "other.name"})
+      EXPECT_TRUE(d.BoldNames(part).empty()) << part << ": a preview was left behind";
   }
 }
 

@@ -11,6 +11,7 @@
 //                                         the windows of among in native z-order, front first
 //   void Move(c, x, y), Press(c, button, x, y), Release(c, button, x, y), Wheel(c, delta, x, y);
 //   void Key(c, virtualKey);              key down and up on c, which has the focus
+//   void CtrlKey(c, virtualKey);          the same with Ctrl held
 //   void LeaveTo(form, x, y);             the mouse goes to (x, y) of the form's bare area
 //   void Wait(int ms);                    ms pass with the mouse where it is, input handled
 //

@@ -68,6 +68,10 @@ class HeadlessDriver {
     c.SetFocus();
     sim_.PressKey(key);
   }
+  void CtrlKey(TControl& c, int key) {
+    c.SetFocus();
+    sim_.PressKey(key, false, true);
+  }
   void LeaveTo(TControl& form, int x, int y) { sim_.MoveTo(form, x, y); }
   void Wait(int ms) {
     sim_.Wait(ms);

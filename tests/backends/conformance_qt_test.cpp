@@ -106,6 +106,11 @@ class QtDriver {
     QTest::keyPress(Exposed(c), static_cast<Qt::Key>(key));
     QTest::keyRelease(Exposed(c), static_cast<Qt::Key>(key));
   }
+  void CtrlKey(TControl& c, int key) {
+    c.SetFocus();
+    QTest::keyPress(Exposed(c), static_cast<Qt::Key>(key), Qt::ControlModifier);
+    QTest::keyRelease(Exposed(c), static_cast<Qt::Key>(key), Qt::ControlModifier);
+  }
   void LeaveTo(TControl& form, int x, int y) { QTest::mouseMove(Exposed(form), QPoint(x, y)); }
   void Wait(int ms) { QTest::qWait(ms); }
 

@@ -322,9 +322,58 @@ TYPED_TEST_P(BackendConformance, HoverAndTheTipComeOnceTheMouseRests) {
   EXPECT_GE(t.rec.Count("Other: hover"), 1);
 }
 
+// Ctrl+C and Ctrl+V go to the top window's handler from any window in it, and only once one is
+// set; the clipboard gives back the text put on it, line ends and non-ASCII included.
+TYPED_TEST_P(BackendConformance, EditShortcutsAndTheClipboard) {
+  auto& t = *this;
+  auto& d = t.drv;
+  std::vector<std::string> taken;
+  struct Case {
+    TControl* c;
+    int key;
+    bool ctrl, handler;
+    const char* expect;  // what reached the window, or the handler
+  };
+  const Case cases[] = {
+      {t.radio.get(), 'C', true, true, "copy"},
+      {t.combo.get(), 'V', true, true, "paste"},
+      {t.label.get(), 'V', true, true, "paste"},
+      {t.radio.get(), 'C', false, true, "Radio: key 67"},
+      {t.radio.get(), 'X', true, true, "Radio: key 88"},
+      {t.radio.get(), 'C', true, false, "Radio: key 67"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.expect);
+    taken.clear();
+    t.rec.Log.clear();
+    t.form->SetEditShortcuts(
+        k.handler
+            ? [&taken](
+                  TEditShortcut s) { taken.push_back(s == TEditShortcut::Copy ? "copy" : "paste"); }
+            : std::function<void(TEditShortcut)>());
+    k.ctrl ? d.CtrlKey(*k.c, k.key) : d.Key(*k.c, k.key);
+    d.Pump();
+    std::string expect = k.expect;
+    if (expect.find(':') == std::string::npos) {
+      EXPECT_EQ(taken, std::vector<std::string>{expect});
+      EXPECT_EQ(t.rec.Count(k.c->Text() + ": key " + std::to_string(k.key)), 0);
+    } else {
+      EXPECT_TRUE(taken.empty());
+      EXPECT_TRUE(t.rec.Has(expect));
+    }
+  }
+  t.form->SetEditShortcuts({});
+  for (const char* text : {"Gender: Male\n\n1.0.0.0.0\n", "\xD0\xA1\xD0\xB8\xD0\xBB\xD0\xB0: 6\n",
+                           "no line end", "a\n\nb\n"}) {
+    d.Backend().SetClipboardText(text);
+    d.Pump();
+    EXPECT_EQ(d.Backend().ClipboardText(), text);
+  }
+}
+
 REGISTER_TYPED_TEST_SUITE_P(BackendConformance, EveryControlKindGetsItsNativeWindow,
                             EveryChangeIsAppliedAndReadBack, InputReachesTheWindowUnderTheMouse,
                             StackingFollowsTheLayer,
                             DestroyingAWindowTakesItsChildrenFirstAndSilencesThem,
                             AWindowThatDisappearsUnderTheMouseGetsItsLeave,
-                            HoverAndTheTipComeOnceTheMouseRests);
+                            HoverAndTheTipComeOnceTheMouseRests, EditShortcutsAndTheClipboard);

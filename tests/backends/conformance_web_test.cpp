@@ -86,6 +86,10 @@ class WebDriver {
     c.SetFocus();
     WebBackend().KeyStroke(key);
   }
+  void CtrlKey(TControl& c, int key) {
+    c.SetFocus();
+    WebBackend().KeyStroke(key, false, true);
+  }
   void LeaveTo(TControl& form, int x, int y) { WebBackend().PointerMove(form, x, y); }
   // The page cannot run its timers while the test's code runs: the time passes, then what ran
   // out meanwhile runs.

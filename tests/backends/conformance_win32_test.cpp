@@ -87,6 +87,16 @@ class Win32Driver {
     SendMessageA(H(c), WM_KEYDOWN, static_cast<WPARAM>(key), 0);
     SendMessageA(H(c), WM_KEYUP, static_cast<WPARAM>(key), 0);
   }
+  // Ctrl is held as the thread's keyboard state says, which the backend asks.
+  void CtrlKey(TControl& c, int key) {
+    BYTE state[256], held[256];
+    GetKeyboardState(state);
+    std::copy(state, state + 256, held);
+    held[VK_CONTROL] = 0x80;
+    SetKeyboardState(held);
+    Key(c, key);
+    SetKeyboardState(state);
+  }
   void LeaveTo(TControl& form, int x, int y) { MouseTo(form, x, y); }
   // The message loop runs for ms: the system's timers (hover, tool tips) run out meanwhile.
   void Wait(int ms) {

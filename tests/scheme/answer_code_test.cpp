@@ -72,4 +72,19 @@ TEST(AnswerCode, ParsesOnlyFiveShortNumbersAndWritesThemBack) {
   }
 }
 
+TEST(AnswerCode, PastedTextGivesTheCodeItEndsWith) {
+  const std::pair<std::string, std::optional<TAnswers>> cases[] = {
+      {" 1.3.2.5.4\r\n", TAnswers{1, 3, 2, 5, 4}},
+      {"Gender: Male\n\n1.3.0.0.0\nhttps://example.org/h.html#a=1.3.0.0.0\n",
+       TAnswers{1, 3, 0, 0, 0}},
+      {"1.1.1.1.1\nhttps://example.org/h.html#a=2.2.2.2.2\n\n", TAnswers{2, 2, 2, 2, 2}},
+      {"1.1.1.1.1\nnot a code\n", TAnswers{1, 1, 1, 1, 1}},  // the last line that is one
+      {"see 1.1.1.1.1", std::nullopt},
+      {"\n\n", std::nullopt},
+      {std::string(PastedTextMax, ' ') + "1.1.1.1.1", std::nullopt},
+  };
+  for (const auto& [text, expected] : cases)
+    EXPECT_EQ(FindAnswerCode(text), expected) << '"' << text.substr(0, 40) << '"';
+}
+
 }  // namespace

@@ -4,7 +4,8 @@
 //
 // Implements: every control kind; every change bit copied into the record; stacking among
 // siblings (a new window goes in front, Restack moves it); focus and capture; a text extent
-// from a fixed advance per character; the classic frame metrics; the message loop.
+// from a fixed advance per character; the classic frame metrics; the message loop; a clipboard
+// in memory; messages kept for the tests instead of shown.
 // Time is a clock the tests advance: the hover and tool-tip timers run out as it passes them.
 // Cannot: paint, move or size anything by itself (a tool tip's record only says where it shows),
 // or produce input: that comes from TSimulator, which also sends the leave of a window hidden or
@@ -58,8 +59,14 @@ class THeadlessBackend : public TBackend, private THoverHost {
   bool ProcessMessages(bool wait) override;
   void PostQuit() override { quit_ = true; }
   void ResetQuit() override { quit_ = false; }
+  // Kept, not shown: Messages() lists them.
+  void ShowMessage(TControl*, std::string_view text, std::string_view caption) override {
+    messages_.push_back(std::string(caption) + ": " + std::string(text));
+  }
 
   // ---- for the simulator and tests ----
+  // The messages shown so far, "caption: text" each.
+  std::vector<std::string>& Messages() { return messages_; }
   // Queues a message; owner tags it so that DropPosted can take it back.
   void Post(const void* owner, std::function<void()> message) {
     queue_.push_back(TMessage{owner, std::move(message)});
@@ -106,6 +113,7 @@ class THeadlessBackend : public TBackend, private THoverHost {
   TControl* capture_ = nullptr;
   std::vector<TControl*> shown_;  // forms in the order they were shown
   bool quit_ = false;
+  std::vector<std::string> messages_;
   std::array<unsigned, 32> counts_{};
   THoverTiming hover_{*this};
   int64_t now_ = 0;

@@ -156,8 +156,8 @@ TControl* TSimulator::KeyTarget() const {
   return Deliverable(f) ? f : nullptr;
 }
 
-void TSimulator::PressKey(int key, bool shift) {
-  if (TControl* f = KeyTarget()) f->NotifyKeyDown(key, shift);
+void TSimulator::PressKey(int key, bool shift, bool ctrl) {
+  if (TControl* f = KeyTarget()) f->NotifyKeyDown(key, shift, ctrl);
   if (TControl* f = KeyTarget()) f->NotifyKeyUp(key);
 }
 

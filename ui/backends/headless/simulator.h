@@ -36,8 +36,8 @@ class TSimulator {
   // The user presses the close button of a form. True when the form closed.
   bool CloseForm(TControl& form);
   // Key down and up on the focused window, or on the active form while no window has the
-  // focus (Tab with shift: backwards).
-  void PressKey(int key, bool shift = false);
+  // focus (Tab with shift: backwards), with Shift and Ctrl held or not.
+  void PressKey(int key, bool shift = false, bool ctrl = false);
 
   // ---- queued input: handled by the message loop (Run) ----
   void PostClick(TControl& c, int button = 1);

@@ -2,11 +2,13 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -380,12 +382,16 @@ class THs : public Base {
       return;
     }
     int vk = VirtualKey(e->key());
+    bool ctrl = e->modifiers() & Qt::ControlModifier;
     bool taken = false;
     if (TControl* c = Ctl()) {
       taken = c->KeyNavigates(vk);
       if (taken) d_->KeyboardCues = true;
-      c->NotifyKeyDown(vk, e->modifiers() & Qt::ShiftModifier);
-      if (!e->text().isEmpty() && Ctl()) c->NotifyChar(e->text().toUtf8().toStdString());
+      bool shortcut = c->TakesShortcut(vk, ctrl);
+      taken = taken || shortcut;
+      c->NotifyKeyDown(vk, e->modifiers() & Qt::ShiftModifier, ctrl);
+      if (!shortcut && !e->text().isEmpty() && Ctl())
+        c->NotifyChar(e->text().toUtf8().toStdString());
     }
     if (!taken) Base::keyPressEvent(e);
     e->accept();  // keys go to the focused window only
@@ -1059,6 +1065,21 @@ TSize TQtBackend::MeasureText(const TControl& c, std::string_view text) {
 
 TSize TQtBackend::FrameExtra(const TControl& form) {
   return ClassicFrameExtra(form.Style(), form.ExStyle());
+}
+
+void TQtBackend::SetClipboardText(std::string_view text) {
+  QGuiApplication::clipboard()->setText(
+      QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+}
+
+std::string TQtBackend::ClipboardText() {
+  return QGuiApplication::clipboard()->text().toUtf8().toStdString();
+}
+
+void TQtBackend::ShowMessage(TControl* owner, std::string_view text, std::string_view caption) {
+  QWidget* parent = owner ? WidgetOf(*owner->TopWindow()) : nullptr;
+  QMessageBox box(QMessageBox::Information, Q(caption), Q(text), QMessageBox::Ok, parent);
+  box.exec();
 }
 
 bool TQtBackend::ProcessMessages(bool wait) {

@@ -6,7 +6,8 @@
 // dialog faces), colours through the palette, alignment, visibility, enabled, cursor, style
 // (form window flags, focus policy, panel edge), check, items, selection, edit field, tool tips,
 // opacity, window state; stacking (raise, lower); focus, capture, system move; text extents
-// from the font metrics; mouse, wheel, key and character input; hover and tool tips timed by
+// from the font metrics; mouse, wheel, key and character input; the system clipboard as text
+// (UTF-8 both ways); messages as modal message boxes; hover and tool tips timed by
 // THoverTiming on Qt timers; one tracked control at a time gets the leave, also when the mouse goes
 // onto a child and when the control is hidden or destroyed under the mouse.
 // Cannot: a window manager's own frame sizes (the classic metrics stand in), pixels per inch
@@ -45,6 +46,10 @@ class TQtBackend : public TBackend {
   bool ProcessMessages(bool wait) override;
   void PostQuit() override;
   void ResetQuit() override;
+  // The system clipboard as text; a message is a modal QMessageBox over the owner's form.
+  void SetClipboardText(std::string_view text) override;
+  std::string ClipboardText() override;
+  void ShowMessage(TControl* owner, std::string_view text, std::string_view caption) override;
 
   // The widget of a control (nullptr without one): for tests and screenshots.
   QWidget* WidgetOf(const TControl& c) const;

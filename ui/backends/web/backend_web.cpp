@@ -44,8 +44,13 @@ EM_JS(int, hs_dom_measure, (const char* font, const char* text),
 EM_JS(int, hs_dom_line_height, (const char* font), { return HsDom.lineHeight(UTF8ToString(font)); });
 EM_JS(void, hs_dom_pointer, (int id, const char* type, int x, int y, int button, int wheel),
       { HsDom.pointer(id, UTF8ToString(type), x, y, button, wheel); });
-EM_JS(void, hs_dom_key, (const char* type, int code, int shift), {
-  HsDom.keyEvent(UTF8ToString(type), code, shift !== 0);
+EM_JS(void, hs_dom_key, (const char* type, int code, int shift, int ctrl), {
+  HsDom.keyEvent(UTF8ToString(type), code, shift !== 0, ctrl !== 0);
+});
+EM_JS(void, hs_dom_clipboard_write, (const char* text), { HsDom.clipboardWrite(UTF8ToString(text)); });
+EM_JS(void, hs_dom_message, (const char* text, const char* caption), {
+  document.dispatchEvent(new CustomEvent("herosheet-message",
+      {detail: {text: UTF8ToString(text), caption: UTF8ToString(caption)}}));
 });
 EM_JS(char*, hs_dom_inspect, (int id), {
   const t = HsDom.inspect(id);
@@ -70,6 +75,10 @@ EM_JS(int, hs_dom_pick, (int id, int index), { return HsDom.pick(id, index); });
 extern "C" EMSCRIPTEN_KEEPALIVE void hs_web_event(int type, int id, int x, int y, int button,
                                                   int keys, int detail) {
   WebBackend().Dispatch(type, id, x, y, button, static_cast<uint32_t>(keys), detail);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void hs_web_paste(const char* text) {
+  WebBackend().Paste(text ? text : "");
 }
 
 namespace {
@@ -335,7 +344,7 @@ void TWebBackend::MouseUp(TControl& c, int x, int y, int button, uint32_t keys) 
   if (pressed == &c && c.HasWindow() && c.ContainsPoint(x, y)) c.NotifyClick();
 }
 
-void TWebBackend::Key(int type, int key, bool shift) {
+void TWebBackend::Key(int type, int key, bool shift, bool ctrl) {
   TControl* c = focus_;
   if (!c) {
     for (auto& [id, n] : nodes_)
@@ -343,7 +352,7 @@ void TWebBackend::Key(int type, int key, bool shift) {
   }
   if (!c || !c->HasWindow()) return;
   if (type == evKeyDown)
-    c->NotifyKeyDown(key, shift);
+    c->NotifyKeyDown(key, shift, ctrl);
   else
     c->NotifyKeyUp(key);
 }
@@ -353,7 +362,7 @@ void TWebBackend::Dispatch(int type, int id, int x, int y, int button, uint32_t 
   if (type == evLeave) {
     Under(nullptr);
   } else if (type == evKeyDown || type == evKeyUp) {
-    Key(type, x, y != 0);
+    Key(type, x, y != 0, (keys & mkControl) != 0);
   } else if (type == evChar) {
     TControl* f = focus_;
     if (f && f->HasWindow()) f->NotifyChar(reinterpret_cast<const char*>(x));
@@ -411,9 +420,25 @@ void TWebBackend::PointerClick(TControl& c) {
   if (ElementId(c)) PointerButton(c, false, 1, x, y);
 }
 
-void TWebBackend::KeyStroke(int key, bool shift) {
-  hs_dom_key("keydown", key, shift);
-  hs_dom_key("keyup", key, shift);
+void TWebBackend::KeyStroke(int key, bool shift, bool ctrl) {
+  hs_dom_key("keydown", key, shift, ctrl);
+  hs_dom_key("keyup", key, shift, ctrl);
+}
+
+void TWebBackend::Paste(std::string_view text) {
+  clip_.assign(text);
+  Key(evKeyDown, vkV, false, true);
+  Key(evKeyUp, vkV, false, true);
+  if (afterInput_) afterInput_();
+}
+
+void TWebBackend::SetClipboardText(std::string_view text) {
+  clip_.assign(text);
+  hs_dom_clipboard_write(clip_.c_str());
+}
+
+void TWebBackend::ShowMessage(TControl*, std::string_view text, std::string_view caption) {
+  hs_dom_message(std::string(text).c_str(), std::string(caption).c_str());
 }
 
 void TWebBackend::PointerLeave() {

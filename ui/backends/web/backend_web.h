@@ -13,6 +13,10 @@
 //      neither presses nor clicks, capture, keys and Tab to the focused window, item picks;
 //      hover and tool tips timed by THoverTiming on the page's timers
 //  [x] text measurement with the page's fonts (canvas metrics)
+//  [x] the clipboard: text written through the page's copy (within the user's key press or
+//      click) or the asynchronous clipboard; read from the page's paste event, which also sends
+//      the Ctrl+V, or from what the page last wrote; messages as a note on the page
+//      ("herosheet-message" event)
 // Cannot:
 //  [ ] move, resize, minimise or close the page's window: placement and closing belong to the
 //      browser (BeginSystemMove does nothing; the form stays at the page's origin)
@@ -46,6 +50,9 @@ class TWebBackend : public TBackend, private THoverHost {
   bool ProcessMessages(bool wait) override;
   void PostQuit() override { quit_ = true; }
   void ResetQuit() override { quit_ = false; }
+  void SetClipboardText(std::string_view text) override;
+  std::string ClipboardText() override { return clip_; }
+  void ShowMessage(TControl* owner, std::string_view text, std::string_view caption) override;
 
   // ---- the page's input, from the DOM listeners ----
   enum TEvent { evMove = 1, evDown, evUp, evLeave, evChange, evKeyDown, evKeyUp, evWheel, evChar };
@@ -63,8 +70,10 @@ class TWebBackend : public TBackend, private THoverHost {
   void PointerWheel(TControl& c, int delta, int x, int y);
   // Left button down and up at c's centre.
   void PointerClick(TControl& c);
-  // A key (virtual-key code) goes down and up, with shift held or not.
-  void KeyStroke(int key, bool shift = false);
+  // A key (virtual-key code) goes down and up, with Shift and Ctrl held or not.
+  void KeyStroke(int key, bool shift = false, bool ctrl = false);
+  // The page's paste event: its text becomes the clipboard's, then Ctrl+V goes down and up.
+  void Paste(std::string_view text);
   // The mouse leaves the page's sheet.
   void PointerLeave();
   // Picks item index of a combo box as the user does; false when it cannot.
@@ -99,7 +108,7 @@ class TWebBackend : public TBackend, private THoverHost {
   void MouseMove(TControl& c, int x, int y, uint32_t keys);
   void MouseDown(TControl& c, int x, int y, int button, uint32_t keys, int detail);
   void MouseUp(TControl& c, int x, int y, int button, uint32_t keys);
-  void Key(int type, int key, bool shift);
+  void Key(int type, int key, bool shift, bool ctrl);
   void StartTimer(int id, int ms) override;
   void StopTimer(int id) override;
   void ShowTip(TControl& owner, TControl& tip, int x, int y) override;
@@ -119,6 +128,7 @@ class TWebBackend : public TBackend, private THoverHost {
   double due_[THoverTiming::tmCount] = {};   // when each runs out (page clock, ms)
   bool quit_ = false;
   std::function<void()> afterInput_;
+  std::string clip_;  // the clipboard's text as the page last saw it
 
   friend void WebTimerFired(void*);
 };

@@ -78,6 +78,40 @@ var HsDom = {
     });
     document.addEventListener('keydown', (e) => HsDom.key(e, HsDom.KEYDOWN));
     document.addEventListener('keyup', (e) => HsDom.key(e, HsDom.KEYUP));
+    document.addEventListener('copy', (e) => {
+      if (HsDom.clipPending === null) return;
+      e.clipboardData.setData('text/plain', HsDom.clipPending);
+      e.preventDefault();
+    });
+    document.addEventListener('paste', (e) => {
+      if (!HsDom.root.firstChild || HsDom.editing(e.target) || !e.clipboardData) return;
+      e.preventDefault();
+      const bytes = new TextEncoder().encode(e.clipboardData.getData('text/plain'));
+      const p = Module._malloc(bytes.length + 1);
+      HEAPU8.set(bytes, p);
+      HEAPU8[p + bytes.length] = 0;
+      Module._hs_web_paste(p);
+      Module._free(p);
+    });
+  },
+
+  clipPending: null,
+  // Puts text on the system clipboard: through the page's copy while the user's key press or
+  // click lasts, else through the asynchronous clipboard (which may be refused).
+  clipboardWrite(text) {
+    let done = false;
+    HsDom.clipPending = text;
+    try {
+      done = document.execCommand('copy');
+    } catch (e) {}
+    HsDom.clipPending = null;
+    if (!done && navigator.clipboard && navigator.clipboard.writeText)
+      navigator.clipboard.writeText(text).catch(() => {});
+  },
+
+  // A field of the page's own that keeps its keys and clipboard (not the sheet's).
+  editing(el) {
+    return el instanceof HTMLElement && !!el.closest('input[type=file],input[type=text],textarea');
   },
 
   send(type, id, x, y, button, keys, detail) {
@@ -119,8 +153,15 @@ var HsDom = {
 
   key(e, type) {
     if (!HsDom.root || !HsDom.root.firstChild) return;
-    if (e.target instanceof HTMLElement && e.target.closest('input[type=file],textarea')) return;
+    if (HsDom.editing(e.target)) return;
     const code = e.keyCode | 0;
+    if (e.ctrlKey && type === HsDom.KEYDOWN && (code === 67 || code === 86)) {
+      // Ctrl+V of the user's keyboard comes with the paste event that follows; Ctrl+C copies
+      // the page's own selection where there is one.
+      if (code === 86 && e.isTrusted) return;
+      if (code === 67 && !window.getSelection().isCollapsed) return;
+      e.preventDefault();
+    }
     HsDom.send(type, 0, code, e.shiftKey ? 1 : 0, 0, HsDom.keysOf(e), 0);
     if (code === 9) e.preventDefault(); // Tab belongs to the window layer
     if (type === HsDom.KEYDOWN && e.key.length === 1 && !e.ctrlKey && !e.altKey) {
@@ -420,9 +461,9 @@ var HsDom = {
       return target.dispatchEvent(new WheelEvent('wheel', Object.assign(init, {deltaMode: 1, deltaY: -wheel / 40})));
     target.dispatchEvent(new MouseEvent(type, init));
   },
-  keyEvent(type, code, shift) {
+  keyEvent(type, code, shift, ctrl) {
     const e = new KeyboardEvent(type, {bubbles: true, cancelable: true, shiftKey: !!shift,
-                                       key: String.fromCharCode(code)});
+                                       ctrlKey: !!ctrl, key: String.fromCharCode(code)});
     Object.defineProperty(e, 'keyCode', {get: () => code});
     document.dispatchEvent(e);
   },

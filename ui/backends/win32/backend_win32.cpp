@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "ui/backends/win32/backend_win32.h"
+#include "ui/backends/win32/clipboard_win32.h"
 #include "ui/hover_timing.h"
 
 namespace {
@@ -199,6 +200,9 @@ class TWin32Backend final : public TBackend, private THoverHost {
   bool ProcessMessages(bool wait) override;
   void PostQuit() override;
   void ResetQuit() override;
+  void SetClipboardText(std::string_view text) override;
+  std::string ClipboardText() override { return ReadClipboardText(); }
+  void ShowMessage(TControl* owner, std::string_view text, std::string_view caption) override;
 
   LRESULT Handle(HWND h, UINT msg, WPARAM wp, LPARAM lp);
   void SetTrace(const std::string& path);
@@ -991,7 +995,23 @@ LRESULT TWin32Backend::OnWheel(const TMsg& m) {
 
 // Keys the window layer navigates with stay away from the system controls: a button would
 // click on Space a second time, a combo box step through its items on its own.
+void TWin32Backend::SetClipboardText(std::string_view text) {
+  HWND owner = nullptr;
+  // The clipboard needs an owner window to take the text: a top window of ours.
+  for (const auto& [h, w] : wins_)
+    if (!GetParent(h) && (!owner || IsWindowVisible(h))) owner = h;
+  WriteClipboardText(owner, text);
+}
+
+void TWin32Backend::ShowMessage(TControl* owner, std::string_view text, std::string_view caption) {
+  TControl* top = owner ? owner->TopWindow() : nullptr;
+  HWND h = top ? H(*top) : nullptr;
+  MessageBoxA(h, ToAnsiText(text).c_str(), ToAnsiText(caption).c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
 LRESULT TWin32Backend::OnKeyDown(const TMsg& m) {
+  bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  bool shortcut = m.Ctl->TakesShortcut(static_cast<int>(m.Wp), ctrl);
   bool taken = m.Ctl->KeyNavigates(static_cast<int>(m.Wp));
   if (taken && !keyboardCues_) {
     keyboardCues_ = true;
@@ -999,8 +1019,8 @@ LRESULT TWin32Backend::OnKeyDown(const TMsg& m) {
     HWND top = GetAncestor(m.H, GA_ROOT);
     SendMessageA(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   }
-  if (m.Live) m.Ctl->NotifyKeyDown(static_cast<int>(m.Wp), GetKeyState(VK_SHIFT) < 0);
-  if (taken) return 0;
+  if (m.Live) m.Ctl->NotifyKeyDown(static_cast<int>(m.Wp), GetKeyState(VK_SHIFT) < 0, ctrl);
+  if (taken || shortcut) return 0;
   return m.Next();
 }
 
