@@ -7,6 +7,7 @@
 #include "app/share_link.h"
 #include "app/sheet.h"
 #include "platform/os.h"
+#include "ui/backend.h"
 
 bool WantsCredits(int argc, char** argv) {
   return argc > 1 && argv[1] && std::string_view(argv[1]) == "/ih";
@@ -54,7 +55,14 @@ int RunHeroSheet(const TSheetOptions& options) {
   TControlInput input;  // outlives the sheet: the shortcuts click through it
   TSheet sheet;
   WireEditShortcuts(sheet, input);
-  if (options.HasAnswers) OpenAnswerCode(sheet, input, options.Answers, "herosheet");
+  std::string problem;
+  if (options.HasAnswers &&
+      !OpenAnswerCode(sheet, input, options.Answers, "herosheet", &problem)) {
+#ifdef _WIN32
+    // A windowed program's standard error goes nowhere a person looks.
+    Backend().ShowMessage(&sheet.Form(), problem, "herosheet");
+#endif
+  }
   sheet.Run();
   return 0;
 }

@@ -54,7 +54,7 @@ bool OpenAnswers(TSheet& sheet, TSheetInput& input, const TAnswers& answers) {
 }
 
 bool OpenAnswerCode(TSheet& sheet, TSheetInput& input, std::string_view code,
-                    std::string_view program) {
+                    std::string_view program, std::string* message) {
   std::optional<TAnswers> answers = ParseAnswerCode(code);
   if (answers && OpenAnswers(sheet, input, *answers)) return true;
   std::string shown;
@@ -67,5 +67,6 @@ bool OpenAnswerCode(TSheet& sheet, TSheetInput& input, std::string_view code,
   std::string line = std::string(program) + ": answer code \"" + shown + "\" " + why +
                      "; the sheet starts unanswered\n";
   std::fwrite(line.data(), 1, line.size(), stderr);
+  if (message) *message = line;
   return false;
 }

@@ -21,6 +21,7 @@ bool OpenAnswers(TSheet& sheet, TSheetInput& input, const TAnswers& answers);
 
 // Opens an answer code given by a person (a command-line option): the answers clicked through
 // input, or, when the code is not one or does not fit the data, a one-line message on standard
-// error naming program, and the sheet as at start-up. True when the answers were opened.
+// error naming program (also in *message when given), and the sheet as at start-up. True when
+// the answers were opened.
 bool OpenAnswerCode(TSheet& sheet, TSheetInput& input, std::string_view code,
-                    std::string_view program);
+                    std::string_view program, std::string* message = nullptr);

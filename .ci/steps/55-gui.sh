@@ -5,7 +5,7 @@ set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev fonts-dejavu-core
-          fonts-liberation xvfb xauth xdotool openbox)
+          fonts-liberation xvfb xauth xdotool xclip openbox)
 source .ci/lib.sh
 hs_install_missing "${packages[@]}"
 

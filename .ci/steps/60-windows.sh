@@ -9,7 +9,7 @@ start=$SECONDS
 
 packages=(cmake make g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
           binutils-mingw-w64-x86-64 libgtest-dev libgmock-dev wine wine64 fonts-wine xvfb xauth
-          xdotool imagemagick unzip)
+          xdotool xclip imagemagick unzip)
 source .ci/lib.sh
 hs_install_missing "${packages[@]}"
 echo "packages ready ($((SECONDS - start)) s)"

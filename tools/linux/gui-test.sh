@@ -3,8 +3,9 @@
 # and once without one:
 #   - closing without a move leaves config.ini as it was, start after start;
 #   - a window moved by the user reopens with its client area exactly where it was;
+#   - Ctrl+V opens an address from the X clipboard, Ctrl+C puts the sheet's text there;
 #   - "/ih" shows only the credit box, nothing on standard error, and Enter (OK) ends it with 0.
-# Usage: tools/linux/gui-test.sh PATH/TO/herosheet   (needs xvfb-run, xauth, xdotool, openbox)
+# Usage: tools/linux/gui-test.sh PATH/TO/herosheet   (needs xvfb-run, xauth, xdotool, xclip, openbox)
 set -euo pipefail
 program=$(realpath "$1")
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -12,6 +13,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$program" "$work/herosheet"
 cp "$here"/data/choice.ini "$here"/data/array.ini "$here"/data/*.lng "$work/"
+cp "$here"/tests/support/sheet_text/en-1.3.2.5.4.txt "$work/sheet-text.txt"
 
 cat >"$work/session.sh" <<'SESSION'
 #!/usr/bin/env bash
@@ -74,11 +76,29 @@ start Quorvant
 finish alt+F4
 cmp -s config.moved config.ini || fail "the reopened window saved another place"
 
+# The X clipboard: Ctrl+V with an address opens its answers, Ctrl+C gives the shared text.
+start Quorvant
+printf 'https://example.org/herosheet.html#a=1.3.2.5.4' | xclip -selection clipboard
+xdotool windowfocus "$win" 2>/dev/null || true
+xdotool key ctrl+v
+sleep 0.5
+printf 'nothing' | xclip -selection clipboard
+xdotool key ctrl+c
+copied=""
+for _ in $(seq 30); do
+  copied=$(xclip -selection clipboard -o 2>/dev/null | od -An -tx1) || true
+  [ "$copied" = "$(od -An -tx1 <sheet-text.txt)" ] && break
+  sleep 0.1
+done
+[ "$copied" = "$(od -An -tx1 <sheet-text.txt)" ] ||
+  fail "Ctrl+C gave another text: $(xclip -selection clipboard -o 2>/dev/null | head -c 300)"
+finish alt+F4
+
 start About /ih
 xdotool search --name '^Quorvant$' >/dev/null 2>&1 && fail "/ih built the main window"
 finish Return
 grep -v '^QStandardPaths' err.log | grep -q . && fail "/ih wrote to standard error: $(cat err.log)"
-echo "ok ($MODE): placement kept at $first, moved window back at $moved, credit box"
+echo "ok ($MODE): placement kept at $first, moved window back at $moved, clipboard, credit box"
 SESSION
 chmod +x "$work/session.sh"
 printf '[main]\r\nlanguage=en\r\n' >"$work/config.start"

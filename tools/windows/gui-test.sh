@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # GUI test of herosheet.exe under wine: hover and click answers with xdotool, check the effects
-# in the program's test trace and on a screenshot, close it, check the saved placement.
+# in the program's test trace and on a screenshot, Ctrl+V and Ctrl+C through the X clipboard
+# (xclip), close it, check the saved placement.
 #   tools/windows/gui-test.sh <folder holding herosheet.exe> <work folder>
 # Runs its own Xvfb. Needs the wine prefix of wine-env.sh.
 set -euo pipefail
@@ -162,6 +163,26 @@ wait_since "$tabmark" "^radio F1\.[0-9]+\.[0-9]+ focus" 5 || fail "no focus afte
 since "$tabmark" | grep -E "^radio F1\.[0-9]+\.[0-9]+ focus" | tail -n 1 | grep -qv "^radio $first\." ||
   fail "Tab stayed in the first question"
 
+# The clipboard: Ctrl+V with an address on the X clipboard opens its answers, Ctrl+C puts the
+# sheet's text there, byte for byte the text of every other build (line ends as LF on X).
+expected=$here/../../tests/support/sheet_text/en-1.3.2.5.4.txt
+printf 'https://example.org/herosheet.html#a=1.3.2.5.4' | xclip -selection clipboard
+sleep 0.5
+mark=$(lines)
+xdotool key ctrl+v
+wait_since "$mark" '^radio F1\.[0-9]+\.[0-9]+ check 1' 5 || fail "Ctrl+V checked no answer"
+sleep 0.5
+printf 'nothing' | xclip -selection clipboard
+xdotool key ctrl+c
+copied=""
+for ((i = 0; i < 50; i++)); do
+  copied=$(xclip -selection clipboard -o 2>/dev/null | od -An -tx1) || true
+  [ "$copied" = "$(od -An -tx1 < "$expected")" ] && break
+  sleep 0.1
+done
+[ "$copied" = "$(od -An -tx1 < "$expected")" ] ||
+  fail "Ctrl+C gave another text: $(xclip -selection clipboard -o 2>/dev/null | head -c 300)"
+
 # Close as the close box would; the placement goes to config.ini beside the program.
 touch close.flag
 for ((i = 0; i < 100; i++)); do
@@ -176,4 +197,4 @@ for kv in Left=40 Top=30 Width=555 Height=445 language=en; do
 done
 "$HS_WINESERVER" -k 2>/dev/null || true
 "$HS_WINESERVER" -w
-echo "GUI test passed: credit box, right-aligned ink, hover, clicks, keyboard, screen colours, close and placement"
+echo "GUI test passed: credit box, right-aligned ink, hover, clicks, keyboard, clipboard, screen colours, close and placement"
