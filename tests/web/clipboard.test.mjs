@@ -54,8 +54,11 @@ test('Ctrl+C and the Copy button give the shared text and the address', async ()
   for (const {language, code} of copied) {
     const {context, page, errors} = await fresh(`#a=${code}`);
     if (language !== 'en') {
+      const saved = page.evaluate(() => new Promise((resolve) =>
+        document.addEventListener('herosheet-saved', resolve, {once: true})));
       await command(page, 'click settings');
       await command(page, `pick panel.language ${language}`);
+      await saved;
       await page.reload();
       await page.evaluate(() => window.herosheetReady);
     }
