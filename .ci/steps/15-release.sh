@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A packager's build: the product and the tests in Release, with no preset, once with GCC and
 # once with Clang, every warning an error. Then clang-format over every tracked C++ file.
-# The GCC build (build/ci-release-gcc, prefix /usr) is the one the package stage installs.
+# The GCC build (build/ci-release-gcc, the default prefix) is the one the package stage packs.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 start=$SECONDS
@@ -15,7 +15,7 @@ for compiler in gcc clang; do
   dir=build/ci-release-$compiler
   cxx=$([ "$compiler" = gcc ] && echo g++ || echo clang++)
   CXX=$cxx cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
-    -DHS_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+    -DHS_BUILD_BENCH=OFF >/dev/null
   cmake --build "$dir" -j"$jobs"
   echo "Release build with $compiler passed ($((SECONDS - start)) s)"
 done

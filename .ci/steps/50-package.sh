@@ -11,7 +11,7 @@ start=$SECONDS
 sudo_cmd=()
 [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
 packages=(cmake make g++ libgtest-dev libgmock-dev qt6-base-dev dpkg-dev file
-          desktop-file-utils appstream imagemagick)
+          desktop-file-utils appstream imagemagick lintian)
 source .ci/lib.sh
 hs_install_missing "${packages[@]}"
 
@@ -20,10 +20,12 @@ fail() {
   exit 1
 }
 
+# As a packager builds it: the release stage's plain configure (made here when missing), whose
+# prefix (/usr/local) the package must not use.
 build=build/ci-release-gcc
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
-    -DHS_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+    -DHS_BUILD_BENCH=OFF >/dev/null
 fi
 cmake --build "$build" -j2 >/dev/null
 rm -f "$build"/herosheet_*.deb
@@ -31,6 +33,11 @@ rm -f "$build"/herosheet_*.deb
 deb=$(ls "$PWD/$build"/herosheet_*.deb)
 echo "built ${deb##*/} ($((SECONDS - start)) s)"
 dpkg-deb -f "$deb" Depends
+# Debian's own checks: no error (the warnings are printed).
+lintian_user=()
+[[ $(id -u) -ne 0 ]] || lintian_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/tmp)
+chmod a+r "$deb"
+"${lintian_user[@]}" lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports errors"
 
 # What the package holds, checked before it is installed.
 work=$(mktemp -d)
@@ -40,12 +47,15 @@ for f in usr/bin/herosheet usr/bin/herosheet-sim usr/share/herosheet/choice.ini 
   usr/share/herosheet/array.ini usr/share/herosheet/config.ini usr/share/herosheet/en.lng \
   usr/share/herosheet/ru.lng usr/share/icons/hicolor/scalable/apps/herosheet.svg \
   usr/share/icons/hicolor/48x48/apps/herosheet.png usr/share/icons/hicolor/128x128/apps/herosheet.png \
-  usr/share/icons/hicolor/256x256/apps/herosheet.png usr/share/man/man1/herosheet.1 \
-  usr/share/man/man1/herosheet-sim.1; do
+  usr/share/icons/hicolor/256x256/apps/herosheet.png usr/share/man/man1/herosheet.1.gz \
+  usr/share/man/man1/herosheet-sim.1.gz usr/share/doc/herosheet/copyright \
+  usr/share/doc/herosheet/changelog.gz; do
   [ -f "$work/root/$f" ] || fail "the package lacks /$f"
 done
+[ -z "$(dpkg-deb -c "$deb" | grep -v ' \./usr/')" ] || fail "the package installs outside /usr"
 desktop=$(ls "$work"/root/usr/share/applications/*.desktop)
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
+grep -qx 'Path=/usr/share/herosheet' "$desktop" || fail "the desktop entry starts elsewhere: $(grep Path "$desktop")"
 appstreamcli validate --no-net --pedantic "$work"/root/usr/share/metainfo/*.metainfo.xml ||
   fail "the AppStream metainfo does not validate"
 for program in herosheet herosheet-sim; do
