@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "ui/control.h"
@@ -29,6 +30,16 @@ enum : uint32_t {
   chAlignment = 1u << 13,
   chWindowState = 1u << 14,  // minimise / maximise
   chAll = 0xFFFFFFFFu,
+};
+
+// What the system font dialog gives back when the user confirms it (a LOGFONT's part of it).
+struct TFontChoice {
+  std::string Face;
+  int32_t PointTenths = 0;  // the size in tenths of a point
+  int32_t Weight = 400;     // 400 normal, 700 bold
+  bool Italic = false, Underline = false, StrikeOut = false;
+  uint32_t Color = 0;  // as TFontRec keeps it
+  uint8_t CharSet = 1;
 };
 
 class TBackend {
@@ -65,6 +76,14 @@ class TBackend {
   virtual void PostQuit() = 0;
   // Forgets a posted quit (a new Run may start).
   virtual void ResetQuit() = 0;
+
+  // The system font dialog, modal over owner's form (nullptr: the active one), showing font.
+  // True when the user confirmed it, with the choice in out; false when cancelled or when this
+  // backend has no such dialog.
+  virtual bool PickFont(TControl* owner, const TFontRec& font, TFontChoice& out) {
+    (void)owner, (void)font, (void)out;
+    return false;
+  }
 };
 
 // The frame a window of these styles adds to its client area, in the classic metrics

@@ -9,7 +9,7 @@
 // per inch and the frame from the system; input from the window messages, leave from
 // TrackMouseEvent, hover and tool tips timed by THoverTiming on thread timers (the tip control
 // shows its tool when told, at the mouse); a window hidden or destroyed under the mouse gets its
-// leave at once.
+// leave at once; the font dialog (ChooseFontA).
 // Cannot: turn a combo box between list and edit field after creation (the class fixes it), or
 // show characters outside the system code page (the ANSI calls take "?").
 //
