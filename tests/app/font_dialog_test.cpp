@@ -34,6 +34,9 @@ using FontDialogTest = UiTest;
 
 TEST_F(FontDialogTest, TheRunnersAnswerBecomesTheFont) {
   const std::string shown = "font dialog: Tahoma 9 1 255\n";
+  auto refused = [&](const std::string& why) {
+    return shown + "error: " + why + "; the dialog was cancelled\n";
+  };
   const std::vector<FontDialogCase> cases = {
       {"no dialog: the values pass",
        0,
@@ -47,7 +50,7 @@ TEST_F(FontDialogTest, TheRunnersAnswerBecomesTheFont) {
        Font("Courier New", 12, 15, 0xFF00, 204),
        shown,
        std::nullopt},
-      {"not bold, decimal colour",
+      {"tenths cut, decimal colour",
        1,
        {"font Arial  10.5 2 16711680"},
        Font("Arial", 10, 2, 0xFF0000, 204),
@@ -59,32 +62,31 @@ TEST_F(FontDialogTest, TheRunnersAnswerBecomesTheFont) {
        1,
        {"click q1.1"},
        std::nullopt,
-       shown + "error: the font dialog is open: answer font FACE SIZE STYLE COLOR or font cancel; "
-               "the dialog was cancelled\n",
+       refused("the font dialog is open: answer font FACE SIZE STYLE COLOR or font cancel"),
        "click q1.1"},
-      {"a size out of range",
+      {"size",
        1,
        {"font Arial 0 0 0"},
        std::nullopt,
-       shown + "error: font size \"0\" is not 1 to 255 points; the dialog was cancelled\n",
+       refused("font size \"0\" is not 1 to 255 points"),
        std::nullopt},
-      {"a style out of range",
+      {"style",
        1,
        {"font Arial 12 16 0"},
        std::nullopt,
-       shown + "error: font style \"16\" is not 0 to 15; the dialog was cancelled\n",
+       refused("font style \"16\" is not 0 to 15"),
        std::nullopt},
-      {"a colour out of range",
+      {"colour",
        1,
        {"font Arial 12 0 0x1000000"},
        std::nullopt,
-       shown + "error: font colour \"0x1000000\" is not 0 to 0xFFFFFF; the dialog was cancelled\n",
+       refused("font colour \"0x1000000\" is not 0 to 0xFFFFFF"),
        std::nullopt},
       {"no face",
        1,
        {"font 12 0 0"},
        std::nullopt,
-       shown + "error: font needs FACE SIZE STYLE COLOR, or cancel; the dialog was cancelled\n",
+       refused("font needs FACE SIZE STYLE COLOR, or cancel"),
        std::nullopt},
   };
   for (const FontDialogCase& c : cases) {
