@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/entry.h"
+#include "app/font_dialog_input.h"
 #include "app/share_link.h"
 #include "app/sheet_runner.h"
 #include "app/simulator_input.h"
@@ -38,10 +39,16 @@ int main(int argc, char** argv) {
   SetBackend(&HeadlessBackend());
   TSheetRunner runner(std::make_unique<TSimulatorInput>());
   if (hasAnswers) OpenAnswerCode(*runner.Sheet(), runner.Input(), answers, "herosheet-sim");
+  // A font dialog opened by a command takes its answer from the next input line.
+  TFontDialogInput dialogs(
+      [](std::string& l) { return static_cast<bool>(std::getline(std::cin, l)); });
   std::string line;
   bool more = true;
-  while (more && std::getline(std::cin, line)) {
-    std::string out = runner.Execute(line, &more);
+  while (more && dialogs.NextLine(line)) {
+    std::string out = line.compare(0, 5, "font ") == 0 || line == "font"
+                          ? std::string("error: no font dialog is open\n")
+                          : runner.Execute(line, &more);
+    out = dialogs.TakeOutput() + out;
     // A message the sheet showed meanwhile: one line each.
     for (const std::string& m : HeadlessBackend().Messages())
       out += "message: " + m + "\n";

@@ -1,7 +1,7 @@
 // herosheet.html: the hero sheet in a browser page, on the web backend. The program folder and
 // the current folder are both /herosheet, filled from the data bundle before main; config.ini
-// there is kept in the browser's storage. The page's URL fragment follows the answers, and a
-// fragment present at load is committed after the start-up reset.
+// and registry.ini there are kept in the browser's storage. The page's URL fragment follows the
+// answers, and a fragment present at load is committed after the start-up reset.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -10,6 +10,7 @@
 #include "app/sheet_runner.h"
 #include "app/web_page.h"
 #include "platform/os.h"
+#include "platform/registry.h"
 #include "ui/backends/web/backend_web.h"
 
 namespace {
@@ -31,7 +32,8 @@ std::unique_ptr<TSheetRunner> g_sheet;
 bool g_opening = false;
 std::string g_fragment;
 
-// The page follows the sheet: the fragment holds the answers, config.ini goes to storage.
+// The page follows the sheet: the fragment holds the answers, config.ini and the registry store
+// go to storage.
 void FollowSheet() {
   if (g_opening || !g_sheet || g_sheet->Closed()) return;
   std::string f = AnswerFragment(CheckedAnswers(*g_sheet->Sheet()));
@@ -40,6 +42,7 @@ void FollowSheet() {
     web::SetFragment(f);
   }
   web::KeepFile(os::ProgramFolder() + "config.ini");
+  web::KeepFile(os::RegistryStorePath());
 }
 
 void StartSheet(std::string_view link) {

@@ -1,11 +1,14 @@
 #include "controls/mainform.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "controls/app.h"
 #include "elements/inifile.h"
 #include "platform/file_layout.h"
 #include "platform/os.h"
+#include "platform/registry.h"
 #include "runtime/event.h"
 #include "runtime/initprocs.h"
 #include "ui/backend.h"
@@ -101,9 +104,33 @@ bool THIMainForm::PlaceFile(std::string& file, std::string& section) const {
   return true;
 }
 
+void THIMainForm::RegistryPlacement(int save) {
+  TControl& c = *Control;
+  std::string key = "Software\\" + Place;
+  if (save) {
+    os::WriteRegistryInts(
+        os::RegistryRoot::CurrentUser, key,
+        {{"Left", c.Left()}, {"Top", c.Top()}, {"Height", c.Height()}, {"Width", c.Width()}});
+    return;
+  }
+  std::vector<std::optional<int32_t>> v;
+  if (!os::ReadRegistryInts(os::RegistryRoot::CurrentUser, key, {"Left", "Top", "Height", "Width"},
+                            v))
+    return;
+  // Kept within what a desktop can show, as a placement from the ini file is.
+  c.SetPosition(std::clamp(v[0].value_or(c.Left()), -kPlaceLimit, kPlaceLimit), c.Top());
+  c.SetPosition(c.Left(), std::clamp(v[1].value_or(c.Top()), -kPlaceLimit, kPlaceLimit));
+  c.SetSize(c.Width(), std::clamp(v[2].value_or(c.Height()), kMinHeight, kMaxSize));
+  c.SetSize(std::clamp(v[3].value_or(c.Width()), kMinWidth, kMaxSize), c.Height());
+}
+
 void THIMainForm::Placement(int save) {
+  if (!Control || Place.empty()) return;
   std::string file, section;
-  if (!Control || !PlaceFile(file, section)) return;
+  if (!PlaceFile(file, section)) {
+    RegistryPlacement(save);
+    return;
+  }
   TControl& c = *Control;
   TIniFile ini(file);
   ini.Section = section;

@@ -29,7 +29,8 @@ class THIMainForm : public THIWin {
   void SetToolWindow(bool on);
   void Init() override;
 
-  // Placement: 0 load, 1 save. Does nothing when Place is empty or names no ini file.
+  // Placement: 0 load, 1 save. Does nothing when Place is empty; a Place naming no ini file is a
+  // key under HKEY_CURRENT_USER\Software (platform/registry.h).
   void Placement(int save);
   // The ini file and section Place names; false when it names none.
   bool PlaceFile(std::string& file, std::string& section) const;
@@ -44,6 +45,7 @@ class THIMainForm : public THIWin {
 
  private:
   void StartUp();
+  void RegistryPlacement(int save);
   std::string icon_;
   uint8_t appliedAlpha_ = 255;
 };

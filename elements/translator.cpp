@@ -7,6 +7,7 @@
 #include "elements/inifile.h"
 #include "platform/file_layout.h"
 #include "platform/os.h"
+#include "platform/registry.h"
 
 namespace {
 
@@ -76,6 +77,10 @@ void THITranslator::Load() {
     ini.Mode = TIniFile::ReadMode;
     ini.Section = Section;
     chosen = ini.ValueString(Key, "");
+  } else if (Storage == 0) {
+    // IniFile names the root, Section the key path, Key the value; an unknown root reads nothing.
+    if (auto root = os::RegistryRootNamed(IniFile))
+      chosen = os::ReadRegistryString(*root, Section, Key).value_or("");
   }
   std::string folder = os::LanguageFolder() + Folder;
   if (folder.empty() || !os::IsPathSeparator(folder.back())) folder += os::PathSeparator();

@@ -10,14 +10,15 @@
 struct THITranslator {
   std::string Language;  // a built-in language; empty: the table comes from a language file
   TStrListEx BuiltIn;    // key|text lines of the built-in language
-  uint8_t Storage = 1;   // 1 ini file, 0 registry (not available here: no language is chosen)
-  std::string IniFile = "config.ini";
-  std::string Section = "main";
-  std::string Key = "language";
+  uint8_t Storage = 1;   // 1 ini file, 0 the registry store (platform/registry.h)
+  std::string IniFile = "config.ini";  // registry: the root's name ("HKEY_CURRENT_USER")
+  std::string Section = "main";        // registry: the key path
+  std::string Key = "language";        // registry: the value name
   std::string Folder = ".";
 
   // Fills the table from the chosen language file: the name from config.ini of the settings
-  // folder, the file from the language folder (both the program's folder when it is portable).
+  // folder (or the registry store), the file from the language folder (both the program's
+  // folder when it is portable).
   void Load();
 };
 

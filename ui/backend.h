@@ -32,6 +32,16 @@ enum : uint32_t {
   chAll = 0xFFFFFFFFu,
 };
 
+// What the system font dialog gives back when the user confirms it (a LOGFONT's part of it).
+struct TFontChoice {
+  std::string Face;
+  int32_t PointTenths = 0;  // the size in tenths of a point
+  int32_t Weight = 400;     // 400 normal, 700 bold
+  bool Italic = false, Underline = false, StrikeOut = false;
+  uint32_t Color = 0;  // as TFontRec keeps it
+  uint8_t CharSet = 1;
+};
+
 class TBackend {
  public:
   virtual ~TBackend() = default;
@@ -74,6 +84,14 @@ class TBackend {
   // A message with an OK button over owner's window (nullptr: none). Here it goes through the
   // OS layer's message box.
   virtual void ShowMessage(TControl* owner, std::string_view text, std::string_view caption);
+
+  // The system font dialog, modal over owner's form (nullptr: the active one), showing font.
+  // True when the user confirmed it, with the choice in out; false when cancelled or when this
+  // backend has no such dialog.
+  virtual bool PickFont(TControl* owner, const TFontRec& font, TFontChoice& out) {
+    (void)owner, (void)font, (void)out;
+    return false;
+  }
 
  private:
   std::string clipboard_;

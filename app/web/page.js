@@ -1,7 +1,7 @@
 // The page side of the hero sheet in the browser (included before the program's own script).
-// Before main: the program folder /herosheet (also the current folder) gets config.ini back
-// from the browser's storage, ?data=URL replaces the sample data files, and the web font is
-// loaded so that text is measured with it. Afterwards: herosheetCommand(line), and a file
+// Before main: the program folder /herosheet (also the current folder) gets config.ini and
+// registry.ini (the registry store) back from the browser's storage, ?data=URL replaces the
+// sample data files, and the web font is loaded so that text is measured with it. Afterwards: herosheetCommand(line), and a file
 // picker or a drop of choice.ini and array.ini restarts the sheet on them.
 var HsPage = {
   folder: '/herosheet',
@@ -31,11 +31,13 @@ var HsPage = {
       return done();
     }
     FS.syncfs(true, () => {
-      try {
-        const kept = HsPage.store + '/config.ini';
-        if (FS.analyzePath(kept).exists)
-          FS.writeFile(HsPage.folder + '/config.ini', FS.readFile(kept));
-      } catch (e) {}
+      for (const name of ['config.ini', 'registry.ini']) {
+        try {
+          const kept = HsPage.store + '/' + name;
+          if (FS.analyzePath(kept).exists)
+            FS.writeFile(HsPage.folder + '/' + name, FS.readFile(kept));
+        } catch (e) {}
+      }
       done();
     });
   },

@@ -2,7 +2,10 @@
 // comes from the simulator.
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
+#include "tests/backends/conformance_font_dialog.h"
 #include "tests/backends/conformance_suite.h"
 #include "ui/backends/headless/simulator.h"
 
@@ -78,10 +81,31 @@ class HeadlessDriver {
     Pump();
   }
 
+  // The dialog is answered as a runner answers it from its input.
+  static constexpr bool kFontDialog = true;
+  static constexpr bool kDialogColor = true;
+  static std::string DialogFace(int i) { return i ? "Courier New" : "MS Sans Serif"; }
+  void AnswerFontDialog(const TFontChoice* answer) {
+    std::optional<TFontChoice> a;
+    if (answer) a = *answer;
+    HeadlessBackend().FontDialog = [this, a](const TFontRec& shown, TFontChoice& out) {
+      shown_ = shown;
+      ++dialogs_;
+      if (a) out = *a;
+      return a.has_value();
+    };
+  }
+  TFontRec FontDialogShown() const { return shown_; }
+  int FontDialogsShown() const { return dialogs_; }
+  ~HeadlessDriver() { HeadlessBackend().FontDialog = nullptr; }
+
  private:
   TSimulator sim_;
+  TFontRec shown_;
+  int dialogs_ = 0;
 };
 
 }  // namespace
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Headless, BackendConformance, HeadlessDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(Headless, BackendFontDialog, HeadlessDriver);

@@ -3,12 +3,17 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
+#include <string>
 
+#include "tests/backends/conformance_font_dialog.h"
 #include "tests/backends/conformance_suite.h"
 #include "tests/support/qt_offscreen.h"
 #include "ui/backends/qt/backend_qt.h"
@@ -114,7 +119,45 @@ class QtDriver {
   void LeaveTo(TControl& form, int x, int y) { QTest::mouseMove(Exposed(form), QPoint(x, y)); }
   void Wait(int ms) { QTest::qWait(ms); }
 
+  // The dialog is answered as the user would: its font set, then OK or Cancel.
+  static constexpr bool kFontDialog = true;
+  static constexpr bool kDialogColor = false;
+  static std::string DialogFace(int i) { return i ? "Liberation Sans" : "DejaVu Sans"; }
+  void AnswerFontDialog(const TFontChoice* answer) {
+    auto* timer = new QTimer;
+    std::optional<TFontChoice> a;
+    if (answer) a = *answer;
+    QObject::connect(timer, &QTimer::timeout, [this, timer, a] {
+      auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      timer->stop();
+      timer->deleteLater();
+      QFont now = dialog->currentFont();
+      shown_.Name = now.family().toStdString();
+      shown_.Size = static_cast<uint8_t>(now.pointSize());
+      ++dialogs_;
+      if (!a) {
+        dialog->reject();
+        return;
+      }
+      QFont f(QString::fromStdString(a->Face));
+      f.setPointSize(a->PointTenths / 10);
+      f.setWeight(static_cast<QFont::Weight>(a->Weight));
+      f.setItalic(a->Italic);
+      f.setUnderline(a->Underline);
+      f.setStrikeOut(a->StrikeOut);
+      dialog->setCurrentFont(f);
+      dialog->accept();
+    });
+    timer->start(10);
+  }
+  TFontRec FontDialogShown() const { return shown_; }
+  int FontDialogsShown() const { return dialogs_; }
+
  private:
+  TFontRec shown_;
+  int dialogs_ = 0;
+
   static QWidget* W(const TControl& c) { return QtOffscreen().WidgetOf(c); }
   static QWidget* Exposed(const TControl& c) {
     QWidget* w = W(c);
@@ -139,3 +182,4 @@ class QtDriver {
 }  // namespace
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Qt, BackendConformance, QtDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(Qt, BackendFontDialog, QtDriver);

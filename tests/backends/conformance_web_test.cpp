@@ -3,7 +3,9 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdlib>
+#include <string>
 
+#include "tests/backends/conformance_font_dialog.h"
 #include "tests/backends/conformance_suite.h"
 #include "ui/backends/web/backend_web.h"
 
@@ -99,8 +101,17 @@ class WebDriver {
     }
     WebBackend().RunDueTimers();
   }
+
+  // A page cannot hold the program's call until the user answers: no font dialog here.
+  static constexpr bool kFontDialog = false;
+  static constexpr bool kDialogColor = false;
+  static std::string DialogFace(int i) { return i ? "Liberation Sans" : "MS Sans Serif"; }
+  void AnswerFontDialog(const TFontChoice*) {}
+  TFontRec FontDialogShown() const { return TFontRec(); }
+  int FontDialogsShown() const { return 0; }
 };
 
 }  // namespace
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Web, BackendConformance, WebDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(Web, BackendFontDialog, WebDriver);

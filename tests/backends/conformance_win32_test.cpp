@@ -5,10 +5,14 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #undef CreateWindow
+// The font dialog's control ids (after windows.h, whose types it uses).
+#include <dlgs.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
+#include "tests/backends/conformance_font_dialog.h"
 #include "tests/backends/conformance_suite.h"
 #include "ui/backends/win32/backend_win32.h"
 
@@ -98,6 +102,21 @@ class Win32Driver {
     SetKeyboardState(state);
   }
   void LeaveTo(TControl& form, int x, int y) { MouseTo(form, x, y); }
+
+  // The real dialog, answered through its controls as the user would: a thread timer finds it
+  // once its modal loop runs, picks in the face, style, size, underline and colour boxes (each
+  // with the notification a click sends) and presses OK or Cancel.
+  static constexpr bool kFontDialog = true;
+  static constexpr bool kDialogColor = true;
+  static std::string DialogFace(int i) { return i ? "Tahoma" : "MS Sans Serif"; }
+  void AnswerFontDialog(const TFontChoice* answer) {
+    Dialog().Answer = answer ? *answer : TFontChoice();
+    Dialog().Confirm = answer != nullptr;
+    SetTimer(nullptr, 0, 50, &Win32Driver::AnswerDialog);
+  }
+  TFontRec FontDialogShown() const { return Dialog().Shown; }
+  int FontDialogsShown() const { return Dialog().Count; }
+  Win32Driver() { Dialog() = TDialogState(); }
   // The message loop runs for ms: the system's timers (hover, tool tips) run out meanwhile.
   void Wait(int ms) {
     DWORD end = GetTickCount() + static_cast<DWORD>(ms);
@@ -154,8 +173,76 @@ class Win32Driver {
   }
 
   HWND last_ = nullptr;  // the window the mouse was last moved over
+
+  struct TDialogState {
+    TFontChoice Answer;
+    bool Confirm = false;
+    TFontRec Shown;
+    int Count = 0;
+  };
+  static TDialogState& Dialog() {
+    static TDialogState state;
+    return state;
+  }
+  static BOOL CALLBACK FindDialog(HWND h, LPARAM out) {
+    char cls[16] = {};
+    GetClassNameA(h, cls, sizeof cls);
+    if (std::string(cls) != "#32770" || !IsWindowVisible(h) || !GetDlgItem(h, cmb1)) return TRUE;
+    *reinterpret_cast<HWND*>(out) = h;
+    return FALSE;
+  }
+  // Selects the first item of a box for which match says yes, as a click there would.
+  template <class Match>
+  static void Pick(HWND dialog, int id, Match match) {
+    HWND box = GetDlgItem(dialog, id);
+    int n = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+      char text[128] = {};
+      if (SendMessageA(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < LRESULT(sizeof text))
+        SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+      auto data =
+          static_cast<uint32_t>(SendMessageA(box, CB_GETITEMDATA, static_cast<WPARAM>(i), 0));
+      if (!match(std::string(text), data)) continue;
+      SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(box));
+      return;
+    }
+    ADD_FAILURE() << "the font dialog's box " << id << " has no such item";
+  }
+  static void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &Win32Driver::FindDialog,
+                      reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) return;  // not up yet
+    KillTimer(nullptr, timer);
+    TDialogState& st = Dialog();
+    char face[LF_FACESIZE] = {}, size[16] = {};
+    GetDlgItemTextA(dialog, cmb1, face, sizeof face);
+    GetDlgItemTextA(dialog, cmb3, size, sizeof size);
+    st.Shown.Name = face;
+    st.Shown.Size = static_cast<uint8_t>(std::atoi(size));
+    ++st.Count;
+    if (!st.Confirm) {
+      SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+      return;
+    }
+    const TFontChoice& a = st.Answer;
+    Pick(dialog, cmb1, [&](const std::string& t, uint32_t) { return t == a.Face; });
+    Pick(dialog, cmb2, [&](const std::string&, uint32_t d) {
+      return (LOWORD(d) >= 700) == (a.Weight >= 700) && (HIWORD(d) != 0) == a.Italic;
+    });
+    std::string points = std::to_string(a.PointTenths / 10);
+    Pick(dialog, cmb3, [&](const std::string& t, uint32_t) { return t == points; });
+    CheckDlgButton(dialog, chx2, a.Underline ? BST_CHECKED : BST_UNCHECKED);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(chx2, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, chx2)));
+    Pick(dialog, cmb4, [&](const std::string&, uint32_t d) { return d == a.Color; });
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+  }
 };
 
 }  // namespace
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, BackendConformance, Win32Driver);
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, BackendFontDialog, Win32Driver);

@@ -1,6 +1,11 @@
 // The translation table: choosing the file, the entry rules, Translate.
 #include "elements/translator.h"
 
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/registry.h"
 #include "tests/support/ui_fixture.h"
 
 namespace {
@@ -232,4 +237,49 @@ TEST_F(TranslatorTest, BundledLanguageFilesCoverEveryCaptionKey) {
       EXPECT_FALSE(t.empty()) << lang << ": " << k;
     }
   }
+}
+
+namespace {
+
+struct RegistryChoiceCase {
+  const char* what;
+  uint8_t storage;
+  std::string root, path, value;
+  const char* clearText;  // what btn_clear shows after loading
+};
+
+}  // namespace
+
+TEST_F(TranslatorTest, RegistryStorageChoosesTheLanguage) {
+  TempFolder dir;
+  dir.MakeProgramFolder();
+  dir.Write("config.ini", "[main]\r\nlanguage=en\r\n");
+  dir.Write("en.lng", "btn_clear|From the ini file\r\n");
+  dir.Write("ru.lng", "btn_clear|From the registry\r\n");
+  const std::string key = "Software\\HsRegistryTranslator-" + dir.Root().filename().string();
+  ASSERT_TRUE(os::WriteRegistryString(os::RegistryRoot::CurrentUser, key, "language", "ru"));
+  const std::vector<RegistryChoiceCase> cases = {
+      {"the value names the file", 0, "HKEY_CURRENT_USER", key, "language", "From the registry"},
+      {"the ini file is not read", 0, "HKEY_CURRENT_USER", key, "missing", "btn_clear"},
+      {"an unknown root reads nothing", 0, "HKEY_NOWHERE", key, "language", "btn_clear"},
+      {"root names are exact", 0, "hkey_current_user", key, "language", "btn_clear"},
+      {"a missing key reads nothing", 0, "HKEY_CURRENT_USER", key + "\\none", "language",
+       "btn_clear"},
+      {"a hostile path reads nothing", 0, "HKEY_CURRENT_USER", key + "\\..", "language",
+       "btn_clear"},
+      {"Storage 1 reads config.ini", 1, "config.ini", "main", "language", "From the ini file"},
+  };
+  for (const RegistryChoiceCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    THITranslator t;
+    t.Storage = c.storage;
+    t.IniFile = c.root;
+    t.Section = c.path;
+    t.Key = c.value;
+    t.Load();
+    EXPECT_EQ(Translate("btn_clear"), c.clearText);
+  }
+#ifdef _WIN32
+  std::system(("reg delete \"HKCU\\" + key + "\" /f >NUL 2>&1").c_str());
+#endif
 }

@@ -187,3 +187,8 @@ void THeadlessBackend::HideTip(TControl& tip) {
   auto it = windows_.find(&tip);
   if (it != windows_.end()) it->second.TipUp = false;
 }
+
+bool THeadlessBackend::PickFont(TControl*, const TFontRec& font, TFontChoice& out) {
+  if (!FontDialog) return false;
+  return FontDialog(font, out);
+}

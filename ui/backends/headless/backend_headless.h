@@ -5,7 +5,8 @@
 // Implements: every control kind; every change bit copied into the record; stacking among
 // siblings (a new window goes in front, Restack moves it); focus and capture; a text extent
 // from a fixed advance per character; the classic frame metrics; the message loop; a clipboard
-// in memory; messages kept for the tests instead of shown.
+// in memory; messages kept for the tests instead of shown. The font dialog is answered by the
+// FontDialog hook (herosheet-sim: from its input).
 // Time is a clock the tests advance: the hover and tool-tip timers run out as it passes them.
 // Cannot: paint, move or size anything by itself (a tool tip's record only says where it shows),
 // or produce input: that comes from TSimulator, which also sends the leave of a window hidden or
@@ -63,6 +64,12 @@ class THeadlessBackend : public TBackend, private THoverHost {
   void ShowMessage(TControl*, std::string_view text, std::string_view caption) override {
     messages_.push_back(std::string(caption) + ": " + std::string(text));
   }
+  // The font dialog has no screen here: FontDialog answers it for the user (a runner from its
+  // input, a test); without one it is cancelled.
+  bool PickFont(TControl* owner, const TFontRec& font, TFontChoice& out) override;
+
+  // Gets the font the dialog shows; true with the user's choice in out, false for a cancel.
+  std::function<bool(const TFontRec& shown, TFontChoice& out)> FontDialog;
 
   // ---- for the simulator and tests ----
   // The messages shown so far, "caption: text" each.

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QFontDialog>
 #include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
@@ -1107,4 +1108,30 @@ TQtBackend::TPaintedText TQtBackend::PaintedText(const TControl& c) const {
 QImage TQtBackend::Grab(const TControl& form) const {
   QWidget* w = WidgetOf(form);
   return w ? w->grab().toImage() : QImage();
+}
+
+bool TQtBackend::PickFont(TControl* owner, const TFontRec& font, TFontChoice& out) {
+  QFont initial;
+  initial.setFamily(Q(font.Name));
+  initial.setPointSize(std::max(1, static_cast<int>(font.Size)));
+  initial.setBold(font.Style & fsBold);
+  initial.setItalic(font.Style & fsItalic);
+  initial.setUnderline(font.Style & fsUnderline);
+  initial.setStrikeOut(font.Style & fsStrikeOut);
+  QWidget* parent = owner ? WidgetOf(*owner) : QApplication::activeWindow();
+  if (parent) parent = parent->window();
+  QFontDialog dialog(initial, parent);
+  dialog.setOption(QFontDialog::DontUseNativeDialog);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  QFont chosen = dialog.selectedFont();
+  QByteArray face = chosen.family().toUtf8();
+  out.Face.assign(face.constData(), static_cast<size_t>(face.size()));
+  out.PointTenths = static_cast<int32_t>(chosen.pointSizeF() * 10 + 0.5);
+  out.Weight = chosen.weight();
+  out.Italic = chosen.italic();
+  out.Underline = chosen.underline();
+  out.StrikeOut = chosen.strikeOut();
+  out.Color = font.Color;
+  out.CharSet = font.CharSet;
+  return true;
 }

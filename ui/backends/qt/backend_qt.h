@@ -9,10 +9,12 @@
 // from the font metrics; mouse, wheel, key and character input; the system clipboard as text
 // (UTF-8 both ways); messages as modal message boxes; hover and tool tips timed by
 // THoverTiming on Qt timers; one tracked control at a time gets the leave, also when the mouse goes
-// onto a child and when the control is hidden or destroyed under the mouse.
-// Cannot: a window manager's own frame sizes (the classic metrics stand in), pixels per inch
-// other than 96 (scaling is Qt's scale factor), a balloon-shaped tip (drawn as a box), a second
-// press on a double-click of a static window or radio button (as Win32 does not send one either).
+// onto a child and when the control is hidden or destroyed under the mouse; the font dialog
+// (QFontDialog).
+// Cannot: a colour or script choice in the font dialog (QFontDialog has neither), a window
+// manager's own frame sizes (the classic metrics stand in), pixels per inch other than 96
+// (scaling is Qt's scale factor), a balloon-shaped tip (drawn as a box), a second press on a
+// double-click of a static window or radio button (as Win32 does not send one either).
 #pragma once
 
 #include <memory>
@@ -50,6 +52,9 @@ class TQtBackend : public TBackend {
   void SetClipboardText(std::string_view text) override;
   std::string ClipboardText() override;
   void ShowMessage(TControl* owner, std::string_view text, std::string_view caption) override;
+  // QFontDialog (Qt's own, not the desktop's), which has no colour or script choice: those
+  // come back as shown.
+  bool PickFont(TControl* owner, const TFontRec& font, TFontChoice& out) override;
 
   // The widget of a control (nullptr without one): for tests and screenshots.
   QWidget* WidgetOf(const TControl& c) const;

@@ -22,6 +22,8 @@
 //      browser (BeginSystemMove does nothing; the form stays at the page's origin)
 //  [ ] opacity of a whole form; a modal message loop (ProcessMessages never waits: the browser
 //      runs the loop and input arrives as calls from the page)
+//  [ ] the font dialog: the page cannot hold the program's call until the user answers, so
+//      PickFont answers "cancelled" and a font element that asks for the dialog fires nothing
 #pragma once
 
 #include <functional>

@@ -8,6 +8,7 @@
 #undef CreateWindow
 
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -203,6 +204,7 @@ class TWin32Backend final : public TBackend, private THoverHost {
   void SetClipboardText(std::string_view text) override;
   std::string ClipboardText() override { return ReadClipboardText(); }
   void ShowMessage(TControl* owner, std::string_view text, std::string_view caption) override;
+  bool PickFont(TControl* owner, const TFontRec& font, TFontChoice& out) override;
 
   LRESULT Handle(HWND h, UINT msg, WPARAM wp, LPARAM lp);
   void SetTrace(const std::string& path);
@@ -1246,6 +1248,38 @@ VOID CALLBACK CloseTimerProc(HWND, UINT, UINT_PTR, DWORD) {
 
 VOID CALLBACK HoverTimerProc(HWND, UINT, UINT_PTR timer, DWORD) {
   if (g_backend) g_backend->HoverTick(timer);
+}
+
+// ChooseFontA initialised with the five values; the choice comes back from its LOGFONT.
+bool TWin32Backend::PickFont(TControl* owner, const TFontRec& font, TFontChoice& out) {
+  LOGFONTA lf = {};
+  lf.lfHeight = FontHeightFor(font.Size, PixelsPerInch());
+  lf.lfWeight = (font.Style & fsBold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (font.Style & fsItalic) != 0;
+  lf.lfUnderline = (font.Style & fsUnderline) != 0;
+  lf.lfStrikeOut = (font.Style & fsStrikeOut) != 0;
+  lf.lfCharSet = font.CharSet;
+  std::string face = ToAnsiText(font.Name);
+  lstrcpynA(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+  CHOOSEFONTA cf = {};
+  cf.lStructSize = sizeof cf;
+  HWND top = owner ? H(*owner) : GetActiveWindow();
+  if (top) top = GetAncestor(top, GA_ROOT);
+  cf.hwndOwner = top;
+  cf.lpLogFont = &lf;
+  cf.iPointSize = font.Size * 10;
+  cf.rgbColors = Rgb(font.Color);
+  cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  if (!ChooseFontA(&cf)) return false;
+  out.Face = lf.lfFaceName;
+  out.PointTenths = cf.iPointSize;
+  out.Weight = lf.lfWeight;
+  out.Italic = lf.lfItalic != 0;
+  out.Underline = lf.lfUnderline != 0;
+  out.StrikeOut = lf.lfStrikeOut != 0;
+  out.Color = cf.rgbColors & 0x00FFFFFFu;
+  out.CharSet = lf.lfCharSet;
+  return true;
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 // per inch and the frame from the system; input from the window messages, leave from
 // TrackMouseEvent, hover and tool tips timed by THoverTiming on thread timers (the tip control
 // shows its tool when told, at the mouse); a window hidden or destroyed under the mouse gets its
-// leave at once. The clipboard as CF_UNICODETEXT (UTF-8 and "\n" inside, CR LF outside);
-// messages as MessageBoxA over the owner's top window.
+// leave at once; the font dialog (ChooseFontA). The clipboard as CF_UNICODETEXT (UTF-8 and "\n"
+// inside, CR LF outside); messages as MessageBoxA over the owner's top window.
 // Cannot: turn a combo box between list and edit field after creation (the class fixes it), or
 // show characters outside the system code page (the ANSI calls take "?").
 //
