@@ -47,6 +47,25 @@ bool ReadSheetOptions(int argc, char** argv, TSheetOptions& options) {
   return true;
 }
 
+bool ArgumentsMayBeValid(int argc, char** argv) {
+  bool afterOption = false;  // a word here may be the value of the option before it
+  for (int i = 1; i < argc && argv[i]; ++i) {
+    std::string_view a = argv[i];
+    if (a == "--answers") {
+      if (i + 1 >= argc) return false;
+      ++i;
+      afterOption = false;
+    } else if (!a.empty() && a[0] == '-') {
+      afterOption = true;
+    } else if (afterOption) {
+      afterOption = false;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 std::string_view SheetUsage() {
   return "usage: herosheet [/ih | --answers CODE]\n";
 }
@@ -56,8 +75,7 @@ int RunHeroSheet(const TSheetOptions& options) {
   TSheet sheet;
   WireEditShortcuts(sheet, input);
   std::string problem;
-  if (options.HasAnswers &&
-      !OpenAnswerCode(sheet, input, options.Answers, "herosheet", &problem)) {
+  if (options.HasAnswers && !OpenAnswerCode(sheet, input, options.Answers, "herosheet", &problem)) {
 #ifdef _WIN32
     // A windowed program's standard error goes nowhere a person looks.
     Backend().ShowMessage(&sheet.Form(), problem, "herosheet");

@@ -25,6 +25,9 @@ struct TSheetOptions {
 bool ReadSheetOptions(int argc, char** argv, TSheetOptions& options);
 // The one-line usage message of the desktop program (with its line break).
 std::string_view SheetUsage();
+// False when an argument can be neither herosheet's nor the window toolkit's (whose options begin
+// with "-", a value after them): known before any display is opened.
+bool ArgumentsMayBeValid(int argc, char** argv);
 
 // The whole program on the backend in use, with the options read; the exit code.
 int RunHeroSheet(const TSheetOptions& options);

@@ -193,6 +193,7 @@ struct TSheetArgsCase {
   const char* Args;
   int Code;             // 124: still running when the test stops it
   const char* Message;  // on standard error, "" for none
+  bool Display = true;  // false: no display can be opened
 };
 
 // The desktop program's options after those of its toolkit: "--answers" opens a code (a bad one
@@ -207,11 +208,18 @@ TEST_F(SimProgramTest, SheetProgramOptions) {
       {"--answers", 2, "usage: herosheet [/ih | --answers CODE]\n"},
       {"--frobnicate", 2, "usage: herosheet [/ih | --answers CODE]\n"},
       {"--answers 1.3.0.0.0 extra", 2, "usage: herosheet [/ih | --answers CODE]\n"},
+      // Without a display: what cannot be the toolkit's is refused before one is asked for.
+      {"extra", 2, "usage: herosheet [/ih | --answers CODE]\n", false},
+      {"--answers", 2, "usage: herosheet [/ih | --answers CODE]\n", false},
+      {"-style fusion --answers 1.3.0.0.0", 1,
+       "herosheet: no display can be opened (is DISPLAY or WAYLAND_DISPLAY set?)\n", false},
   };
   for (const TSheetArgsCase& c : cases) {
     std::string cmd = "cd '" + (Base / "data").string() + "' && XDG_CONFIG_HOME='" +
                       (Base / "config").string() +
-                      "' QT_QPA_PLATFORM=offscreen timeout 3 '" HS_SHEET_PROGRAM "' " + c.Args +
+                      (c.Display ? "' QT_QPA_PLATFORM=offscreen"
+                                 : "' env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb") +
+                      " timeout 3 '" HS_SHEET_PROGRAM "' " + c.Args +
                       " 2>&1 >/dev/null | grep -v '^QStandardPaths'; exit ${PIPESTATUS[0]}";
     Temp.Write("run.sh", cmd);
     int code = -1;
