@@ -5,13 +5,13 @@
 
 #include "platform/os.h"
 
-#ifndef _WIN32
-#include <pwd.h>
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
 #endif
 
 #ifndef HS_SHARE_FROM_BIN
@@ -22,6 +22,7 @@ namespace os {
 namespace {
 
 constexpr std::string_view kSettingsName = "config.ini";
+constexpr std::string_view kUserFolderName = "herosheet";
 
 std::string FolderPart(const std::string& path) {
   size_t cut = std::string::npos;
@@ -33,7 +34,6 @@ std::string FolderPart(const std::string& path) {
   return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
-#ifndef _WIN32
 bool IsLanguageFileName(std::string_view name) {
   if (name.size() < 4) return false;
   std::string_view ext = name.substr(name.size() - 4);
@@ -46,35 +46,26 @@ bool IsLanguageFileName(std::string_view name) {
   return true;
 }
 
-// $XDG_CONFIG_HOME when it is an absolute path, else ~/.config; empty without a home.
-std::string UserConfigHome() {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg && xdg[0] == '/') return xdg;
-  std::string home;
-  if (const char* h = std::getenv("HOME"); h && h[0] == '/') {
-    home = h;
-  } else if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && pw->pw_dir[0] == '/') {
-    home = pw->pw_dir;
-  }
-  return home.empty() ? home : home + "/.config";
+// The per-user settings folder, or empty when there is no per-user folder to put it in.
+std::string UserSettingsFolder() {
+  std::string base = UserConfigFolder();
+  if (base.empty()) return base;
+  return base + std::string(kUserFolderName) + PathSeparator();
 }
 
-// The per-user settings folder, or empty when there is no home to put it in.
-std::string UserSettingsFolder() {
-  std::string base = UserConfigHome();
-  if (base.empty()) return base;
-  while (base.size() > 1 && base.back() == '/')
-    base.pop_back();
-  return base + "/herosheet/";
-}
+// Makes one folder; a failure shows in the check of the whole path that follows.
+void MakeOneFolder(const std::string& folder) {
+#ifdef _WIN32
+  CreateDirectoryA(folder.c_str(), nullptr);
+#else
+  // Private to the user, as the XDG folders are.
+  ::mkdir(folder.c_str(), 0700);
 #endif
+}
 
 }  // namespace
 
 bool PortableLayout() {
-#ifdef _WIN32
-  return true;
-#else
   // Decided once per program folder: the layout does not change while the program runs.
   static std::string decidedFor;
   static bool portable = true;
@@ -87,16 +78,13 @@ bool PortableLayout() {
   for (size_t i = 0; i < entries.size() && !portable; ++i)
     portable = !entries[i].IsFolder && IsLanguageFileName(entries[i].Name);
   return portable;
-#endif
 }
 
 std::string SettingsFolder() {
-#ifndef _WIN32
   if (!PortableLayout()) {
     std::string user = UserSettingsFolder();
     if (!user.empty()) return user;
   }
-#endif
   return ProgramFolder();
 }
 
@@ -110,6 +98,8 @@ std::string LanguageFolder() {
     bin = parent;
     rel.erase(0, 3);
   }
+  for (char& c : rel)
+    if (c == '/') c = PathSeparator();
   return bin + rel + PathSeparator();
 }
 
@@ -121,20 +111,16 @@ std::string SettingsDefaultsFor(const std::string& path) {
 }
 
 bool MakeSettingsFolderFor(const std::string& path) {
-#ifdef _WIN32
-  (void)path;
-  return true;
-#else
   if (PortableLayout()) return true;
   std::string user = UserSettingsFolder();
   if (user.empty() || FolderPart(path) != user) return true;
-  // Each missing folder on the way, private to the user as the XDG folders are.
-  for (size_t at = user.find('/', 1); at != std::string::npos; at = user.find('/', at + 1)) {
+  // Each missing folder on the way (a drive or a server share cannot be made, and is there).
+  for (size_t at = user.find(PathSeparator(), 1); at != std::string::npos;
+       at = user.find(PathSeparator(), at + 1)) {
     std::string part = user.substr(0, at);
-    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    if (part.back() != ':' && !IsFolder(part)) MakeOneFolder(part);
   }
   return IsFolder(user);
-#endif
 }
 
 }  // namespace os

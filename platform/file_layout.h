@@ -1,15 +1,17 @@
-// Where the program keeps its own files: config.ini and the language files. Two layouts:
-// portable (the program's folder holds config.ini or a *.lng: both are kept there; always so on
-// Windows) and installed (POSIX: language files in share/herosheet/ beside the program's bin
-// folder, config.ini in $XDG_CONFIG_HOME/herosheet/, by default ~/.config/herosheet/).
+// Where the program keeps its own files: config.ini and the language files. Two layouts, the same
+// rule everywhere: portable (the program's folder holds config.ini or a *.lng: both are kept
+// there) and installed (language files and the shipped config.ini in a data folder: POSIX
+// share/herosheet/ beside the program's bin folder, Windows "share" inside the program's folder;
+// config.ini in the per-user folder UserConfigFolder()/herosheet/: POSIX by default
+// ~/.config/herosheet/, Windows %APPDATA%\herosheet\).
 #pragma once
 
 #include <string>
 
 namespace os {
 
-// True when the program's folder holds config.ini or a language file (or on Windows). Looked at
-// once per program folder.
+// True when the program's folder holds config.ini or a language file. Looked at once per program
+// folder.
 bool PortableLayout();
 // Folder of config.ini, ending with a separator; in the installed layout it may not exist yet.
 std::string SettingsFolder();

@@ -35,6 +35,12 @@ std::string TempFolder();
 std::string WindowsFolder();
 // System folder, ending with a separator (POSIX: see above).
 std::string SystemFolder();
+// The per-user folder that programs keep their settings in, ending with a separator; empty when
+// there is none. Windows: the roaming application data folder (%APPDATA%); POSIX:
+// $XDG_CONFIG_HOME when it is an absolute path, else ~/.config.
+std::string UserConfigFolder();
+// Replaces the answer of UserConfigFolder() (tests); an empty text restores the real one.
+void SetUserConfigFolder(std::string_view folder);
 
 // Maximum length of a text read from an ini file (the 2048-byte buffer less the zero byte).
 constexpr size_t kProfileStringMax = 2047;

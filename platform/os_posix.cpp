@@ -1,6 +1,7 @@
 // The OS layer on POSIX systems, keeping the behaviour of the Windows calls it stands in for.
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +22,11 @@ namespace os {
 namespace {
 
 std::string& ProgramFolderOverride() {
+  static std::string folder;
+  return folder;
+}
+
+std::string& UserConfigOverride() {
   static std::string folder;
   return folder;
 }
@@ -199,6 +205,25 @@ std::string ProgramFolder() {
 
 void SetProgramFolder(std::string_view folder) {
   ProgramFolderOverride() = folder.empty() ? std::string() : WithSeparator(std::string(folder));
+}
+
+std::string UserConfigFolder() {
+  if (!UserConfigOverride().empty()) return UserConfigOverride();
+  std::string base;
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') {
+    base = xdg;
+  } else if (const char* h = std::getenv("HOME"); h && h[0] == '/') {
+    base = std::string(h) + "/.config";
+  } else if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && pw->pw_dir[0] == '/') {
+    base = std::string(pw->pw_dir) + "/.config";
+  }
+  while (base.size() > 1 && base.back() == '/')
+    base.pop_back();
+  return base.empty() ? base : WithSeparator(base);
+}
+
+void SetUserConfigFolder(std::string_view folder) {
+  UserConfigOverride() = folder.empty() ? std::string() : WithSeparator(std::string(folder));
 }
 
 std::string TempFolder() {

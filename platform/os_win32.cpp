@@ -4,6 +4,8 @@
 #include <windows.h>
 // windows.h maps this name onto its own ANSI call.
 #undef WriteProfileString
+#include <knownfolders.h>
+#include <shlobj.h>
 
 #include <string>
 
@@ -14,6 +16,11 @@ namespace os {
 namespace {
 
 std::string& ProgramFolderOverride() {
+  static std::string folder;
+  return folder;
+}
+
+std::string& UserConfigOverride() {
   static std::string folder;
   return folder;
 }
@@ -67,6 +74,29 @@ std::string SystemPath(Call call) {
   return std::string();
 }
 
+// A wide path in the ANSI code page the rest of this layer uses; empty when a character has no
+// ANSI form (the short form of the path is tried then).
+std::string AnsiPath(const wchar_t* wide) {
+  auto convert = [](const wchar_t* w) {
+    BOOL lossy = FALSE;
+    int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, w, -1, nullptr, 0, nullptr, &lossy);
+    if (n <= 1 || lossy) return std::string();
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, w, -1, out.data(), n, nullptr, &lossy);
+    out.resize(static_cast<size_t>(n - 1));
+    return lossy ? std::string() : out;
+  };
+  std::string a = convert(wide);
+  if (!a.empty()) return a;
+  DWORD n = GetShortPathNameW(wide, nullptr, 0);
+  if (n == 0) return a;
+  std::wstring shortPath(n, L'\0');
+  n = GetShortPathNameW(wide, shortPath.data(), n);
+  if (n == 0 || n >= shortPath.size()) return a;
+  shortPath.resize(n);
+  return convert(shortPath.c_str());
+}
+
 }  // namespace
 
 char PathSeparator() {
@@ -100,6 +130,20 @@ std::string ProgramFolder() {
 
 void SetProgramFolder(std::string_view folder) {
   ProgramFolderOverride() = folder.empty() ? std::string() : WithSeparator(std::string(folder));
+}
+
+std::string UserConfigFolder() {
+  if (!UserConfigOverride().empty()) return UserConfigOverride();
+  PWSTR wide = nullptr;
+  std::string folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &wide)))
+    folder = AnsiPath(wide);
+  CoTaskMemFree(wide);
+  return folder.empty() ? folder : WithSeparator(folder);
+}
+
+void SetUserConfigFolder(std::string_view folder) {
+  UserConfigOverride() = folder.empty() ? std::string() : WithSeparator(std::string(folder));
 }
 
 std::string TempFolder() {

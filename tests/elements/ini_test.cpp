@@ -47,21 +47,24 @@ TEST(IniPathRule, BareNamesGoToTheProgramFolder) {
 #endif
 }
 
-#ifndef _WIN32
 // An installed program (no config.ini, no language file beside it): bare names go to the
 // per-user settings folder; reads fall back to the shipped config.ini key by key; the first
 // write makes the folder.
 TEST(IniPathRule, InstalledProgramsUseThePerUserFolder) {
+  const std::string sep(1, os::PathSeparator());
+#ifdef _WIN32
+  const std::string bin = "Hero Sheet", share = "Hero Sheet\\share";
+#else
+  const std::string bin = "usr/bin", share = "usr/share/herosheet";
+#endif
   TempFolder t;
-  t.MakeFolder("usr/bin");
-  t.MakeFolder("usr/share/herosheet");
-  t.Write("usr/share/herosheet/config.ini", "[main]\r\nlanguage=en\r\nLeft=7\r\n");
-  ProgramFolderScope p(t.Path("usr/bin"));
-  const char* old = std::getenv("XDG_CONFIG_HOME");
-  std::string saved = old ? old : "";
-  ::setenv("XDG_CONFIG_HOME", t.Path("cfg").c_str(), 1);
+  t.MakeFolder(bin);
+  t.MakeFolder(share);
+  t.Write(share + sep + "config.ini", "[main]\r\nlanguage=en\r\nLeft=7\r\n");
+  ProgramFolderScope p(t.Path(bin));
+  os::SetUserConfigFolder(t.Path("cfg"));
 
-  const std::string user = t.Path("cfg/herosheet/config.ini");
+  const std::string user = t.Path("cfg") + sep + "herosheet" + sep + "config.ini";
   EXPECT_EQ(IniPath("config.ini"), user);
   TIniFile r(IniPath("config.ini"));
   r.Section = "main";
@@ -76,13 +79,8 @@ TEST(IniPathRule, InstalledProgramsUseThePerUserFolder) {
   EXPECT_EQ(TempFolder::ReadFile(user), "[main]\r\nlanguage=ru\r\n");
   EXPECT_EQ(r.ValueString("language", "none"), "ru");
   EXPECT_EQ(r.ValueInteger("Left", 0), 7);  // still the shipped one
-
-  if (old)
-    ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-  else
-    ::unsetenv("XDG_CONFIG_HOME");
+  os::SetUserConfigFolder("");
 }
-#endif
 
 TEST(IniPathRule, FolderMacrosExpandEverywhere) {
   ProgramFolderScope p("/prog/dir");

@@ -1,5 +1,5 @@
 // Where the program keeps config.ini and its language files: the portable layout (the program's
-// folder) and the installed one (share/herosheet/ and the per-user settings folder).
+// folder) and the installed one (the data folder beside the program and the per-user folder).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -13,6 +13,9 @@
 
 namespace {
 
+const std::string kSep(1, os::PathSeparator());
+
+#ifndef _WIN32
 // Sets an environment variable for one test and puts the old value back.
 class EnvScope {
  public:
@@ -34,24 +37,42 @@ class EnvScope {
   const char* name_;
   std::optional<std::string> old_;
 };
+#endif
 
-// A prefix with bin/ (the program's folder) and share/herosheet/, and a home of its own.
+// Points the per-user folder somewhere for one scope.
+class UserFolderScope {
+ public:
+  explicit UserFolderScope(const std::string& folder) { os::SetUserConfigFolder(folder); }
+  ~UserFolderScope() { os::SetUserConfigFolder(""); }
+};
+
+// The installed layout of this platform under a root folder: where the program is and where its
+// language files and shipped config.ini go.
+#ifdef _WIN32
+const char* const kBin = "Hero Sheet";
+const char* const kShare = "Hero Sheet\\share";
+#else
+const char* const kBin = "usr/bin";
+const char* const kShare = "usr/share/herosheet";
+#endif
+
+// An installed program (bin and share), and a per-user folder of its own under home.
 class FileLayout : public ::testing::Test {
  protected:
   void SetUp() override {
-    root.MakeFolder("usr/bin");
-    root.MakeFolder("usr/share/herosheet");
+    root.MakeFolder(kBin);
+    root.MakeFolder(kShare);
     root.MakeFolder("home");
     os::SetProgramFolder(Bin());
   }
   void TearDown() override { os::SetProgramFolder(""); }
-  std::string Bin() const { return root.Path("usr/bin/"); }
-  std::string Share() const { return root.Path("usr/share/herosheet/"); }
+  std::string Bin() const { return root.Path(kBin) + kSep; }
+  std::string Share() const { return root.Path(kShare) + kSep; }
   std::string Home() const { return root.Path("home"); }
+  std::string UserSettings() const { return Home() + kSep + "herosheet" + kSep; }
 
   TempFolder root;
-  EnvScope xdg{"XDG_CONFIG_HOME", nullptr};
-  EnvScope home{"HOME", nullptr};
+  UserFolderScope user{Home()};
 };
 
 }  // namespace
@@ -66,7 +87,7 @@ TEST_F(FileLayout, PortableWhenTheProgramFolderHoldsSettingsOrALanguageFile) {
   const Case cases[] = {
       {nullptr, false, false},         {"config.ini", false, true}, {"en.lng", false, true},
       {"RU.LNG", false, true},         {"pt.br.lng", false, true},  {"herosheet", false, false},
-      {"notes.lng.txt", false, false}, {"x.lng", true, false},
+      {"notes.lng.txt", false, false}, {"x.lng", true, false},      {"choice.ini", false, false},
   };
   for (const Case& c : cases) {
     TempFolder bin;
@@ -78,15 +99,15 @@ TEST_F(FileLayout, PortableWhenTheProgramFolderHoldsSettingsOrALanguageFile) {
 }
 
 TEST_F(FileLayout, PortableKeepsEverythingInTheProgramFolder) {
-  root.Write("usr/bin/en.lng", "btn_clear|Clear\r\n");
-  EnvScope x("XDG_CONFIG_HOME", Home().c_str());
+  root.Write(std::string(kBin) + kSep + "en.lng", "btn_clear|Clear\r\n");
   EXPECT_EQ(os::SettingsFolder(), Bin());
   EXPECT_EQ(os::LanguageFolder(), Bin());
   EXPECT_EQ(os::SettingsDefaultsFor(Bin() + "config.ini"), "");
   EXPECT_TRUE(os::MakeSettingsFolderFor(Bin() + "config.ini"));
-  EXPECT_FALSE(os::IsFolder(Home() + "/herosheet"));
+  EXPECT_FALSE(os::IsFolder(UserSettings()));
 }
 
+#ifndef _WIN32
 // The per-user folder from the environment: XDG_CONFIG_HOME when absolute, else HOME/.config.
 TEST_F(FileLayout, InstalledSettingsFolderFollowsTheEnvironment) {
   struct Case {
@@ -101,55 +122,70 @@ TEST_F(FileLayout, InstalledSettingsFolderFollowsTheEnvironment) {
       {std::string(""), h, h + "/.config/herosheet/"},
       {std::string("relative/cfg"), h, h + "/.config/herosheet/"},
   };
+  os::SetUserConfigFolder("");
   for (const Case& c : cases) {
     EnvScope x("XDG_CONFIG_HOME", c.xdg ? c.xdg->c_str() : nullptr);
     EnvScope m("HOME", c.home ? c.home->c_str() : nullptr);
     EXPECT_EQ(os::SettingsFolder(), c.want) << (c.xdg ? *c.xdg : "(unset)");
   }
 }
+#else
+// The per-user folder is the roaming application data folder, the one %APPDATA% names.
+TEST_F(FileLayout, InstalledSettingsFolderIsInTheRoamingApplicationData) {
+  os::SetUserConfigFolder("");
+  const char* appdata = std::getenv("APPDATA");
+  ASSERT_TRUE(appdata && *appdata);
+  EXPECT_EQ(os::UserConfigFolder(), std::string(appdata) + "\\");
+  EXPECT_EQ(os::SettingsFolder(), std::string(appdata) + "\\herosheet\\");
+  EXPECT_TRUE(os::IsFolder(os::UserConfigFolder()));
+}
+#endif
 
 TEST_F(FileLayout, InstalledLanguagesComeFromShareBesideBin) {
   EXPECT_FALSE(os::PortableLayout());
   EXPECT_EQ(os::LanguageFolder(), Share());
+  EXPECT_EQ(os::SettingsFolder(), UserSettings());
   // Decided once: a file appearing beside the program later changes nothing in this run.
-  root.Write("usr/bin/config.ini", "");
+  root.Write(std::string(kBin) + kSep + "config.ini", "");
   EXPECT_FALSE(os::PortableLayout());
-  // A relocated prefix: the same answer relative to wherever bin/ is.
+  // A relocated installation: the same answer relative to wherever the program is.
   TempFolder other;
-  other.MakeFolder("opt/hs/bin");
-  os::SetProgramFolder(other.Path("opt/hs/bin"));
-  EXPECT_EQ(os::LanguageFolder(), other.Path("opt/hs/share/herosheet/"));
+  other.MakeFolder(std::string("opt") + kSep + kBin);
+  os::SetProgramFolder(other.Path(std::string("opt") + kSep + kBin));
+  EXPECT_EQ(os::LanguageFolder(), other.Path(std::string("opt") + kSep + kShare) + kSep);
 }
 
 TEST_F(FileLayout, InstalledSettingsFallBackToTheShippedOnes) {
-  EnvScope x("XDG_CONFIG_HOME", Home().c_str());
-  const std::string user = Home() + "/herosheet/config.ini";
-  EXPECT_EQ(os::SettingsDefaultsFor(user), Share() + "config.ini");
-  EXPECT_EQ(os::SettingsDefaultsFor(Home() + "/herosheet/other.ini"), "");
+  EXPECT_EQ(os::SettingsDefaultsFor(UserSettings() + "config.ini"), Share() + "config.ini");
+  EXPECT_EQ(os::SettingsDefaultsFor(UserSettings() + "other.ini"), "");
   EXPECT_EQ(os::SettingsDefaultsFor(Share() + "config.ini"), "");
 }
 
 TEST_F(FileLayout, TheSettingsFolderIsMadeOnlyForItsOwnFiles) {
-  const std::string cfg = Home() + "/a/b";
-  EnvScope x("XDG_CONFIG_HOME", cfg.c_str());
-  EXPECT_TRUE(os::MakeSettingsFolderFor(Home() + "/elsewhere/config.ini"));
-  EXPECT_FALSE(os::IsFolder(Home() + "/elsewhere"));
+  const std::string cfg = Home() + kSep + "a" + kSep + "b";
+  UserFolderScope u(cfg);
+  const std::string mine = cfg + kSep + "herosheet";
+  EXPECT_TRUE(os::MakeSettingsFolderFor(Home() + kSep + "elsewhere" + kSep + "config.ini"));
+  EXPECT_FALSE(os::IsFolder(Home() + kSep + "elsewhere"));
   EXPECT_FALSE(os::IsFolder(cfg));
 
-  EXPECT_TRUE(os::MakeSettingsFolderFor(cfg + "/herosheet/config.ini"));
-  ASSERT_TRUE(os::IsFolder(cfg + "/herosheet"));
+  EXPECT_TRUE(os::MakeSettingsFolderFor(mine + kSep + "config.ini"));
+  ASSERT_TRUE(os::IsFolder(mine));
+#ifndef _WIN32
   struct stat st {};
-  ASSERT_EQ(::stat((cfg + "/herosheet").c_str(), &st), 0);
+  ASSERT_EQ(::stat(mine.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0700u);
+#endif
   // Once there, the writes go through.
-  EXPECT_TRUE(os::WriteProfileString("main", "language", "ru", cfg + "/herosheet/config.ini"));
-  EXPECT_TRUE(os::MakeSettingsFolderFor(cfg + "/herosheet/config.ini"));
+  EXPECT_TRUE(os::WriteProfileString("main", "language", "ru", mine + kSep + "config.ini"));
+  EXPECT_TRUE(os::MakeSettingsFolderFor(mine + kSep + "config.ini"));
 }
 
 TEST_F(FileLayout, AFolderThatCannotBeMadeIsReported) {
-  root.Write("home/blocker", "a file where a folder should be");
-  const std::string cfg = Home() + "/blocker";
-  EnvScope x("XDG_CONFIG_HOME", cfg.c_str());
-  EXPECT_FALSE(os::MakeSettingsFolderFor(cfg + "/herosheet/config.ini"));
-  EXPECT_FALSE(os::WriteProfileString("main", "language", "ru", cfg + "/herosheet/config.ini"));
+  root.Write("home" + kSep + "blocker", "a file where a folder should be");
+  const std::string cfg = Home() + kSep + "blocker";
+  UserFolderScope u(cfg);
+  const std::string file = cfg + kSep + "herosheet" + kSep + "config.ini";
+  EXPECT_FALSE(os::MakeSettingsFolderFor(file));
+  EXPECT_FALSE(os::WriteProfileString("main", "language", "ru", file));
 }

@@ -21,6 +21,8 @@ class UiTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SetBackend(&HeadlessBackend());
+    // A form whose placement goes to an installed program's per-user folder writes it here.
+    os::SetUserConfigFolder(userFolder_.Path());
     ResetApplication();
     InitProcs.clear();
     InitDone = false;
@@ -36,12 +38,14 @@ class UiTest : public ::testing::Test {
     ClearGlobalVars();
     ClearTranslation();
     os::SetProgramFolder("");
+    os::SetUserConfigFolder("");
     SetBackend(nullptr);
   }
   int LiveControls() const { return TControl::LiveCount() - liveAtStart_; }
 
  private:
   int liveAtStart_ = 0;
+  TempFolder userFolder_;
 };
 
 // Records what its work point receives.

@@ -655,6 +655,8 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
       Trace(c, c.Visible() ? "show 1" : "show 0");
       if (c.Visible()) TraceLayout(c);
     }
+    // A panel opened on a shown form (the settings panel): where its controls are.
+    if (k == TControlKind::Panel && c.Visible() && IsWindowVisible(h)) TraceLayout(c);
   }
   if ((changes & chWindowState) && k == TControlKind::Form && c.Visible()) {
     ShowWindow(h, c.WindowState() == wsMinimized   ? SW_MINIMIZE
