@@ -48,13 +48,13 @@ win_var() { "$HS_WINE" cmd /c echo "%$1%" | tr -d '\r'; }
 unix_path() { "$HS_WINE" winepath -u "$1" | tr -d '\r'; }
 uninstall_key() { "$HS_WINE" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\HeroSheet' 2>/dev/null | tr -d '\r'; }
 
-"$HS_WINESERVER" -p
+"$HS_WINESERVER" -p 2>/dev/null || true  # one may run already
 local_data=$(unix_path "$(win_var LOCALAPPDATA)")
 roaming=$(unix_path "$(win_var APPDATA)")
 [ -d "$local_data" ] && [ -d "$roaming" ] || fail "no profile folders in the wine prefix"
-inst=$local_data/Programs/Hero Sheet
+inst="$local_data/Programs/Hero Sheet"
 settings=$roaming/herosheet
-shortcut=$roaming/Microsoft/Windows/Start Menu/Programs/Hero Sheet.lnk
+shortcut="$roaming/Microsoft/Windows/Start Menu/Programs/Hero Sheet.lnk"
 [ ! -e "$inst" ] || fail "an earlier installation is in $inst"
 rm -rf "$settings"
 
@@ -70,7 +70,8 @@ for v in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize Uninstal
   grep -qE "^ +$v +REG_" <<<"$key" || fail "the uninstall key lacks $v: $key"
 done
 grep -qE 'DisplayIcon +REG_SZ +C:\\.*\\Hero Sheet\\herosheet.exe,0$' <<<"$key" || fail "DisplayIcon: $key"
-size=$(awk '$1 == "EstimatedSize" { print strtonum($3) }' <<<"$key")
+size=$(awk '$1 == "EstimatedSize" { print $3 }' <<<"$key")
+size=$((size))
 ((size >= 100)) || fail "EstimatedSize is $size KB"
 echo "installed into $inst ($size KB)"
 
@@ -108,11 +109,12 @@ tr -d '\r' < "$settings/config.ini" 2>/dev/null | grep -qx 'language=ru' ||
 
 # Close: the placement goes to the same file.
 touch "$work/close.flag"
+# "start /wait" on a shortcut does not wait for the program: watch for its process instead.
 for ((i = 0; i < 100; i++)); do
-  kill -0 "$pid" 2>/dev/null || break
+  pgrep -f 'herosheet\.exe' >/dev/null || break
   sleep 0.1
 done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end after closing its window"
+pgrep -f 'herosheet\.exe' >/dev/null && fail "the program did not end after closing its window"
 wait "$pid" || fail "the program ended with an error"
 for k in language=ru Left= Top= Width= Height=; do
   tr -d '\r' < "$settings/config.ini" | grep -q "^$k" || fail "config.ini lacks $k: $(cat "$settings/config.ini")"
