@@ -98,6 +98,8 @@ class TWebBackend : public TBackend, private THoverHost {
   // background as 0xBBGGRR, text-align, shown, enabled, checked, items joined by "\n", selected
   // index, left, top, width, height. Empty without an element.
   std::vector<std::string> Inspect(const TControl& c) const;
+  // Whether c's element shows, with its top-left corner in of's client area.
+  bool PlaceOf(const TControl& c, const TControl& of, int& x, int& y) const;
 
  private:
   struct TNode {

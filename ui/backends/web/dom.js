@@ -349,6 +349,8 @@ var HsDom = {
     if (n.input) n.input.disabled = !on;
     if (n.kind === HsKind.ComboBox) n.el.disabled = !on;
     n.el.style.opacity = '';
+    // A disabled form (a modal form is up) takes no pointer or keyboard input at all.
+    if (n.kind === HsKind.Form) n.el.inert = !on;
     if (n.kind === HsKind.Label || n.kind === HsKind.RadioButton || n.kind === HsKind.GroupBox)
       n.el.classList.toggle('hs-disabled', !on);
   },
@@ -466,6 +468,14 @@ var HsDom = {
                                        ctrlKey: !!ctrl, key: String.fromCharCode(code)});
     Object.defineProperty(e, 'keyCode', {get: () => code});
     document.dispatchEvent(e);
+  },
+  // Whether id's element shows, and its top-left corner in ofId's client area (tests).
+  placeOf(id, ofId) {
+    const n = HsDom.nodes.get(id), o = HsDom.nodes.get(ofId);
+    if (!n || !o) return '';
+    const r = n.el.getBoundingClientRect(), c = (o.client || o.el).getBoundingClientRect();
+    const shown = getComputedStyle(n.el).display !== 'none';
+    return [shown ? 1 : 0, Math.round(r.left - c.left), Math.round(r.top - c.top)].join(',');
   },
   // What an element holds now, read back from the page (tests): fields joined by "\x1f".
   inspect(id) {

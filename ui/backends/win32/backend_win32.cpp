@@ -522,7 +522,8 @@ void TWin32Backend::CreateNative(TControl& c) {
     ti.lpszText = nullptr;
     SendMessageA(h, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
   }
-  Apply(c, chFont | chColor | chEnabled | chCheck | chItems | chSelection | chTip | chAlpha);
+  Apply(c,
+        chFont | chColor | chEnabled | chCheck | chItems | chSelection | chTip | chAlpha | chTrack);
   // The combo box takes no window name at creation; its edit field gets the text now.
   if (c.Kind() == TControlKind::ComboBox && c.Editable())
     SetWindowTextA(h, ToAnsiText(c.Text()).c_str());
@@ -648,6 +649,8 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
   if ((changes & (chItems | chSelection)) && k == TControlKind::ComboBox)
     SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(c.ItemIndex()), 0);
   if ((changes & chTip) && k == TControlKind::ToolTip) ApplyTip(c);
+  // TTM_TRACKPOSITION and TTM_TRACKACTIVATE, at the tracked point (ShowTip).
+  if ((changes & chTrack) && k == TControlKind::ToolTip) hover_.Tracked(c);
   if ((changes & chAlpha) && k == TControlKind::Form) ApplyAlpha(c);
   if (changes & chVisible) {
     ShowNative(c);
