@@ -96,18 +96,21 @@ TYPED_TEST_P(BackendTipsModal, ModalFormBlocksItsOwnerUntilItCloses) {
     std::function<void()> step;
     bool ownerTakesInput, dialogShown;
     int modalResult;
+    bool labelLeft;  // the owner's label, under the mouse, heard its leave
   };
+  // Each step starts with the mouse where the last one left it: on the owner's label when the
+  // dialog is hidden, else on the dialog's field.
   const Case cases[] = {
-      {"secondary form shown", [&] { dialog->SetVisible(true); }, true, true, 0},
-      {"hidden again", [&] { dialog->SetVisible(false); }, true, false, 0},
-      {"shown modal", [&] { dialog->ShowModal(); }, false, true, 0},
+      {"secondary form shown", [&] { dialog->SetVisible(true); }, true, true, 0, false},
+      {"hidden again", [&] { dialog->SetVisible(false); }, true, false, 0, false},
+      {"shown modal", [&] { dialog->ShowModal(); }, false, true, 0, true},
       {"closed by its close box",
        [&] {
          if (!d.CloseBox(*dialog)) dialog->Close(true);
        },
-       true, false, -1},
-      {"modal again, ended by the program", [&] { dialog->ShowModal(); }, false, true, 0},
-      {"result 2", [&] { dialog->SetModalResult(2); }, true, false, 2},
+       true, false, -1, false},
+      {"modal again, ended by the program", [&] { dialog->ShowModal(); }, false, true, 0, true},
+      {"result 2", [&] { dialog->SetModalResult(2); }, true, false, 2, false},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
@@ -116,6 +119,7 @@ TYPED_TEST_P(BackendTipsModal, ModalFormBlocksItsOwnerUntilItCloses) {
     d.Pump();
     EXPECT_EQ(t.rec.Count("Dialog: modal end " + std::to_string(k.modalResult)),
               k.modalResult != 0 ? 1 : 0);
+    EXPECT_EQ(t.rec.Count("Label: leave"), k.labelLeft ? 1 : 0);
     EXPECT_EQ(d.Seen(*t.form).Enabled, k.ownerTakesInput);
     EXPECT_EQ(d.Seen(*dialog).Visible, k.dialogShown);
     EXPECT_EQ(dialog->ModalResult(), k.modalResult);

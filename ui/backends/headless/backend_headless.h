@@ -90,7 +90,7 @@ class THeadlessBackend : public TBackend, private THoverHost {
   TControl* ActiveForm() const;
   // Called when a native window is about to go away (it still exists) ...
   std::function<void(TControl*)> OnDestroying;
-  // ... and when one is hidden.
+  // ... and when one is hidden or disabled.
   std::function<void(TControl*)> OnHidden;
   // Number of Apply calls per change bit since the last reset (tests).
   unsigned ApplyCount(uint32_t bit) const;

@@ -1015,7 +1015,10 @@ void TQtBackend::Apply(TControl& c, uint32_t changes) {
   if (changes & chAlignment) d.ApplyAlignment(c, w);
   if ((changes & (chFont | chColor)) && !tip) d.ApplyLook(c, w);
   if ((changes & (chTip | chFont)) && tip) d.ApplyTipLayout(w);
-  if (changes & chEnabled) w->setEnabled(c.Enabled());
+  if (changes & chEnabled) {
+    w->setEnabled(c.Enabled());
+    if (!c.Enabled()) d.LeaveFrom(&c);  // no more input reaches it: the mouse has left
+  }
   if (changes & chCursor) d.ApplyCursor(c, w);
   if ((changes & chCheck) && k == TControlKind::RadioButton)
     static_cast<QRadioButton*>(w)->setChecked(c.Checked());

@@ -176,6 +176,12 @@ void TWebBackend::Gone(bool leave) {
     under_ = nullptr;
 }
 
+// The control under the mouse gets its leave when it is c or lies inside c.
+void TWebBackend::LeaveFrom(const TControl& c) {
+  for (const TControl* p = under_; p; p = p->Parent())
+    if (p == &c) return Gone(true);
+}
+
 void TWebBackend::DestroyNative(TControl& c) {
   if (under_ == &c) Gone(c.Showing());
   Forget(c);
@@ -229,7 +235,10 @@ void TWebBackend::Apply(TControl& c, uint32_t changes) {
   if (changes & chText) hs_dom_text(id, c.Text().c_str());
   if (changes & (chFont | chColor)) ApplyFont(c);
   if (changes & chAlignment) hs_dom_align(id, CssAlign(c.Alignment()).c_str());
-  if (changes & chEnabled) hs_dom_enabled(id, c.Enabled());
+  if (changes & chEnabled) {
+    hs_dom_enabled(id, c.Enabled());
+    if (!c.Enabled()) LeaveFrom(c);  // no more input reaches it: the mouse has left
+  }
   if (changes & chCursor) hs_dom_cursor(id, CssCursor(c.Cursor()).c_str());
   if ((changes & chCheck) && c.Kind() == TControlKind::RadioButton) hs_dom_check(id, c.Checked());
   if (c.Kind() == TControlKind::ComboBox) {
@@ -245,11 +254,7 @@ void TWebBackend::Apply(TControl& c, uint32_t changes) {
   if (changes & chVisible) {
     hs_dom_visible(id, c.Visible());
     if (!c.Visible()) {
-      for (const TControl* p = under_; p; p = p->Parent())
-        if (p == &c) {
-          Gone(true);
-          break;
-        }
+      LeaveFrom(c);
       hover_.Gone(c);
     }
     if (form) c.NotifyShow(c.Visible());

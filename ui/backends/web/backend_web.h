@@ -113,6 +113,7 @@ class TWebBackend : public TBackend, private THoverHost {
   TControl* ControlOf(int id) const;
   void Under(TControl* c);
   void Gone(bool leave);
+  void LeaveFrom(const TControl& c);
   void MouseMove(TControl& c, int x, int y, uint32_t keys);
   void MouseDown(TControl& c, int x, int y, int button, uint32_t keys, int detail);
   void MouseUp(TControl& c, int x, int y, int button, uint32_t keys);

@@ -497,8 +497,8 @@ var HsDom = {
     const list = n.kind === HsKind.ComboBox ? n.list || n.el : null;
     const el = n.el;
     const shown = getComputedStyle(el).display !== 'none';
-    const enabled = n.input ? !n.input.disabled : list ? !list.disabled :
-      !el.classList.contains('hs-disabled');
+    const enabled = n.kind === HsKind.Form ? !el.inert : n.input ? !n.input.disabled :
+      list ? !list.disabled : !el.classList.contains('hs-disabled');
     return [textEl ? (textEl.value !== undefined && n.edit ? textEl.value : textEl.textContent) : '',
       parseFloat(s.fontSize), +s.fontWeight >= 600 ? 1 : 0, s.fontStyle === 'italic' ? 1 : 0,
       s.textDecorationLine.includes('underline') ? 1 : 0, rgb(s.color), rgb(back.backgroundColor),

@@ -546,8 +546,8 @@ void TWin32Backend::DestroyNative(TControl& c) {
 }
 
 // The window tracking the mouse (one at a time) gets its leave when it is gone or lies inside
-// gone: a hidden or destroyed window is no longer under the mouse, and the system's own leave
-// would come late or, for a destroyed one, never.
+// gone: a hidden, destroyed or disabled window is no longer under the mouse, and the system's
+// own leave would come late or, for a destroyed one, never.
 void TWin32Backend::LeaveFrom(HWND gone) {
   for (auto& [h, rec] : wins_) {
     if (!rec.Tracking || (h != gone && !IsChild(gone, h))) continue;
@@ -631,7 +631,10 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
                  " " + color);
   }
   if (changes & chColor) InvalidateRect(h, nullptr, TRUE);
-  if (changes & chEnabled) EnableWindow(h, c.Enabled());
+  if (changes & chEnabled) {
+    EnableWindow(h, c.Enabled());
+    if (!c.Enabled()) LeaveFrom(h);  // no more input reaches it: the mouse has left
+  }
   if ((changes & chCheck) && k == TControlKind::RadioButton) {
     SendMessageA(h, BM_SETCHECK, c.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     Trace(c, c.Checked() ? "check 1" : "check 0");
