@@ -1,6 +1,7 @@
 #include "examples/tour/tour_scheme.h"
 
 #include <cstring>
+#include <utility>
 
 #include "runtime/event.h"
 
@@ -28,7 +29,7 @@ THILabel* TTourScheme::NewLabel(THIWin* parent, const char* caption, int top, bo
   return l;
 }
 
-TTourScheme::TTourScheme() {
+TTourScheme::TTourScheme(std::string optionsPlace) {
   main_ = new THIMainForm();
   main_->SetCaption("Element tour");
   main_->SetBorderStyle(1);
@@ -48,7 +49,7 @@ TTourScheme::TTourScheme() {
   options_->Height = 150;
   options_->Color = kPaper;
   options_->Visible = 0;
-  options_->Place = "HeroSheet\\Tour\\Options";
+  options_->Place = std::move(optionsPlace);
   options_->Init();
 
   tracked_ = NewLabel(main_, "Point here and move the mouse", 16, false);

@@ -6,6 +6,8 @@
 // the sample line below it, "OK" ends it with the result 1, its close box with -1.
 #pragma once
 
+#include <string>
+
 #include "controls/font.h"
 #include "controls/hintmanager.h"
 #include "controls/label.h"
@@ -15,8 +17,9 @@
 
 class TTourScheme {
  public:
-  // Builds every element, hidden; Start(MainForm()) shows the main form.
-  TTourScheme();
+  // Builds every element, hidden; Start(MainForm()) shows the main form. optionsPlace: the
+  // registry key (under HKEY_CURRENT_USER\Software) of the options form's placement.
+  explicit TTourScheme(std::string optionsPlace = "HeroSheet\\Tour\\Options");
   ~TTourScheme();
   TTourScheme(const TTourScheme&) = delete;
   TTourScheme& operator=(const TTourScheme&) = delete;

@@ -1,5 +1,6 @@
 // The element tour, driven as a user would: the tracking tip, the modal options form with its
 // font dialog, and the options form's placement in the registry store.
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -14,7 +15,9 @@ TEST_F(TourTest, TrackingTipModalOptionsAndTheirPlacement) {
   TempFolder dir;
   dir.MakeProgramFolder();
   TSimulator sim;
-  std::optional<TTourScheme> tour(std::in_place);
+  // A key of its own, removed at the end.
+  const std::string place = "HsTourTest-" + dir.Root().filename().string();
+  std::optional<TTourScheme> tour(std::in_place, place);
   Start(tour->MainForm());
   auto label = [&](const char* role) -> TControl& { return *tour->Label(role)->Control; };
   TControl* tip = label("tracked").ToolTip();
@@ -66,9 +69,21 @@ TEST_F(TourTest, TrackingTipModalOptionsAndTheirPlacement) {
   EXPECT_EQ(label("sample").Font().Size, 12);
   // The close saved the options form's placement; the next tour's first show loads it.
   std::vector<std::optional<int32_t>> v;
-  ASSERT_TRUE(os::ReadRegistryInts(os::RegistryRoot::CurrentUser,
-                                   "Software\\HeroSheet\\Tour\\Options", {"Left", "Top"}, v));
+  EXPECT_TRUE(os::ReadRegistryInts(os::RegistryRoot::CurrentUser, "Software\\" + place,
+                                   {"Left", "Top"}, v));
   EXPECT_EQ(v, (std::vector<std::optional<int32_t>>{33, 44}));
   HeadlessBackend().FontDialog = nullptr;
   tour.reset();
+  ResetApplication();
+  InitProcs.clear();
+  InstallDispatchers();
+  tour.emplace(place);
+  Start(tour->MainForm());
+  sim.Click(*tour->Label("options")->Control);
+  EXPECT_EQ(tour->OptionsForm()->Control->Left(), 33);
+  EXPECT_EQ(tour->OptionsForm()->Control->Top(), 44);
+  tour.reset();
+#ifdef _WIN32
+  std::system(("reg delete \"HKCU\\Software\\" + place + "\" /f >NUL 2>&1").c_str());
+#endif
 }
