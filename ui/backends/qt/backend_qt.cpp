@@ -796,7 +796,19 @@ void TQtBackend::CreateNative(TControl& c) {
   if (c.Kind() == TControlKind::Label || c.Kind() == TControlKind::GroupBox ||
       c.Kind() == TControlKind::Panel)
     w->setFocusPolicy(Qt::NoFocus);
-  if (c.Kind() == TControlKind::Form) w->setFocusPolicy(Qt::TabFocus);
+  if (c.Kind() == TControlKind::Form) {
+    w->setFocusPolicy(Qt::TabFocus);
+    // A form owned by a form stays above its owner, as an owned window does on Win32 (a modal
+    // form must not hide behind the form it disables).
+    QWidget* owner =
+        c.Parent() && c.Parent()->Kind() == TControlKind::Form ? d->ClientOf(c.Parent()) : nullptr;
+    if (owner) {
+      w->winId();
+      owner->window()->winId();
+      if (w->windowHandle() && owner->window()->windowHandle())
+        w->windowHandle()->setTransientParent(owner->window()->windowHandle());
+    }
+  }
   // A new child stays above its older siblings in Qt's stacking. Overlapping siblings without
   // clipping paint in that order on Win32 too: the younger one's text is not cut by the older
   // one's background (rows of labels overlap by a few pixels).

@@ -50,6 +50,7 @@ struct TWinRec {
   TControl* Ctl = nullptr;    // nullptr once the window is going away
   WNDPROC OldProc = nullptr;  // class procedure of a subclassed system control
   bool Tracking = false;      // leave requested from TrackMouseEvent
+  bool Titled = false;        // a tool tip that was given a title or an icon
 };
 
 // One message to a window of ours, with the control it belongs to.
@@ -698,9 +699,16 @@ void TWin32Backend::ApplyTip(TControl& tip) {
   std::string text = ToAnsiText(t.Text);
   ti.lpszText = text.data();
   SendMessageA(h, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
-  std::string title = ToAnsiText(t.Title);
-  SendMessageA(h, TTM_SETTITLEA, static_cast<WPARAM>(t.Icon),
-               reinterpret_cast<LPARAM>(title.c_str()));
+  // A tip never titled is left without one: some common controls keep a line for an empty
+  // title.
+  auto rec = wins_.find(h);
+  bool titled = !t.Title.empty() || t.Icon != 0;
+  if (titled || (rec != wins_.end() && rec->second.Titled)) {
+    std::string title = ToAnsiText(t.Title);
+    SendMessageA(h, TTM_SETTITLEA, static_cast<WPARAM>(t.Icon),
+                 reinterpret_cast<LPARAM>(title.c_str()));
+  }
+  if (rec != wins_.end()) rec->second.Titled = titled;
 }
 
 // ---- the hover timing's host ----
