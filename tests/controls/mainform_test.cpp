@@ -1,8 +1,5 @@
 // The main form, start-up, the message loop, closing and placement.
 #include "controls/mainform.h"
-
-#include <functional>
-
 #include "controls/label.h"
 #include "controls/radiobutton.h"
 #include "tests/support/ui_fixture.h"
@@ -256,61 +253,6 @@ TEST_F(MainFormTest, AlphaBlendClientSizeAndSecondForm) {
   second.KeepOpen = keep.point();
   EXPECT_TRUE(app.form.Control->Close(false));
   EXPECT_FALSE(second.Control->Visible());
-}
-
-// A secondary form shown modal: its close (asked or not) or doModalResult ends the show, which
-// onModalResult reports; the owner takes input again. KeepOpen refuses the user's close.
-TEST_F(MainFormTest, ModalFormEndsWithItsResult) {
-  App app;
-  Start(&app.form);
-  THIMainForm second(app.form.Control);
-  Probe result;
-  second.onModalResult = result.work();
-  IntSource keep;
-  second.KeepOpen = keep.point();
-  second.Visible = 0;
-  second.Init();
-  struct Case {
-    const char* name;
-    std::function<void()> step;
-    bool modal;
-    std::vector<std::string> results;
-  };
-  TData empty{};
-  TData two{};
-  SetInteger(two, 2);
-  const Case cases[] = {
-      {"the main form is never modal",
-       [&] { Send<&THIMainForm::doShowModal>(&app.form, empty); },
-       false,
-       {}},
-      {"shown modal", [&] { Send<&THIMainForm::doShowModal>(&second, empty); }, true, {}},
-      {"kept open", [&] { keep.value = 1, second.Control->Close(true); }, true, {}},
-      {"closed", [&] { keep.value = 0, second.Control->Close(true); }, false, {"-1"}},
-      {"modal again, result 0 goes on",
-       [&] {
-         Send<&THIMainForm::doShowModal>(&second, empty);
-         Send<&THIMainForm::doModalResult>(&second, empty);
-       },
-       true,
-       {"-1"}},
-      {"result 2", [&] { Send<&THIMainForm::doModalResult>(&second, two); }, false, {"-1", "2"}},
-      {"modal, main form closes it unasked",
-       [&] {
-         Send<&THIMainForm::doShowModal>(&second, empty);
-         app.form.Control->Close(false);
-       },
-       false,
-       {"-1", "2", "-1"}},
-  };
-  for (const Case& k : cases) {
-    SCOPED_TRACE(k.name);
-    k.step();
-    EXPECT_EQ(second.Control->Modal(), k.modal);
-    EXPECT_EQ(second.Control->Visible(), k.modal);
-    EXPECT_EQ(app.form.Control->Enabled(), !k.modal);
-    EXPECT_EQ(result.got, k.results);
-  }
 }
 
 TEST_F(MainFormTest, DestroyingFormsAndControlsInSchemeOrderLeaksNothing) {
