@@ -493,6 +493,7 @@ void TControl::ShowModal() {
   g_modal.push_back(this);
   SetVisible(true);
   CreateWindowTree();
+  BringToFront();  // in front of the forms it disables
   SetFocus();
 }
 

@@ -803,8 +803,8 @@ void TQtBackend::CreateNative(TControl& c) {
     QWidget* owner =
         c.Parent() && c.Parent()->Kind() == TControlKind::Form ? d->ClientOf(c.Parent()) : nullptr;
     if (owner) {
+      owner->window()->winId();  // first: a newer window lies above it
       w->winId();
-      owner->window()->winId();
       if (w->windowHandle() && owner->window()->windowHandle())
         w->windowHandle()->setTransientParent(owner->window()->windowHandle());
     }
