@@ -45,12 +45,11 @@ void THIHintManager::SetToolTitle(TControl& c, std::string_view title, int icon)
 void THIHintManager::TrackTool(TControl& c, bool on) {
   TControl* tip = c.ToolTipIfAny();
   if (!Tracking || !tip) return;
-  tip->SetTipShown(on);
-  tip->SetVisible(on);
+  tip->SetTrackActive(on);
 }
 
 void THIHintManager::TrackPosition(TControl& c, int x, int y) {
   TControl* tip = c.ToolTipIfAny();
   if (!Tracking || !tip) return;
-  tip->SetPosition(x, y);
+  tip->SetTrackPosition(x, y);
 }

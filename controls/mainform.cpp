@@ -189,9 +189,25 @@ bool THIMainForm::CtlClose(TControl& c, bool asked) {
     Backend().PostQuit();
     return true;  // the window closes
   }
-  c.SetVisible(false);
+  // A secondary form hides, or, shown modal, ends that show with -1 (which hides it), once its
+  // placement is saved.
+  bool modal = c.Modal();
+  if (!modal) c.SetVisible(false);
   Placement(1);
+  if (modal) c.SetModalResult(-1);
   return false;
+}
+
+void THIMainForm::CtlModalEnd(TControl&, int result) {
+  FireInteger(onModalResult, result);
+}
+
+void THIMainForm::doShowModal(TData&, uint16_t) {
+  if (Control && !OwnsApplication) Control->ShowModal();
+}
+
+void THIMainForm::doModalResult(TData& data, uint16_t) {
+  if (Control) Control->SetModalResult(ToInteger(data));
 }
 
 void Start(THIMainForm* mainForm) {

@@ -20,6 +20,8 @@ class THIMainForm : public THIWin {
   void (*AfterInit)(THIMainForm*) = nullptr;
   THI_Event KeepOpen;
   THI_Event onActivate, onDeactivate, onCreate, onClose;
+  // Fired with the modal result when a modal show of this form ends (-1: closed).
+  THI_Event onModalResult;
 
   void SetCaption(std::string_view text);
   void SetBorderStyle(int value);
@@ -28,6 +30,13 @@ class THIMainForm : public THIWin {
   const std::string& Icon() const { return icon_; }
   void SetToolWindow(bool on);
   void Init() override;
+
+  // A secondary form shows itself modal: no other form of the program takes input until it
+  // ends, by its close (modal result -1) or by doModalResult. The call does not wait for that
+  // end: onModalResult reports it. The main form ignores it.
+  void doShowModal(TData& data, uint16_t);
+  // Ends a modal show with the incoming integer as the modal result (0: goes on).
+  void doModalResult(TData& data, uint16_t);
 
   // Placement: 0 load, 1 save. Does nothing when Place is empty; a Place naming no ini file is a
   // key under HKEY_CURRENT_USER\Software (platform/registry.h).
@@ -42,6 +51,7 @@ class THIMainForm : public THIWin {
   void CtlResized(TControl& c) override;
   void CtlActivate(TControl& c, bool active) override;
   bool CtlClose(TControl& c, bool asked) override;
+  void CtlModalEnd(TControl& c, int result) override;
 
  private:
   void StartUp();

@@ -84,6 +84,8 @@ void THIWin::CtlMouseDown(TControl&, const TMouseInfo& m) {
 }
 
 void THIWin::CtlMouseMove(TControl&, const TMouseInfo& m) {
+  // The position first: a tracking tip that comes on shows where the mouse is.
+  if (hints_ && Control) hints_->TrackPosition(*Control, m.X, m.Y);
   MouseOver();
   // The button held at the previous notification, from its key-state flags.
   uint32_t flags = lastMouse_.Keys;

@@ -18,6 +18,8 @@ class TToolTipService {
   virtual void RemoveTool(TControl& c) = 0;
   virtual void SetToolText(TControl& c, std::string_view text) = 0;
   virtual void SetToolTitle(TControl& c, std::string_view title, int icon) = 0;
+  // Tracking: the tip shows while on (the mouse over c) and follows the mouse, at (x, y) of
+  // c's client area.
   virtual void TrackTool(TControl& c, bool on) = 0;
   virtual void TrackPosition(TControl& c, int x, int y) = 0;
 };

@@ -29,6 +29,7 @@ enum : uint32_t {
   chAlpha = 1u << 12,      // form opacity
   chAlignment = 1u << 13,
   chWindowState = 1u << 14,  // minimise / maximise
+  chTrack = 1u << 15,        // a tracking tool tip went on or off, or moved (TTM_TRACK*)
   chAll = 0xFFFFFFFFu,
 };
 

@@ -7,6 +7,8 @@
 namespace {
 
 int g_live = 0;
+// The forms shown modal now, oldest first.
+std::vector<TControl*> g_modal;
 
 char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
@@ -60,6 +62,9 @@ TControl::~TControl() {
   --g_live;
   dying_ = true;
   listener_ = nullptr;
+  if (modal_) EndModal(false);
+  for (TControl* m : g_modal)
+    std::erase(m->modalDisabled_, this);
   if (tip_) {
     TControl* t = tip_;
     tip_ = nullptr;
@@ -106,6 +111,9 @@ void TControl::CreateWindowTree() {
 }
 
 void TControl::DestroyWindow() {
+  // A modal form that loses its window ends its modal show without a word: the windows around it
+  // may be going too.
+  if (modal_ && native_) EndModal(false);
   std::vector<TControl*> kids = children_;
   for (TControl* c : kids)
     c->DestroyWindow();
@@ -436,6 +444,85 @@ void TControl::SetTipInfo(const TToolTipInfo& info) {
   Changed(chTip);
 }
 
+void TControl::SetTrackActive(bool on) {
+  if (kind_ != TControlKind::ToolTip || !tipInfo_.Tracking || on == trackActive_) return;
+  trackActive_ = on;
+  Changed(chTrack);
+}
+
+void TControl::SetTrackPosition(int x, int y) {
+  if (kind_ != TControlKind::ToolTip || !tipInfo_.Tracking) return;
+  if (x == trackX_ && y == trackY_) return;
+  trackX_ = x;
+  trackY_ = y;
+  if (trackActive_) Changed(chTrack);
+}
+
+// ---- modal forms ----
+
+namespace {
+
+void CollectForms(TControl* c, const TControl* except, std::vector<TControl*>& out) {
+  for (TControl* k : c->Children()) {
+    if (k == except) continue;
+    if (k->Kind() == TControlKind::Form) out.push_back(k);
+    CollectForms(k, except, out);
+  }
+}
+
+}  // namespace
+
+void TControl::ShowModal() {
+  if (kind_ != TControlKind::Form || modal_ || dying_) return;
+  TControl* root = this;
+  while (root->parent_)
+    root = root->parent_;
+  // The owner first: it gets the focus back at the end.
+  std::vector<TControl*> forms;
+  if (parent_ && parent_->kind_ == TControlKind::Form) forms.push_back(parent_);
+  CollectForms(root, this, forms);
+  modalDisabled_.clear();
+  for (TControl* f : forms)
+    if (f->enabled_ &&
+        std::find(modalDisabled_.begin(), modalDisabled_.end(), f) == modalDisabled_.end()) {
+      modalDisabled_.push_back(f);
+      f->SetEnabled(false);
+    }
+  modal_ = true;
+  modalResult_ = 0;
+  g_modal.push_back(this);
+  SetVisible(true);
+  CreateWindowTree();
+  BringToFront();  // in front of the forms it disables
+  SetFocus();
+}
+
+void TControl::SetModalResult(int result) {
+  modalResult_ = result;
+  if (modal_ && result != 0) EndModal(true);
+}
+
+void TControl::EndModal(bool notify) {
+  modal_ = false;
+  std::erase(g_modal, this);
+  std::vector<TControl*> disabled;
+  disabled.swap(modalDisabled_);
+  if (!dying_) SetVisible(false);
+  for (TControl* f : disabled)
+    f->SetEnabled(true);
+  if (!dying_ && !disabled.empty() && disabled.front()->Showing()) disabled.front()->SetFocus();
+  if (notify && listener_) listener_->CtlModalEnd(*this, modalResult_);
+}
+
+bool TControl::InputEnabled() const {
+  if (!Showing()) return false;
+  for (const TControl* c = this; c; c = c->parent_) {
+    if (!c->enabled_) return false;
+    if (c->IsTopLevel()) break;
+  }
+  return true;
+}
+
 // ---- focus and services ----
 
 void TControl::SetFocus() {
@@ -672,7 +759,12 @@ void TControl::NotifyShow(bool shown) {
 
 bool TControl::NotifyClose(bool asked) {
   if (listener_ && !listener_->CtlClose(*this, asked)) return false;
-  // Default handling: the window goes away (the object stays with its owner).
+  // Default handling: a modal form ends its modal show; another window goes away (the object
+  // stays with its owner).
+  if (modal_) {
+    SetModalResult(-1);
+    return true;
+  }
   visible_ = false;
   DestroyWindow();
   return true;

@@ -140,6 +140,8 @@ class TControlListener {
   virtual bool CtlClose(TControl&, bool /*asked*/) { return true; }
   virtual void CtlClick(TControl&) {}
   virtual void CtlSelChange(TControl&) {}  // the user picked a combo item
+  // A modal show of the form ended with this result (TControl::SetModalResult).
+  virtual void CtlModalEnd(TControl&, int /*result*/) {}
 };
 
 class TControl {
@@ -274,6 +276,30 @@ class TControl {
   void SetTipInfo(const TToolTipInfo& info);  // on a ToolTip control
   bool TipShown() const { return tipShown_; }
   void SetTipShown(bool s) { tipShown_ = s; }  // backends report what they show
+  // A tracking tip (TipInfo().Tracking) shows while its tracking is on, at the tracked point of
+  // its owner's client area, and follows that point (TTM_TRACKACTIVATE, TTM_TRACKPOSITION). A
+  // tip without Tracking ignores both and stays with the hover timing.
+  bool TrackActive() const { return trackActive_; }
+  int TrackX() const { return trackX_; }
+  int TrackY() const { return trackY_; }
+  void SetTrackActive(bool on);
+  void SetTrackPosition(int x, int y);
+
+  // ---- modal forms ----
+  // Shows this form modal: every other enabled form under the same application window is
+  // disabled, so the user's input reaches none of them, and the form takes the focus. Nothing
+  // for a control that is not a form or a form already modal. The caller is not held: the end
+  // comes as the listener's CtlModalEnd.
+  void ShowModal();
+  bool Modal() const { return modal_; }
+  // 0 while the modal show goes on. A non-zero result ends it: the form hides, the forms it
+  // disabled are enabled again (the focus goes back to the first of them) and the listener
+  // hears CtlModalEnd. Closing a modal form (by default) sets -1.
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result);
+  // True when user input may reach this control: it shows and neither it nor a window above it
+  // is disabled.
+  bool InputEnabled() const;
 
   // ---- focus and input services ----
   void SetFocus();
@@ -303,7 +329,7 @@ class TControl {
   // Sends a click to this control (BM_CLICK): the same path as a user click.
   void Click() { NotifyClick(); }
   // Asks a top window to close (WM_CLOSE). asked: the user's request; false: no questions.
-  // True when the window closed.
+  // True when the window closed (a modal form: hidden, with the modal result -1).
   bool Close(bool asked = true) { return NotifyClose(asked); }
 
   // ---- notification entry points, called by backends ----
@@ -376,4 +402,11 @@ class TControl {
   TControl* tip_ = nullptr;  // owned
   TToolTipInfo tipInfo_;
   bool tipShown_ = false;
+  bool trackActive_ = false;
+  int trackX_ = 0, trackY_ = 0;
+
+  void EndModal(bool notify);
+  bool modal_ = false;
+  int modalResult_ = 0;
+  std::vector<TControl*> modalDisabled_;  // the forms this modal show disabled
 };

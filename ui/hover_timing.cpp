@@ -20,7 +20,7 @@ void THoverTiming::Moved(TControl& c, int x, int y) {
   hoverTarget_ = &c;
   host_.StartTimer(tmHover, kHoverDelayMs);
   TControl* tip = c.ToolTipIfAny();
-  if (!HasTipText(tip)) return;
+  if (!HasTipText(tip) || tip->TipInfo().Tracking) return;
   if (tipOwner_ == &c && tip->TipShown()) return;
   if (tipOwner_ != &c) HideTip();
   tipOwner_ = &c;
@@ -49,6 +49,18 @@ void THoverTiming::Gone(const TControl& c) {
   // The owner's tip itself going away takes the owner's turn with it.
   bool ownTip = c.Kind() == TControlKind::ToolTip && tipOwner_ == c.Parent();
   if (tipOwner_ && (ownTip || Inside(tipOwner_, c))) HideTip();
+}
+
+void THoverTiming::Tracked(TControl& tip) {
+  TControl* owner = tip.Parent();
+  if (!owner || !tip.HasWindow() || !owner->HasWindow() || !tip.TipInfo().Tracking) return;
+  if (tip.TrackActive()) {
+    host_.ShowTip(*owner, tip, tip.TrackX(), tip.TrackY());
+    tip.SetTipShown(true);
+  } else if (tip.TipShown()) {
+    host_.HideTip(tip);
+    tip.SetTipShown(false);
+  }
 }
 
 void THoverTiming::Fired(int id) {

@@ -39,6 +39,9 @@ class THoverTiming {
   void Pressed(const TControl& c);
   // c was hidden or loses its window: nothing waits for c or for a control inside it any more.
   void Gone(const TControl& c);
+  // A tracking tip's tracking went on or off, or its point moved: it shows at the point while
+  // its tracking is on, with no timer (the hover timing leaves tracking tips alone otherwise).
+  void Tracked(TControl& tip);
   // Timer id ran out.
   void Fired(int id);
   // Stops everything (the backend shuts down).

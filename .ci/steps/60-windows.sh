@@ -61,7 +61,7 @@ done
 # The suites that are Windows programs (the others drive POSIX processes and pipes). The native
 # OS layer and the Win32 backend suites must be there; the others are run when they exist.
 required=(platform_tests elements_tests backends_win32_tests backends_conformance_win32_tests)
-optional=(runtime_tests ui_tests controls_tests scheme_tests)
+optional=(runtime_tests ui_tests controls_tests scheme_tests examples_tests)
 targets=()
 available=$(cmake --build "$win64" --target help)
 for s in "${required[@]}" "${optional[@]}"; do

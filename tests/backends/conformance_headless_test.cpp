@@ -7,6 +7,7 @@
 
 #include "tests/backends/conformance_font_dialog.h"
 #include "tests/backends/conformance_suite.h"
+#include "tests/backends/conformance_tips_modal.h"
 #include "ui/backends/headless/simulator.h"
 
 namespace {
@@ -95,6 +96,15 @@ class HeadlessDriver {
       return a.has_value();
     };
   }
+  TTipSeen TipSeen(const TControl& tip) {
+    const THeadlessWindow* w = HeadlessBackend().Window(&tip);
+    if (!w || !tip.Parent()) return TTipSeen{};
+    int ox = 0, oy = 0;
+    tip.Parent()->OriginIn(nullptr, ox, oy);
+    return TTipSeen{w->TipUp, w->TipX - ox, w->TipY - oy};
+  }
+  bool CloseBox(TControl& form) { return sim_.CloseForm(form); }
+
   TFontRec FontDialogShown() const { return shown_; }
   int FontDialogsShown() const { return dialogs_; }
   ~HeadlessDriver() { HeadlessBackend().FontDialog = nullptr; }
@@ -109,3 +119,4 @@ class HeadlessDriver {
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Headless, BackendConformance, HeadlessDriver);
 INSTANTIATE_TYPED_TEST_SUITE_P(Headless, BackendFontDialog, HeadlessDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(Headless, BackendTipsModal, HeadlessDriver);

@@ -15,6 +15,7 @@
 
 #include "tests/backends/conformance_font_dialog.h"
 #include "tests/backends/conformance_suite.h"
+#include "tests/backends/conformance_tips_modal.h"
 #include "tests/support/qt_offscreen.h"
 #include "ui/backends/qt/backend_qt.h"
 
@@ -151,6 +152,21 @@ class QtDriver {
     });
     timer->start(10);
   }
+  TTipSeen TipSeen(const TControl& tip) {
+    QWidget* w = W(tip);
+    QWidget* owner = tip.Parent() ? W(*tip.Parent()) : nullptr;
+    if (!w || !owner) return TTipSeen{};
+    QPoint p = owner->mapFromGlobal(w->pos());
+    return TTipSeen{w->isVisible(), p.x(), p.y()};
+  }
+  // The window manager's close button sends the form a close request.
+  bool CloseBox(TControl& form) {
+    QWidget* w = W(form);
+    if (!w || !w->isEnabled()) return true;
+    w->close();
+    return true;
+  }
+
   TFontRec FontDialogShown() const { return shown_; }
   int FontDialogsShown() const { return dialogs_; }
 
@@ -183,3 +199,4 @@ class QtDriver {
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Qt, BackendConformance, QtDriver);
 INSTANTIATE_TYPED_TEST_SUITE_P(Qt, BackendFontDialog, QtDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(Qt, BackendTipsModal, QtDriver);

@@ -7,6 +7,7 @@
 
 #include "tests/backends/conformance_font_dialog.h"
 #include "tests/backends/conformance_suite.h"
+#include "tests/backends/conformance_tips_modal.h"
 #include "ui/backends/web/backend_web.h"
 
 namespace {
@@ -107,6 +108,13 @@ class WebDriver {
   static constexpr bool kDialogColor = false;
   static std::string DialogFace(int i) { return i ? "Liberation Sans" : "MS Sans Serif"; }
   void AnswerFontDialog(const TFontChoice*) {}
+  TTipSeen TipSeen(const TControl& tip) {
+    TTipSeen s;
+    if (tip.Parent()) s.Shown = WebBackend().PlaceOf(tip, *tip.Parent(), s.X, s.Y);
+    return s;
+  }
+  // The page's forms have no close box: the program closes them.
+  bool CloseBox(TControl&) { return false; }
   TFontRec FontDialogShown() const { return TFontRec(); }
   int FontDialogsShown() const { return 0; }
 };
@@ -115,3 +123,4 @@ class WebDriver {
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Web, BackendConformance, WebDriver);
 INSTANTIATE_TYPED_TEST_SUITE_P(Web, BackendFontDialog, WebDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(Web, BackendTipsModal, WebDriver);

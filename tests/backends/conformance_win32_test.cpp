@@ -14,6 +14,7 @@
 
 #include "tests/backends/conformance_font_dialog.h"
 #include "tests/backends/conformance_suite.h"
+#include "tests/backends/conformance_tips_modal.h"
 #include "ui/backends/win32/backend_win32.h"
 
 namespace {
@@ -72,11 +73,13 @@ class Win32Driver {
   void Move(TControl& c, int x, int y) { MouseTo(c, x, y); }
   void Press(TControl& c, int button, int x, int y) {
     MouseTo(c, x, y);
+    if (!Reaches(H(c))) return;
     UINT msg = button == 2 ? WM_RBUTTONDOWN : button == 3 ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
     WPARAM keys = button == 2 ? MK_RBUTTON : button == 3 ? MK_MBUTTON : MK_LBUTTON;
     SendMessageA(H(c), msg, keys, MAKELPARAM(x, y));
   }
   void Release(TControl& c, int button, int x, int y) {
+    if (!Reaches(H(c))) return;
     UINT msg = button == 2 ? WM_RBUTTONUP : button == 3 ? WM_MBUTTONUP : WM_LBUTTONUP;
     SendMessageA(H(c), msg, 0, MAKELPARAM(x, y));
   }
@@ -88,6 +91,7 @@ class Win32Driver {
   }
   void Key(TControl& c, int key) {
     c.SetFocus();
+    if (!Reaches(H(c))) return;
     SendMessageA(H(c), WM_KEYDOWN, static_cast<WPARAM>(key), 0);
     SendMessageA(H(c), WM_KEYUP, static_cast<WPARAM>(key), 0);
   }
@@ -114,6 +118,22 @@ class Win32Driver {
     Dialog().Confirm = answer != nullptr;
     SetTimer(nullptr, 0, 50, &Win32Driver::AnswerDialog);
   }
+  TTipSeen TipSeen(const TControl& tip) {
+    HWND h = H(tip);
+    if (!Exists(tip) || !tip.Parent()) return TTipSeen{};
+    RECT r;
+    GetWindowRect(h, &r);
+    POINT p{r.left, r.top};
+    ScreenToClient(H(*tip.Parent()), &p);
+    return TTipSeen{IsWindowVisible(h) != 0, p.x, p.y};
+  }
+  // The close box sends WM_SYSCOMMAND SC_CLOSE, which becomes WM_CLOSE; a disabled window's box
+  // cannot be pressed.
+  bool CloseBox(TControl& form) {
+    if (Reaches(H(form))) SendMessageA(H(form), WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+  }
+
   TFontRec FontDialogShown() const { return Dialog().Shown; }
   int FontDialogsShown() const { return Dialog().Count; }
   Win32Driver() { Dialog() = TDialogState(); }
@@ -141,7 +161,14 @@ class Win32Driver {
     SetCursorPos(p.x, p.y);
     if (last_ && last_ != H(c) && IsWindow(last_)) SendMessageA(last_, WM_MOUSELEAVE, 0, 0);
     last_ = H(c);
-    SendMessageA(H(c), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    if (Reaches(H(c))) SendMessageA(H(c), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  }
+  // The system gives no input to a window that is disabled or lies in a disabled window (a
+  // modal form is up).
+  static bool Reaches(HWND h) {
+    for (; h; h = (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD) ? GetParent(h) : nullptr)
+      if (!IsWindowEnabled(h)) return false;
+    return true;
   }
   static void ReadFont(HWND h, TSeen& s) {
     auto font = reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0));
@@ -246,3 +273,4 @@ class Win32Driver {
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, BackendConformance, Win32Driver);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, BackendFontDialog, Win32Driver);
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, BackendTipsModal, Win32Driver);

@@ -39,6 +39,9 @@ class Recorder : public TControlListener {
   }
   void CtlClick(TControl& c) override { Add(c, "click"); }
   void CtlSelChange(TControl& c) override { Add(c, "pick " + std::to_string(c.ItemIndex())); }
+  void CtlModalEnd(TControl& c, int result) override {
+    Add(c, "modal end " + std::to_string(result));
+  }
 
   bool AnyLate() const {
     return std::any_of(Log.begin(), Log.end(), [](const std::string& l) {

@@ -81,6 +81,9 @@ void THeadlessBackend::Apply(TControl& c, uint32_t changes) {
   if (it == windows_.end()) return;
   bool wasVisible = it->second.Visible;
   Copy(c, it->second, changes);
+  if ((changes & chTrack) && c.Kind() == TControlKind::ToolTip) hover_.Tracked(c);
+  // Input no longer reaches a disabled window: the mouse has left it.
+  if ((changes & chEnabled) && !c.Enabled() && OnHidden && Exists(&c)) OnHidden(&c);
   if (!(changes & chVisible)) return;
   // ShowWindow sends WM_SHOWWINDOW to a top window.
   if (c.Kind() == TControlKind::Form) {

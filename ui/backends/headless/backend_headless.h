@@ -8,6 +8,8 @@
 // in memory; messages kept for the tests instead of shown. The font dialog is answered by the
 // FontDialog hook (herosheet-sim: from its input).
 // Time is a clock the tests advance: the hover and tool-tip timers run out as it passes them.
+// A tracking tip's record shows it at its tracked point while its tracking is on. A disabled
+// form (a modal form is up) takes no input from the simulator, nor does anything in it.
 // Cannot: paint, move or size anything by itself (a tool tip's record only says where it shows),
 // or produce input: that comes from TSimulator, which also sends the leave of a window hidden or
 // destroyed under the mouse.
@@ -37,7 +39,7 @@ struct THeadlessWindow {
   std::vector<std::string> Items;
   int Selection = -1;
   std::vector<TControl*> Stack;  // child windows, front first
-  bool TipUp = false;            // a tool tip the hover timing shows ...
+  bool TipUp = false;            // a tool tip the hover timing or its tracking shows ...
   int TipX = 0, TipY = 0;        // ... at this spot of its owner's top window
 };
 
@@ -88,7 +90,7 @@ class THeadlessBackend : public TBackend, private THoverHost {
   TControl* ActiveForm() const;
   // Called when a native window is about to go away (it still exists) ...
   std::function<void(TControl*)> OnDestroying;
-  // ... and when one is hidden.
+  // ... and when one is hidden or disabled.
   std::function<void(TControl*)> OnHidden;
   // Number of Apply calls per change bit since the last reset (tests).
   unsigned ApplyCount(uint32_t bit) const;

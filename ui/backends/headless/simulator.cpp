@@ -43,6 +43,11 @@ bool TSimulator::Deliverable(const TControl* c) const {
   return c && b_.Exists(c) && c->Showing();
 }
 
+// New input goes only to a window of an enabled top window (a modal form disables the others).
+bool TSimulator::Accepts(const TControl* c) const {
+  return Deliverable(c) && c->InputEnabled();
+}
+
 TMouseInfo TSimulator::Info(int button) const {
   TMouseInfo m;
   m.Button = button;
@@ -56,8 +61,8 @@ TMouseInfo TSimulator::Info(int button) const {
 
 void TSimulator::DeliverMove() {
   TControl* target = nullptr;
-  if (Deliverable(top_) && top_->ContainsPoint(x_, y_)) target = top_->ChildAt(x_, y_);
-  if (b_.Capture() && Deliverable(b_.Capture())) target = b_.Capture();
+  if (Accepts(top_) && top_->ContainsPoint(x_, y_)) target = top_->ChildAt(x_, y_);
+  if (b_.Capture() && Accepts(b_.Capture())) target = b_.Capture();
   if (target != under_) {
     TControl* old = under_;
     under_ = target;
@@ -103,20 +108,20 @@ void TSimulator::Wait(int ms) {
 
 void TSimulator::Press(int button) {
   keys_ |= ButtonFlag(button);
-  if (!Deliverable(under_)) return;
+  if (!Accepts(under_)) return;
   b_.HoverTiming().Pressed(*under_);
   under_->NotifyMouseDown(Info(button));
 }
 
 void TSimulator::Release(int button) {
   keys_ &= ~ButtonFlag(button);
-  if (Deliverable(under_)) under_->NotifyMouseUp(Info(button));
+  if (Accepts(under_)) under_->NotifyMouseUp(Info(button));
 }
 
 void TSimulator::Click(TControl& c, int button) {
   MoveTo(c);
   TControl* target = under_;
-  bool left = button == 1 && Deliverable(target);
+  bool left = button == 1 && Accepts(target);
   Press(button);
   // Static windows (labels, panels) report the click as the button goes down ...
   if (left && Deliverable(target) &&
@@ -130,30 +135,30 @@ void TSimulator::Click(TControl& c, int button) {
 }
 
 void TSimulator::Wheel(int delta) {
-  if (!Deliverable(under_)) return;
+  if (!Accepts(under_)) return;
   TMouseInfo m = Info(0);
   m.Wheel = delta;
   under_->NotifyMouseWheel(m);
 }
 
 bool TSimulator::PickItem(TControl& combo, int index) {
-  if (combo.Kind() != TControlKind::ComboBox || !Deliverable(&combo) || !combo.Enabled())
-    return false;
+  if (combo.Kind() != TControlKind::ComboBox || !Accepts(&combo)) return false;
   if (index < 0 || index >= combo.ItemCount()) return false;
   combo.NotifySelChange(index);
   return true;
 }
 
 bool TSimulator::CloseForm(TControl& form) {
-  if (!form.IsTopLevel() || !b_.Exists(&form)) return false;
+  // A disabled form's close box does nothing (a modal form is up).
+  if (!form.IsTopLevel() || !b_.Exists(&form) || !form.Enabled()) return false;
   return form.NotifyClose(true);
 }
 
 TControl* TSimulator::KeyTarget() const {
   TControl* f = b_.FocusedControl();
-  if (Deliverable(f)) return f;
+  if (Accepts(f)) return f;
   f = b_.ActiveForm();
-  return Deliverable(f) ? f : nullptr;
+  return Accepts(f) ? f : nullptr;
 }
 
 void TSimulator::PressKey(int key, bool shift, bool ctrl) {

@@ -49,6 +49,7 @@ class TSimulator {
 
  private:
   bool Deliverable(const TControl* c) const;
+  bool Accepts(const TControl* c) const;
   TControl* KeyTarget() const;
   void DeliverMove();
   void Gone(bool leave);

@@ -162,7 +162,6 @@ struct TQtBackend::TImpl : THoverHost {
   // The control that had the last mouse move and is owed a leave, as a window tracking the
   // mouse is on Win32: one at a time, told when the mouse goes elsewhere, even to a child.
   TControl* Tracked = nullptr;
-  QPoint LastGlobal;  // the mouse at the last move, where a tip due now shows
 
   bool Alive(const TControl* c) const { return c && Widgets.count(c); }
   QWidget* ClientOf(const TControl* c) const {
@@ -195,11 +194,13 @@ struct TQtBackend::TImpl : THoverHost {
   // The hover timing's timers and tips.
   void StartTimer(int id, int ms) override { Timers[id].start(ms); }
   void StopTimer(int id) override { Timers[id].stop(); }
-  void ShowTip(TControl&, TControl& tip, int, int) override {
+  // Below the point (x, y) of the owner's client area, as the system puts a tip under the cursor.
+  void ShowTip(TControl& owner, TControl& tip, int x, int y) override {
     QWidget* tw = ClientOf(&tip);
-    if (!tw) return;
+    QWidget* ow = ClientOf(&owner);
+    if (!tw || !ow) return;
     tw->adjustSize();
-    tw->move(LastGlobal + QPoint(0, 20));
+    tw->move(ow->mapToGlobal(QPoint(x, y + 20)));
     tw->show();
     tw->raise();
   }
@@ -302,7 +303,6 @@ class THs : public Base {
     QPoint pos = e->position().toPoint();
     if (TControl* c = Ctl() ? d_->Route(this, pos) : nullptr) {
       d_->Track(c);
-      d_->LastGlobal = e->globalPosition().toPoint();
       if (d_->Alive(c)) d_->Hover.Moved(*c, pos.x(), pos.y());
       if (d_->Alive(c)) c->NotifyMouseMove(Info(e, pos, 0));
     }
@@ -796,7 +796,19 @@ void TQtBackend::CreateNative(TControl& c) {
   if (c.Kind() == TControlKind::Label || c.Kind() == TControlKind::GroupBox ||
       c.Kind() == TControlKind::Panel)
     w->setFocusPolicy(Qt::NoFocus);
-  if (c.Kind() == TControlKind::Form) w->setFocusPolicy(Qt::TabFocus);
+  if (c.Kind() == TControlKind::Form) {
+    w->setFocusPolicy(Qt::TabFocus);
+    // A form owned by a form stays above its owner, as an owned window does on Win32 (a modal
+    // form must not hide behind the form it disables).
+    QWidget* owner =
+        c.Parent() && c.Parent()->Kind() == TControlKind::Form ? d->ClientOf(c.Parent()) : nullptr;
+    if (owner) {
+      owner->window()->winId();  // first: a newer window lies above it
+      w->winId();
+      if (w->windowHandle() && owner->window()->windowHandle())
+        w->windowHandle()->setTransientParent(owner->window()->windowHandle());
+    }
+  }
   // A new child stays above its older siblings in Qt's stacking. Overlapping siblings without
   // clipping paint in that order on Win32 too: the younger one's text is not cut by the older
   // one's background (rows of labels overlap by a few pixels).
@@ -902,7 +914,7 @@ void TQtBackend::TImpl::ApplyBounds(TControl& c, QWidget* w) {
     }
     if (w->geometry() != client) w->setGeometry(client);
   } else if (c.Kind() == TControlKind::ToolTip) {
-    if (c.TipInfo().Tracking) w->move(c.Left(), c.Top());
+    // Tips are placed when they show.
   } else {
     w->setGeometry(c.Left(), c.Top(), c.Width(), c.Height());
   }
@@ -996,10 +1008,6 @@ void TQtBackend::TImpl::ApplyVisible(TControl& c, QWidget* w) {
       Hover.Gone(c);
     }
     w->setVisible(c.Visible());
-  } else if (c.TipInfo().Tracking) {
-    // A tracking tip shows where the layer puts it; the others follow the mouse.
-    w->setVisible(c.Visible());
-    c.SetTipShown(c.Visible());
   }
 }
 
@@ -1019,7 +1027,10 @@ void TQtBackend::Apply(TControl& c, uint32_t changes) {
   if (changes & chAlignment) d.ApplyAlignment(c, w);
   if ((changes & (chFont | chColor)) && !tip) d.ApplyLook(c, w);
   if ((changes & (chTip | chFont)) && tip) d.ApplyTipLayout(w);
-  if (changes & chEnabled) w->setEnabled(c.Enabled());
+  if (changes & chEnabled) {
+    w->setEnabled(c.Enabled());
+    if (!c.Enabled()) d.LeaveFrom(&c);  // no more input reaches it: the mouse has left
+  }
   if (changes & chCursor) d.ApplyCursor(c, w);
   if ((changes & chCheck) && k == TControlKind::RadioButton)
     static_cast<QRadioButton*>(w)->setChecked(c.Checked());
@@ -1028,6 +1039,7 @@ void TQtBackend::Apply(TControl& c, uint32_t changes) {
   if ((changes & chAlpha) && form) w->setWindowOpacity(c.Alpha() / 255.0);
   if ((changes & chWindowState) && form) d.ApplyWindowState(c, w);
   if (changes & chVisible) d.ApplyVisible(c, w);
+  if ((changes & chTrack) && tip) d.Hover.Tracked(c);
 }
 
 void TQtBackend::Restack(TControl& c, bool toFront) {

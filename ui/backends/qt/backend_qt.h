@@ -9,8 +9,9 @@
 // from the font metrics; mouse, wheel, key and character input; the system clipboard as text
 // (UTF-8 both ways); messages as modal message boxes; hover and tool tips timed by
 // THoverTiming on Qt timers; one tracked control at a time gets the leave, also when the mouse goes
-// onto a child and when the control is hidden or destroyed under the mouse; the font dialog
-// (QFontDialog).
+// onto a child and when the control is hidden or destroyed under the mouse; tracking tips
+// shown below their tracked point while on, following it; a disabled form (a modal form is up)
+// takes no input (Qt's own rule for disabled widgets); the font dialog (QFontDialog).
 // Cannot: a colour or script choice in the font dialog (QFontDialog has neither), a window
 // manager's own frame sizes (the classic metrics stand in), pixels per inch other than 96
 // (scaling is Qt's scale factor), a balloon-shaped tip (drawn as a box), a second press on a

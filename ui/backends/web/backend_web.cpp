@@ -5,6 +5,7 @@
 #include <emscripten/eventloop.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -61,6 +62,13 @@ EM_JS(char*, hs_dom_inspect, (int id), {
 });
 EM_JS(char*, hs_dom_order, (int id), {
   const t = HsDom.order(id);
+  const n = lengthBytesUTF8(t) + 1;
+  const p = _malloc(n);
+  stringToUTF8(t, p, n);
+  return p;
+});
+EM_JS(char*, hs_dom_place, (int id, int of), {
+  const t = HsDom.placeOf(id, of);
   const n = lengthBytesUTF8(t) + 1;
   const p = _malloc(n);
   stringToUTF8(t, p, n);
@@ -168,6 +176,12 @@ void TWebBackend::Gone(bool leave) {
     under_ = nullptr;
 }
 
+// The control under the mouse gets its leave when it is c or lies inside c.
+void TWebBackend::LeaveFrom(const TControl& c) {
+  for (const TControl* p = under_; p; p = p->Parent())
+    if (p == &c) return Gone(true);
+}
+
 void TWebBackend::DestroyNative(TControl& c) {
   if (under_ == &c) Gone(c.Showing());
   Forget(c);
@@ -201,10 +215,7 @@ void TWebBackend::Apply(TControl& c, uint32_t changes) {
   bool form = c.Kind() == TControlKind::Form;
   if (c.Kind() == TControlKind::ToolTip) {
     if (changes & (chTip | chFont)) ApplyTip(c);
-    if ((changes & chVisible) && c.TipInfo().Tracking) {
-      hs_dom_show_tip(id, ElementId(*c.TopWindow()), c.Visible() ? c.Left() : -1, c.Top());
-      c.SetTipShown(c.Visible());
-    }
+    if (changes & chTrack) hover_.Tracked(c);
     return;
   }
   if (changes & chStyle) {
@@ -224,7 +235,10 @@ void TWebBackend::Apply(TControl& c, uint32_t changes) {
   if (changes & chText) hs_dom_text(id, c.Text().c_str());
   if (changes & (chFont | chColor)) ApplyFont(c);
   if (changes & chAlignment) hs_dom_align(id, CssAlign(c.Alignment()).c_str());
-  if (changes & chEnabled) hs_dom_enabled(id, c.Enabled());
+  if (changes & chEnabled) {
+    hs_dom_enabled(id, c.Enabled());
+    if (!c.Enabled()) LeaveFrom(c);  // no more input reaches it: the mouse has left
+  }
   if (changes & chCursor) hs_dom_cursor(id, CssCursor(c.Cursor()).c_str());
   if ((changes & chCheck) && c.Kind() == TControlKind::RadioButton) hs_dom_check(id, c.Checked());
   if (c.Kind() == TControlKind::ComboBox) {
@@ -240,11 +254,7 @@ void TWebBackend::Apply(TControl& c, uint32_t changes) {
   if (changes & chVisible) {
     hs_dom_visible(id, c.Visible());
     if (!c.Visible()) {
-      for (const TControl* p = under_; p; p = p->Parent())
-        if (p == &c) {
-          Gone(true);
-          break;
-        }
+      LeaveFrom(c);
       hover_.Gone(c);
     }
     if (form) c.NotifyShow(c.Visible());
@@ -348,9 +358,10 @@ void TWebBackend::Key(int type, int key, bool shift, bool ctrl) {
   TControl* c = focus_;
   if (!c) {
     for (auto& [id, n] : nodes_)
-      if (n->Control->Kind() == TControlKind::Form && n->Control->Showing()) c = n->Control;
+      if (n->Control->Kind() == TControlKind::Form && n->Control->InputEnabled()) c = n->Control;
   }
-  if (!c || !c->HasWindow()) return;
+  // Keys reach no window of a disabled form (a modal form is up).
+  if (!c || !c->HasWindow() || !c->InputEnabled()) return;
   if (type == evKeyDown)
     c->NotifyKeyDown(key, shift, ctrl);
   else
@@ -367,8 +378,8 @@ void TWebBackend::Dispatch(int type, int id, int x, int y, int button, uint32_t 
     TControl* f = focus_;
     if (f && f->HasWindow()) f->NotifyChar(reinterpret_cast<const char*>(x));
   } else if (type == evChange) {
-    if (c && c->Kind() == TControlKind::ComboBox) c->NotifySelChange(x);
-  } else if (c && c->Showing()) {
+    if (c && c->Kind() == TControlKind::ComboBox && c->InputEnabled()) c->NotifySelChange(x);
+  } else if (c && c->Showing() && c->TopWindow()->InputEnabled()) {
     // With the mouse captured, its input goes to the capturing window.
     if (capture_ && capture_ != c && capture_->HasWindow() &&
         capture_->TopWindow() == c->TopWindow()) {
@@ -486,6 +497,14 @@ std::vector<TControl*> TWebBackend::PageOrder(const TControl& parent) const {
     at = end + 1;
   }
   return out;
+}
+
+bool TWebBackend::PlaceOf(const TControl& c, const TControl& of, int& x, int& y) const {
+  int id = ElementId(c), ofId = ElementId(of);
+  std::string t = id && ofId ? Take(hs_dom_place(id, ofId)) : std::string();
+  int shown = 0;
+  if (std::sscanf(t.c_str(), "%d,%d,%d", &shown, &x, &y) != 3) return false;
+  return shown != 0;
 }
 
 std::vector<std::string> TWebBackend::Inspect(const TControl& c) const {

@@ -11,7 +11,10 @@
 //  [x] input: move, leave, press, release, wheel, static windows
 //      click on press and radio buttons on release over them, a double click's second press
 //      neither presses nor clicks, capture, keys and Tab to the focused window, item picks;
-//      hover and tool tips timed by THoverTiming on the page's timers
+//      hover and tool tips timed by THoverTiming on the page's timers; tracking tips shown
+//      below their tracked point while on, following it
+//  [x] modal forms: a disabled form is inert in the page and its input (pointer, keys, item
+//      picks) is dropped
 //  [x] text measurement with the page's fonts (canvas metrics)
 //  [x] the clipboard: text written through the page's copy (within the user's key press or
 //      click) or the asynchronous clipboard; read from the page's paste event, which also sends
@@ -21,7 +24,8 @@
 //  [ ] move, resize, minimise or close the page's window: placement and closing belong to the
 //      browser (BeginSystemMove does nothing; the form stays at the page's origin)
 //  [ ] opacity of a whole form; a modal message loop (ProcessMessages never waits: the browser
-//      runs the loop and input arrives as calls from the page)
+//      runs the loop and input arrives as calls from the page; the layer's modal show needs none)
+//  [ ] a close box on forms: a second form is closed by the program
 //  [ ] the font dialog: the page cannot hold the program's call until the user answers, so
 //      PickFont answers "cancelled" and a font element that asks for the dialog fires nothing
 #pragma once
@@ -98,6 +102,8 @@ class TWebBackend : public TBackend, private THoverHost {
   // background as 0xBBGGRR, text-align, shown, enabled, checked, items joined by "\n", selected
   // index, left, top, width, height. Empty without an element.
   std::vector<std::string> Inspect(const TControl& c) const;
+  // Whether c's element shows, with its top-left corner in of's client area.
+  bool PlaceOf(const TControl& c, const TControl& of, int& x, int& y) const;
 
  private:
   struct TNode {
@@ -107,6 +113,7 @@ class TWebBackend : public TBackend, private THoverHost {
   TControl* ControlOf(int id) const;
   void Under(TControl* c);
   void Gone(bool leave);
+  void LeaveFrom(const TControl& c);
   void MouseMove(TControl& c, int x, int y, uint32_t keys);
   void MouseDown(TControl& c, int x, int y, int button, uint32_t keys, int detail);
   void MouseUp(TControl& c, int x, int y, int button, uint32_t keys);

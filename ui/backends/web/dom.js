@@ -349,6 +349,8 @@ var HsDom = {
     if (n.input) n.input.disabled = !on;
     if (n.kind === HsKind.ComboBox) n.el.disabled = !on;
     n.el.style.opacity = '';
+    // A disabled form (a modal form is up) takes no pointer or keyboard input at all.
+    if (n.kind === HsKind.Form) n.el.inert = !on;
     if (n.kind === HsKind.Label || n.kind === HsKind.RadioButton || n.kind === HsKind.GroupBox)
       n.el.classList.toggle('hs-disabled', !on);
   },
@@ -467,6 +469,14 @@ var HsDom = {
     Object.defineProperty(e, 'keyCode', {get: () => code});
     document.dispatchEvent(e);
   },
+  // Whether id's element shows, and its top-left corner in ofId's client area (tests).
+  placeOf(id, ofId) {
+    const n = HsDom.nodes.get(id), o = HsDom.nodes.get(ofId);
+    if (!n || !o) return '';
+    const r = n.el.getBoundingClientRect(), c = (o.client || o.el).getBoundingClientRect();
+    const shown = getComputedStyle(n.el).display !== 'none';
+    return [shown ? 1 : 0, Math.round(r.left - c.left), Math.round(r.top - c.top)].join(',');
+  },
   // What an element holds now, read back from the page (tests): fields joined by "\x1f".
   inspect(id) {
     const n = HsDom.nodes.get(id);
@@ -487,8 +497,8 @@ var HsDom = {
     const list = n.kind === HsKind.ComboBox ? n.list || n.el : null;
     const el = n.el;
     const shown = getComputedStyle(el).display !== 'none';
-    const enabled = n.input ? !n.input.disabled : list ? !list.disabled :
-      !el.classList.contains('hs-disabled');
+    const enabled = n.kind === HsKind.Form ? !el.inert : n.input ? !n.input.disabled :
+      list ? !list.disabled : !el.classList.contains('hs-disabled');
     return [textEl ? (textEl.value !== undefined && n.edit ? textEl.value : textEl.textContent) : '',
       parseFloat(s.fontSize), +s.fontWeight >= 600 ? 1 : 0, s.fontStyle === 'italic' ? 1 : 0,
       s.textDecorationLine.includes('underline') ? 1 : 0, rgb(s.color), rgb(back.backgroundColor),

@@ -50,6 +50,7 @@ struct TWinRec {
   TControl* Ctl = nullptr;    // nullptr once the window is going away
   WNDPROC OldProc = nullptr;  // class procedure of a subclassed system control
   bool Tracking = false;      // leave requested from TrackMouseEvent
+  bool Titled = false;        // a tool tip that was given a title or an icon
 };
 
 // One message to a window of ours, with the control it belongs to.
@@ -522,7 +523,8 @@ void TWin32Backend::CreateNative(TControl& c) {
     ti.lpszText = nullptr;
     SendMessageA(h, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
   }
-  Apply(c, chFont | chColor | chEnabled | chCheck | chItems | chSelection | chTip | chAlpha);
+  Apply(c,
+        chFont | chColor | chEnabled | chCheck | chItems | chSelection | chTip | chAlpha | chTrack);
   // The combo box takes no window name at creation; its edit field gets the text now.
   if (c.Kind() == TControlKind::ComboBox && c.Editable())
     SetWindowTextA(h, ToAnsiText(c.Text()).c_str());
@@ -545,8 +547,8 @@ void TWin32Backend::DestroyNative(TControl& c) {
 }
 
 // The window tracking the mouse (one at a time) gets its leave when it is gone or lies inside
-// gone: a hidden or destroyed window is no longer under the mouse, and the system's own leave
-// would come late or, for a destroyed one, never.
+// gone: a hidden, destroyed or disabled window is no longer under the mouse, and the system's
+// own leave would come late or, for a destroyed one, never.
 void TWin32Backend::LeaveFrom(HWND gone) {
   for (auto& [h, rec] : wins_) {
     if (!rec.Tracking || (h != gone && !IsChild(gone, h))) continue;
@@ -630,7 +632,10 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
                  " " + color);
   }
   if (changes & chColor) InvalidateRect(h, nullptr, TRUE);
-  if (changes & chEnabled) EnableWindow(h, c.Enabled());
+  if (changes & chEnabled) {
+    EnableWindow(h, c.Enabled());
+    if (!c.Enabled()) LeaveFrom(h);  // no more input reaches it: the mouse has left
+  }
   if ((changes & chCheck) && k == TControlKind::RadioButton) {
     SendMessageA(h, BM_SETCHECK, c.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     Trace(c, c.Checked() ? "check 1" : "check 0");
@@ -648,6 +653,8 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
   if ((changes & (chItems | chSelection)) && k == TControlKind::ComboBox)
     SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(c.ItemIndex()), 0);
   if ((changes & chTip) && k == TControlKind::ToolTip) ApplyTip(c);
+  // TTM_TRACKPOSITION and TTM_TRACKACTIVATE, at the tracked point (ShowTip).
+  if ((changes & chTrack) && k == TControlKind::ToolTip) hover_.Tracked(c);
   if ((changes & chAlpha) && k == TControlKind::Form) ApplyAlpha(c);
   if (changes & chVisible) {
     ShowNative(c);
@@ -694,9 +701,16 @@ void TWin32Backend::ApplyTip(TControl& tip) {
   std::string text = ToAnsiText(t.Text);
   ti.lpszText = text.data();
   SendMessageA(h, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
-  std::string title = ToAnsiText(t.Title);
-  SendMessageA(h, TTM_SETTITLEA, static_cast<WPARAM>(t.Icon),
-               reinterpret_cast<LPARAM>(title.c_str()));
+  // A tip never titled is left without one: some common controls keep a line for an empty
+  // title.
+  auto rec = wins_.find(h);
+  bool titled = !t.Title.empty() || t.Icon != 0;
+  if (titled || (rec != wins_.end() && rec->second.Titled)) {
+    std::string title = ToAnsiText(t.Title);
+    SendMessageA(h, TTM_SETTITLEA, static_cast<WPARAM>(t.Icon),
+                 reinterpret_cast<LPARAM>(title.c_str()));
+  }
+  if (rec != wins_.end()) rec->second.Titled = titled;
 }
 
 // ---- the hover timing's host ----
