@@ -684,6 +684,8 @@ void TWin32Backend::ApplyTip(TControl& tip) {
   SendMessageA(h, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(t.AutoPopDelay, 0));
   RECT m{t.Margin, t.Margin, t.Margin, t.Margin};
   SendMessageA(h, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&m));
+  // Without a maximum width a tip ignores its line breaks and shows one long line.
+  SendMessageA(h, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
   TOOLINFOA ti{};
   ti.cbSize = TTTOOLINFOA_V2_SIZE;
   HWND ownerH = H(*owner);
@@ -742,6 +744,13 @@ void TWin32Backend::ShowTip(TControl& owner, TControl& tip, int x, int y) {
   TOOLINFOA ti = ToolOf(o);
   SendMessageA(h, TTM_TRACKPOSITION, 0, MAKELPARAM(p.x, p.y));
   SendMessageA(h, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+  if (trace_) {
+    RECT r;
+    GetWindowRect(h, &r);
+    Trace(tip, "shown at " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                   std::to_string(r.right) + " " + std::to_string(r.bottom) + " maxwidth " +
+                   std::to_string(SendMessageA(h, TTM_GETMAXTIPWIDTH, 0, 0)));
+  }
 }
 
 void TWin32Backend::HideTip(TControl& tip) {
