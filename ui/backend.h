@@ -29,6 +29,7 @@ enum : uint32_t {
   chAlpha = 1u << 12,      // form opacity
   chAlignment = 1u << 13,
   chWindowState = 1u << 14,  // minimise / maximise
+  chIcon = 1u << 15,         // a top window's icon
   chAll = 0xFFFFFFFFu,
 };
 

@@ -5,8 +5,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QFile>
 #include <QFontDialog>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -735,9 +737,25 @@ TControl* TQtBackend::ControlOf(const QWidget* w) const {
   return it == d_->Controls.end() ? nullptr : it->second;
 }
 
+namespace {
+
+// The program's icon of that name (a resource ":/icons/NAME.png" linked into the program), else
+// its "MAINICON"; none when it has neither.
+QIcon IconFor(const std::string& name) {
+  for (const std::string& n :
+       {name.empty() ? std::string("MAINICON") : name, std::string("MAINICON")}) {
+    QString path = QStringLiteral(":/icons/") + QString::fromStdString(n) + QStringLiteral(".png");
+    if (QFile::exists(path)) return QIcon(path);
+  }
+  return QIcon();
+}
+
+}  // namespace
+
 void TQtBackend::CreateNative(TControl& c) {
   if (c.Kind() == TControlKind::Application) {
     c.SetNative(&d_->AppletMarker);
+    Apply(c, chIcon);
     return;
   }
   TImpl* d = d_.get();
@@ -1004,6 +1022,9 @@ void TQtBackend::TImpl::ApplyVisible(TControl& c, QWidget* w) {
 }
 
 void TQtBackend::Apply(TControl& c, uint32_t changes) {
+  // The application window's icon is every window's that has none of its own.
+  if (c.Kind() == TControlKind::Application && (changes & chIcon) && c.HasWindow())
+    QApplication::setWindowIcon(IconFor(c.Icon()));
   QWidget* w = WidgetOf(c);
   if (!w) return;
   TImpl& d = *d_;
@@ -1026,6 +1047,7 @@ void TQtBackend::Apply(TControl& c, uint32_t changes) {
   if ((changes & (chItems | chSelection | chStyle)) && k == TControlKind::ComboBox)
     d.ApplyCombo(c, w, (changes & chItems) != 0);
   if ((changes & chAlpha) && form) w->setWindowOpacity(c.Alpha() / 255.0);
+  if ((changes & chIcon) && form) w->setWindowIcon(IconFor(c.Icon()));
   if ((changes & chWindowState) && form) d.ApplyWindowState(c, w);
   if (changes & chVisible) d.ApplyVisible(c, w);
 }

@@ -5,11 +5,12 @@
 // area is its outer size less the classic frame), text, font (stand-in faces for the classic
 // dialog faces), colours through the palette, alignment, visibility, enabled, cursor, style
 // (form window flags, focus policy, panel edge), check, items, selection, edit field, tool tips,
-// opacity, window state; stacking (raise, lower); focus, capture, system move; text extents
-// from the font metrics; mouse, wheel, key and character input; the system clipboard as text
-// (UTF-8 both ways); messages as modal message boxes; hover and tool tips timed by
-// THoverTiming on Qt timers; one tracked control at a time gets the leave, also when the mouse goes
-// onto a child and when the control is hidden or destroyed under the mouse; the font dialog
+// opacity, window state, the window icon (the Qt resource ":/icons/NAME.png" the program links
+// in, else ":/icons/MAINICON.png", else none); stacking (raise, lower); focus, capture, system
+// move; text extents from the font metrics; mouse, wheel, key and character input; the system
+// clipboard as text (UTF-8 both ways); messages as modal message boxes; hover and tool tips timed
+// by THoverTiming on Qt timers; one tracked control at a time gets the leave, also when the mouse
+// goes onto a child and when the control is hidden or destroyed under the mouse; the font dialog
 // (QFontDialog).
 // Cannot: a colour or script choice in the font dialog (QFontDialog has neither), a window
 // manager's own frame sizes (the classic metrics stand in), pixels per inch other than 96

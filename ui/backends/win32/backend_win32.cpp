@@ -260,6 +260,7 @@ class TWin32Backend final : public TBackend, private THoverHost {
   LRESULT ColorMessage(HWND child, HDC dc);
   void ChildCommand(HWND child, UINT code);
   void Trace(const TControl& c, const std::string& what);
+  HICON IconFor(const std::string& name, bool smallIcon);
   void TraceLayout(const TControl& c);
   bool Quiet() const { return creating_ > 0; }
 
@@ -522,7 +523,8 @@ void TWin32Backend::CreateNative(TControl& c) {
     ti.lpszText = nullptr;
     SendMessageA(h, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
   }
-  Apply(c, chFont | chColor | chEnabled | chCheck | chItems | chSelection | chTip | chAlpha);
+  Apply(c,
+        chFont | chColor | chEnabled | chCheck | chItems | chSelection | chTip | chAlpha | chIcon);
   // The combo box takes no window name at creation; its edit field gets the text now.
   if (c.Kind() == TControlKind::ComboBox && c.Editable())
     SetWindowTextA(h, ToAnsiText(c.Text()).c_str());
@@ -656,6 +658,10 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
       if (c.Visible()) TraceLayout(c);
     }
   }
+  if ((changes & chIcon) && (k == TControlKind::Form || k == TControlKind::Application)) {
+    SendMessageA(h, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(IconFor(c.Icon(), false)));
+    SendMessageA(h, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(IconFor(c.Icon(), true)));
+  }
   if ((changes & chWindowState) && k == TControlKind::Form && c.Visible()) {
     ShowWindow(h, c.WindowState() == wsMinimized   ? SW_MINIMIZE
                   : c.WindowState() == wsMaximized ? SW_MAXIMIZE
@@ -667,6 +673,16 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
     if (GetCursorPos(&p) && WindowFromPoint(p) == h)
       SendMessageA(h, WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(HTCLIENT, 0));
   }
+}
+
+// The icon resource of that name, else the program's "MAINICON", else the system's.
+HICON TWin32Backend::IconFor(const std::string& name, bool smallIcon) {
+  int w = GetSystemMetrics(smallIcon ? SM_CXSMICON : SM_CXICON);
+  int hgt = GetSystemMetrics(smallIcon ? SM_CYSMICON : SM_CYICON);
+  for (const char* n : {name.empty() ? "MAINICON" : name.c_str(), "MAINICON"})
+    if (HANDLE icon = LoadImageA(inst_, n, IMAGE_ICON, w, hgt, LR_SHARED))
+      return static_cast<HICON>(icon);
+  return LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
 }
 
 void TWin32Backend::ApplyTip(TControl& tip) {
