@@ -26,6 +26,7 @@ EM_JS(void, hs_dom_font, (int id, const char* font, const char* color, const cha
 EM_JS(void, hs_dom_align, (int id, const char* align), { HsDom.align(id, UTF8ToString(align)); });
 EM_JS(void, hs_dom_edge, (int id, int on), { HsDom.edge(id, on); });
 EM_JS(void, hs_dom_visible, (int id, int on), { HsDom.visible(id, on); });
+EM_JS(void, hs_dom_opacity, (int id, int alpha), { HsDom.opacity(id, alpha); });
 EM_JS(void, hs_dom_enabled, (int id, int on), { HsDom.enabled(id, on); });
 EM_JS(void, hs_dom_cursor, (int id, const char* c), { HsDom.cursor(id, UTF8ToString(c)); });
 EM_JS(void, hs_dom_check, (int id, int on), { HsDom.check(id, on); });
@@ -225,6 +226,7 @@ void TWebBackend::Apply(TControl& c, uint32_t changes) {
   if (changes & (chFont | chColor)) ApplyFont(c);
   if (changes & chAlignment) hs_dom_align(id, CssAlign(c.Alignment()).c_str());
   if (changes & chEnabled) hs_dom_enabled(id, c.Enabled());
+  if ((changes & chAlpha) && form) hs_dom_opacity(id, c.Alpha());
   if (changes & chCursor) hs_dom_cursor(id, CssCursor(c.Cursor()).c_str());
   if ((changes & chCheck) && c.Kind() == TControlKind::RadioButton) hs_dom_check(id, c.Checked());
   if (c.Kind() == TControlKind::ComboBox) {
@@ -368,6 +370,13 @@ void TWebBackend::Dispatch(int type, int id, int x, int y, int button, uint32_t 
     if (f && f->HasWindow()) f->NotifyChar(reinterpret_cast<const char*>(x));
   } else if (type == evChange) {
     if (c && c->Kind() == TControlKind::ComboBox) c->NotifySelChange(x);
+  } else if (type == evActivate) {
+    // The page's window is every shown form's: each is activated or deactivated with it.
+    std::vector<int> forms;
+    for (const auto& [nid, n] : nodes_)
+      if (n->Control->Kind() == TControlKind::Form && n->Control->Showing()) forms.push_back(nid);
+    for (int nid : forms)
+      if (TControl* f = ControlOf(nid)) f->NotifyActivate(x != 0);
   } else if (c && c->Showing()) {
     // With the mouse captured, its input goes to the capturing window.
     if (capture_ && capture_ != c && capture_->HasWindow() &&

@@ -12,7 +12,7 @@ var HsDom = {
   nodes: new Map(), // id -> {kind, el, client, input, text, tip...}
   root: null,
   // Event types shared with backend_web.cpp.
-  MOVE: 1, DOWN: 2, UP: 3, LEAVE: 4, CHANGE: 5, KEYDOWN: 6, KEYUP: 7, WHEEL: 8, CHAR: 9,
+  MOVE: 1, DOWN: 2, UP: 3, LEAVE: 4, CHANGE: 5, KEYDOWN: 6, KEYUP: 7, WHEEL: 8, CHAR: 9, ACTIVATE: 10,
 
   css: '#herosheet{position:relative}' +
     '.hs-window,.hs-window *{box-sizing:border-box;margin:0;padding:0;user-select:none}' +
@@ -76,6 +76,8 @@ var HsDom = {
       const id = HsDom.idOf(e.target);
       if (id) HsDom.send(HsDom.CHANGE, id, e.target.selectedIndex, 0, 0, 0, 0);
     });
+    window.addEventListener('focus', () => HsDom.send(HsDom.ACTIVATE, 0, 1, 0, 0, 0, 0));
+    window.addEventListener('blur', () => HsDom.send(HsDom.ACTIVATE, 0, 0, 0, 0, 0, 0));
     document.addEventListener('keydown', (e) => HsDom.key(e, HsDom.KEYDOWN));
     document.addEventListener('keyup', (e) => HsDom.key(e, HsDom.KEYUP));
     document.addEventListener('copy', (e) => {
@@ -341,6 +343,12 @@ var HsDom = {
   visible(id, on) {
     const n = HsDom.nodes.get(id);
     if (n && n.kind !== HsKind.ToolTip) n.el.classList.toggle('hs-hidden', !on);
+  },
+
+  // A form's opacity, 0 to 255 (its whole box, frame included).
+  opacity(id, alpha) {
+    const n = HsDom.nodes.get(id);
+    if (n && n.kind === HsKind.Form) n.el.style.opacity = alpha >= 255 ? '' : String(alpha / 255);
   },
 
   enabled(id, on) {
