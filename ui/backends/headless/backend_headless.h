@@ -12,7 +12,8 @@
 // Time is a clock the tests advance: the hover and tool-tip timers run out as it passes them.
 // Cannot: paint, move or size anything by itself (a tool tip's record only says where it shows),
 // or produce input: that comes from TSimulator, which also sends the leave of a window hidden or
-// destroyed under the mouse.
+// destroyed under the mouse. Nothing is drawn, so neither are `Ctl3D`, panel bevels or a balloon
+// tip's shape (the first two never reach the layer; no form has a background picture).
 #pragma once
 
 #include <array>

@@ -16,6 +16,9 @@
 // manager's own frame sizes (the classic metrics stand in), pixels per inch other than 96
 // (scaling is Qt's scale factor), a balloon-shaped tip (drawn as a box), a second press on a
 // double-click of a static window or radio button (as Win32 does not send one either).
+// Not drawn: `Ctl3D` and a panel's bevels (`BevelInner`, `BevelOuter`, `BevelWidth`,
+// `BorderWidth`) never reach the window layer (the elements keep them; the sheet's panel has no
+// bevel); a form has no background picture (no element could set one).
 #pragma once
 
 #include <memory>

@@ -24,8 +24,12 @@
 //      browser (BeginSystemMove does nothing; the form stays at the page's origin), so no move
 //      or resize is ever reported: the user cannot move or size the form's box
 //  [ ] a window icon (the page's icon is the browser's)
-//  [ ] a modal message loop (ProcessMessages never waits: the browser
-//      runs the loop and input arrives as calls from the page)
+//  [ ] a modal message loop (ProcessMessages never waits: the browser runs the loop and input
+//      arrives as calls from the page)
+//  [ ] a balloon-shaped tip (`Balloon` 0): drawn as a box
+//  [ ] not drawn: `Ctl3D` and a panel's bevels (`BevelInner`, `BevelOuter`, `BevelWidth`,
+//      `BorderWidth`) never reach the window layer (the elements keep them; the sheet's panel
+//      has no bevel); a form has no background picture (no element could set one)
 //  [ ] the font dialog: the page cannot hold the program's call until the user answers, so
 //      PickFont answers "cancelled" and a font element that asks for the dialog fires nothing
 #pragma once

@@ -14,6 +14,9 @@
 // (UTF-8 and "\n" inside, CR LF outside); messages as MessageBoxA over the owner's top window.
 // Cannot: turn a combo box between list and edit field after creation (the class fixes it), or
 // show characters outside the system code page (the ANSI calls take "?").
+// Not drawn: `Ctl3D` and a panel's bevels (`BevelInner`, `BevelOuter`, `BevelWidth`,
+// `BorderWidth`) never reach the window layer (the elements keep them; the sheet's panel has no
+// bevel); a form has no background picture (no element could set one).
 //
 // Test runs can ask for two extra services through the environment:
 //   HS_WIN32_TRACE=<file>   appends one line per input notification and per visible change
