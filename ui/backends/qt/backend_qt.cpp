@@ -14,8 +14,11 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointer>
 #include <QRadioButton>
+#include <QRegion>
+#include <QResizeEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
@@ -654,9 +657,18 @@ class TQtTip : public QWidget {
     const TToolTipInfo& t = ctl_->TipInfo();
     Layout l = Lay();
     QPainter p(this);
-    p.fillRect(rect(), ToQColor(t.BackColor));
-    p.setPen(ToQColor(t.TextColor));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (t.Balloon) {
+      // Rounded corners; the window's mask cuts away what lies outside them.
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setPen(ToQColor(t.TextColor));
+      p.setBrush(ToQColor(t.BackColor));
+      p.drawPath(Balloon(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5)));
+      p.setRenderHint(QPainter::Antialiasing, false);
+    } else {
+      p.fillRect(rect(), ToQColor(t.BackColor));
+      p.setPen(ToQColor(t.TextColor));
+      p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     if (t.Icon) {
       QStyle::StandardPixmap sp = t.Icon == 1   ? QStyle::SP_MessageBoxInformation
                                   : t.Icon == 2 ? QStyle::SP_MessageBoxWarning
@@ -671,6 +683,18 @@ class TQtTip : public QWidget {
     p.setFont(f);
     p.drawText(l.Text, Qt::AlignLeft | Qt::AlignTop,
                Q(t.Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  }
+
+  void resizeEvent(QResizeEvent*) override {
+    if (ctl_ && ctl_->TipInfo().Balloon)
+      setMask(QRegion(Balloon(QRectF(rect())).toFillPolygon().toPolygon()));
+    else
+      clearMask();
+  }
+  static QPainterPath Balloon(const QRectF& r) {
+    QPainterPath path;
+    path.addRoundedRect(r, 6, 6);
+    return path;
   }
 
   TImpl* d_;
@@ -974,6 +998,9 @@ void TQtBackend::TImpl::ApplyLook(TControl& c, QWidget* w) {
 
 void TQtBackend::TImpl::ApplyTipLayout(QWidget* w) {
   w->adjustSize();
+  // The balloon's mask follows a change of shape at the same size, too.
+  QResizeEvent e(w->size(), w->size());
+  QApplication::sendEvent(w, &e);
   w->update();
 }
 

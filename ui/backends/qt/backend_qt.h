@@ -14,8 +14,9 @@
 // (QFontDialog).
 // Cannot: a colour or script choice in the font dialog (QFontDialog has neither), a window
 // manager's own frame sizes (the classic metrics stand in), pixels per inch other than 96
-// (scaling is Qt's scale factor), a balloon-shaped tip (drawn as a box), a second press on a
-// double-click of a static window or radio button (as Win32 does not send one either).
+// (scaling is Qt's scale factor), a balloon tip's stem (a balloon has round corners only), a
+// second press on a double-click of a static window or radio button (as Win32 does not send one
+// either).
 // Not drawn: `Ctl3D` and a panel's bevels (`BevelInner`, `BevelOuter`, `BevelWidth`,
 // `BorderWidth`) never reach the window layer (the elements keep them; the sheet's panel has no
 // bevel); a form has no background picture (no element could set one).

@@ -36,9 +36,9 @@ EM_JS(void, hs_dom_select, (int id, int selected), { HsDom.select(id, selected);
 EM_JS(void, hs_dom_restack, (int id, int toFront), { HsDom.restack(id, toFront); });
 EM_JS(void, hs_dom_focus, (int id), { HsDom.focus(id); });
 EM_JS(void, hs_dom_tip, (int id, const char* title, const char* text, int icon, const char* color,
-                         const char* back, const char* font, int margin),
+                         const char* back, const char* font, int margin, int balloon),
       { HsDom.tip(id, UTF8ToString(title), UTF8ToString(text), icon, UTF8ToString(color),
-                  UTF8ToString(back), UTF8ToString(font), margin); });
+                  UTF8ToString(back), UTF8ToString(font), margin, balloon); });
 EM_JS(void, hs_dom_show_tip, (int id, int form, int x, int y), { HsDom.showTip(id, form, x, y); });
 EM_JS(int, hs_dom_measure, (const char* font, const char* text),
       { return HsDom.measure(UTF8ToString(font), UTF8ToString(text)); });
@@ -193,7 +193,7 @@ void TWebBackend::ApplyTip(TControl& c) {
   const TToolTipInfo& t = c.TipInfo();
   hs_dom_tip(ElementId(c), t.Title.c_str(), t.Text.c_str(), std::clamp(t.Icon, 0, 3),
              CssColor(t.TextColor).c_str(), CssColor(t.BackColor).c_str(), CssFont(t.Font).c_str(),
-             std::max(0, t.Margin));
+             std::max(0, t.Margin), t.Balloon ? 1 : 0);
 }
 
 void TWebBackend::Apply(TControl& c, uint32_t changes) {

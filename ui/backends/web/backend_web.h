@@ -13,7 +13,8 @@
 //      neither presses nor clicks, capture, keys and Tab to the focused window, item picks;
 //      hover and tool tips timed by THoverTiming on the page's timers
 //  [x] text measurement with the page's fonts (canvas metrics)
-//  [x] a form's opacity as CSS opacity of its box; activation: the page's window gaining and
+//  [x] balloon tips (`Balloon` 0) with round corners and a stem; a form's opacity as CSS opacity
+//      of its box; activation: the page's window gaining and
 //      losing the focus activates and deactivates every shown form
 //  [x] the clipboard: text written through the page's copy (within the user's key press or
 //      click) or the asynchronous clipboard; read from the page's paste event, which also sends
@@ -26,7 +27,6 @@
 //  [ ] a window icon (the page's icon is the browser's)
 //  [ ] a modal message loop (ProcessMessages never waits: the browser runs the loop and input
 //      arrives as calls from the page)
-//  [ ] a balloon-shaped tip (`Balloon` 0): drawn as a box
 //  [ ] not drawn: `Ctl3D` and a panel's bevels (`BevelInner`, `BevelOuter`, `BevelWidth`,
 //      `BorderWidth`) never reach the window layer (the elements keep them; the sheet's panel
 //      has no bevel); a form has no background picture (no element could set one)

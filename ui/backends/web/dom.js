@@ -49,7 +49,11 @@ var HsDom = {
     '.hs-tip-icon{width:16px;height:16px;border-radius:8px;color:#fff;font:bold 12px/16px ' +
     'sans-serif;text-align:center}' +
     '.hs-tip-icon.i1{background:#1c5fb8}.hs-tip-icon.i2{background:#d9a400}' +
-    '.hs-tip-icon.i3{background:#c4161c}',
+    '.hs-tip-icon.i3{background:#c4161c}' +
+    // A balloon: round corners and a stem on the top edge, towards the mouse above it.
+    '.hs-tip.hs-balloon{border-radius:8px}' +
+    '.hs-balloon::before{content:"";position:absolute;left:10px;top:-5px;width:8px;height:8px;' +
+    'background:inherit;border:inherit;border-right:0;border-bottom:0;transform:rotate(45deg)}',
 
   init() {
     if (HsDom.root) return;
@@ -402,7 +406,7 @@ var HsDom = {
   },
 
   // Tool tip: title, text, icon (0 .. 3), colours, font, margin.
-  tip(id, title, text, icon, color, back, font, margin) {
+  tip(id, title, text, icon, color, back, font, margin, balloon) {
     const n = HsDom.nodes.get(id);
     if (!n || n.kind !== HsKind.ToolTip) return;
     const s = n.el.style;
@@ -411,6 +415,7 @@ var HsDom = {
     s.borderColor = color;
     s.background = back;
     s.padding = (margin + 3) + 'px';
+    n.el.classList.toggle('hs-balloon', !!balloon);
     n.head.classList.toggle('hs-hidden', !title && !icon);
     n.icon.className = 'hs-tip-icon i' + icon + (icon ? '' : ' hs-hidden');
     n.icon.textContent = ['', 'i', '!', '\u00d7'][icon] || '';
