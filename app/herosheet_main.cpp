@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/entry.h"
+#include "app/fault.h"
 #include "app/native_backend.h"
 
 namespace {
@@ -20,9 +21,7 @@ int Usage(int& argc, char** argv) {
   return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
   if (WantsCredits(argc, argv)) {
     // A box on the desktop; standard error only where no display can be opened.
     if (!ShowNativeMessageBox(argc, argv, CreditText(), CreditCaption())) ShowCredits();
@@ -43,4 +42,11 @@ int main(int argc, char** argv) {
   int code = RunHeroSheet(options);
   RemoveNativeBackend();
   return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  InstallFaultHandler();
+  return RunGuarded([&] { return Main(argc, argv); });
 }

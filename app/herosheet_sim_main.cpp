@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/entry.h"
+#include "app/fault.h"
 #include "app/font_dialog_input.h"
 #include "app/share_link.h"
 #include "app/sheet_runner.h"
@@ -18,7 +19,9 @@
 #include "platform/os.h"
 #include "ui/backends/headless/backend_headless.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Main(int argc, char** argv) {
   std::string dir, answers;
   bool hasAnswers = false;
   for (int i = 1; i < argc; ++i) {
@@ -57,4 +60,11 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
   }
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  InstallFaultHandler();
+  return RunGuarded([&] { return Main(argc, argv); });
 }

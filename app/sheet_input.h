@@ -20,4 +20,12 @@ class TSheetInput {
   virtual bool CloseForm(TControl& form) = 0;
   // The mouse leaves every window.
   virtual void Leave() = 0;
+  // The user drags the form and its frame to these bounds. Where no user can (a page), the
+  // program places it instead.
+  virtual void PlaceForm(TControl& form, int left, int top, int width, int height) {
+    form.SetPosition(left, top);
+    form.SetSize(width, height);
+  }
+  // The user switches to the form (active) or away from it.
+  virtual void ActivateForm(TControl& form, bool active) { form.NotifyActivate(active); }
 };

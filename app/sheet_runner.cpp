@@ -162,6 +162,10 @@ std::string TSheetRunner::Execute(std::string_view line, bool* more) {
   if (cmd == "close") return Close(more);
   if (cmd == "place") return Place(rest);
   if (cmd == "key") return Key(rest);
+  if (cmd == "activate" || cmd == "deactivate") {
+    input_->ActivateForm(sheet_->Form(), cmd == "activate");
+    return {};
+  }
   if (cmd == "hover" || cmd == "click" || cmd == "pick") {
     std::string_view name = Word(rest);
     TControl* c = Find(name);
@@ -188,9 +192,7 @@ std::string TSheetRunner::Place(std::string_view args) {
   int b[4];
   for (int& v : b)
     if (!Number(args, v)) return "error: place needs left, top, width and height\n";
-  TControl& form = sheet_->Form();
-  form.SetPosition(b[0], b[1]);
-  form.SetSize(b[2], b[3]);
+  input_->PlaceForm(sheet_->Form(), b[0], b[1], b[2], b[3]);
   return {};
 }
 

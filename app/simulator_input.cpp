@@ -26,6 +26,14 @@ bool TSimulatorInput::CloseForm(TControl& form) {
   return sim_->CloseForm(form);
 }
 
+void TSimulatorInput::PlaceForm(TControl& form, int left, int top, int width, int height) {
+  sim_->PlaceForm(form, left, top, width, height);
+}
+
+void TSimulatorInput::ActivateForm(TControl& form, bool active) {
+  sim_->ActivateForm(form, active);
+}
+
 void TSimulatorInput::Leave() {
   sim_->Leave();
 }

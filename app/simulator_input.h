@@ -19,6 +19,8 @@ class TSimulatorInput : public TSheetInput {
   bool PickItem(TControl& combo, int index) override;
   bool CloseForm(TControl& form) override;
   void Leave() override;
+  void PlaceForm(TControl& form, int left, int top, int width, int height) override;
+  void ActivateForm(TControl& form, bool active) override;
 
   // The simulated user, for what the commands do not say (resting the mouse, the wheel).
   TSimulator& Simulator() { return *sim_; }

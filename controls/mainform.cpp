@@ -58,6 +58,8 @@ void THIMainForm::SetBorderStyle(int value) {
 
 void THIMainForm::SetIcon(std::string_view icon) {
   icon_ = icon.empty() ? std::string("MAINICON") : std::string(icon);
+  Control->SetIcon(icon_);
+  if (OwnsApplication && ApplicationWindow()) ApplicationWindow()->SetIcon(icon_);
 }
 
 void THIMainForm::SetToolWindow(bool on) {

@@ -8,6 +8,7 @@ class THIPanel : public THIWin {
   explicit THIPanel(TControl* parent);
 
   std::string Caption;
+  // The bevels are kept; no backend draws them (docs/differences.md).
   uint8_t BevelInner = 0, BevelOuter = 0;
   uint16_t BevelWidth = 0;
   uint8_t EdgeStyle = 0;  // 1: thin border and sunken client edge

@@ -35,7 +35,7 @@ class THIWin : public THIBase, public TControlListener {
   uint8_t Align = 0;
   int32_t TabOrder = 0;
   uint32_t Color = clBtnFace;
-  uint8_t Ctl3D = 2;
+  uint8_t Ctl3D = 2;  // kept; no backend applies it (docs/differences.md)
   std::string Hint;
   int32_t HintIcon = 0;
   std::string HintTitle;

@@ -30,6 +30,7 @@ enum : uint32_t {
   chAlignment = 1u << 13,
   chWindowState = 1u << 14,  // minimise / maximise
   chTrack = 1u << 15,        // a tracking tool tip went on or off, or moved (TTM_TRACK*)
+  chIcon = 1u << 16,         // a top window's icon
   chAll = 0xFFFFFFFFu,
 };
 

@@ -265,6 +265,12 @@ void TControl::SetAlpha(uint8_t a) {
   Changed(chAlpha);
 }
 
+void TControl::SetIcon(std::string_view name) {
+  if (name == icon_) return;
+  icon_.assign(name);
+  Changed(chIcon);
+}
+
 void TControl::SetWindowState(uint8_t s) {
   if (s > wsMaximized || s == windowState_) return;
   windowState_ = s;

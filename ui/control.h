@@ -217,6 +217,9 @@ class TControl {
   void SetAlpha(uint8_t a);
   uint8_t WindowState() const { return windowState_; }
   void SetWindowState(uint8_t s);
+  // A top window's icon: the name of the program's icon resource ("" is "MAINICON").
+  const std::string& Icon() const { return icon_; }
+  void SetIcon(std::string_view name);
   // Docking in the parent's client area: 0 none, 1 top, 2 bottom, 3 left, 4 right, 5 fill.
   uint8_t Align() const { return align_; }
   void SetAlign(uint8_t a);
@@ -383,6 +386,7 @@ class TControl {
   int tabOrder_ = 0;
   uint8_t alpha_ = 255;
   uint8_t windowState_ = wsNormal;
+  std::string icon_;
   uint8_t edgeStyle_ = 0;
   uint8_t align_ = 0;
   bool aligning_ = false;

@@ -14,6 +14,7 @@
 //   void CtrlKey(c, virtualKey);          the same with Ctrl held
 //   void LeaveTo(form, x, y);             the mouse goes to (x, y) of the form's bare area
 //   void Wait(int ms);                    ms pass with the mouse where it is, input handled
+//   static constexpr bool kWindowIcon;    a top window shows an icon (TSeen::Icon is read)
 //
 // Input is made the way that backend's input comes (window messages, toolkit events, the
 // simulator); coordinates are in c's client area.
@@ -39,6 +40,9 @@ struct TSeen {
   std::vector<std::string> Items;
   int Selection = -1;
   int Left = 0, Top = 0, Width = 0, Height = 0;
+  // The program's icon resource a top window shows ("ICON0", "MAINICON"; "" for the system's).
+  // Read where the driver says kWindowIcon: the test programs link both icons in.
+  std::string Icon;
 };
 
 template <class D>

@@ -83,6 +83,7 @@ class HeadlessDriver {
   }
 
   // The dialog is answered as a runner answers it from its input.
+  static constexpr bool kWindowIcon = false;  // nothing is shown
   static constexpr bool kFontDialog = true;
   static constexpr bool kDialogColor = true;
   static std::string DialogFace(int i) { return i ? "Courier New" : "MS Sans Serif"; }

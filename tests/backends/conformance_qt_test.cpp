@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QIcon>
+#include <QImage>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -68,6 +70,13 @@ class QtDriver {
         s.Items.push_back(cb->itemText(i).toStdString());
       s.Selection = cb->currentIndex();
     }
+    if (c.Kind() == TControlKind::Form) {
+      QImage shown = w->windowIcon().pixmap(32).toImage();
+      for (const char* name : {"ICON0", "MAINICON"})
+        if (!shown.isNull() &&
+            shown == QIcon(QString(":/icons/%1.png").arg(name)).pixmap(32).toImage())
+          s.Icon = name;
+    }
     QRect g = w->geometry();
     if (c.Kind() == TControlKind::Form) {
       // The outer corner of the classic frame around the client area, as the backend places it.
@@ -121,6 +130,7 @@ class QtDriver {
   void Wait(int ms) { QTest::qWait(ms); }
 
   // The dialog is answered as the user would: its font set, then OK or Cancel.
+  static constexpr bool kWindowIcon = true;
   static constexpr bool kFontDialog = true;
   static constexpr bool kDialogColor = false;
   static std::string DialogFace(int i) { return i ? "Liberation Sans" : "DejaVu Sans"; }

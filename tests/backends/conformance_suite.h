@@ -132,6 +132,18 @@ TYPED_TEST_P(BackendConformance, EveryChangeIsAppliedAndReadBack) {
          EXPECT_EQ(std::vector<int>({s.Left, s.Top, s.Width, s.Height}),
                    std::vector<int>({5, 6, 70, 22}));
        }},
+      {"form icon", form, [&] { form->SetIcon("ICON0"); },
+       [](const TSeen& s) {
+         if (TypeParam::kWindowIcon) {
+           EXPECT_EQ(s.Icon, "ICON0");
+         }
+       }},
+      {"no such icon", form, [&] { form->SetIcon("NOICON"); },
+       [](const TSeen& s) {
+         if (TypeParam::kWindowIcon) {
+           EXPECT_EQ(s.Icon, "MAINICON");
+         }
+       }},
       {"form bounds", form, [&] { form->SetBounds(40, 50, 420, 310); },
        [](const TSeen& s) {
          EXPECT_EQ(std::vector<int>({s.Left, s.Top, s.Width, s.Height}),

@@ -104,6 +104,7 @@ class WebDriver {
   }
 
   // A page cannot hold the program's call until the user answers: no font dialog here.
+  static constexpr bool kWindowIcon = false;  // the page's icon is the browser's business
   static constexpr bool kFontDialog = false;
   static constexpr bool kDialogColor = false;
   static std::string DialogFace(int i) { return i ? "Liberation Sans" : "MS Sans Serif"; }

@@ -53,6 +53,14 @@ class Win32Driver {
     if (c.Kind() == TControlKind::RadioButton)
       s.Checked = SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
     if (c.Kind() == TControlKind::ComboBox) ReadItems(h, s);
+    if (c.IsTopLevel()) {
+      auto shown = reinterpret_cast<HANDLE>(SendMessageA(h, WM_GETICON, ICON_BIG, 0));
+      for (const char* name : {"ICON0", "MAINICON"})
+        if (shown && shown == LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON,
+                                         GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                         LR_SHARED))
+          s.Icon = name;
+    }
     RECT r;
     GetWindowRect(h, &r);
     if (!c.IsTopLevel()) MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
@@ -110,6 +118,7 @@ class Win32Driver {
   // The real dialog, answered through its controls as the user would: a thread timer finds it
   // once its modal loop runs, picks in the face, style, size, underline and colour boxes (each
   // with the notification a click sends) and presses OK or Cancel.
+  static constexpr bool kWindowIcon = true;
   static constexpr bool kFontDialog = true;
   static constexpr bool kDialogColor = true;
   static std::string DialogFace(int i) { return i ? "Tahoma" : "MS Sans Serif"; }

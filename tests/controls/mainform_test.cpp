@@ -1,5 +1,8 @@
 // The main form, start-up, the message loop, closing and placement.
 #include "controls/mainform.h"
+
+#include <functional>
+
 #include "controls/label.h"
 #include "controls/radiobutton.h"
 #include "tests/support/ui_fixture.h"
@@ -221,6 +224,50 @@ TEST_F(MainFormTest, BorderStylesAndActivation) {
   EXPECT_EQ(ApplicationWindow()->Left(), 30);
   app.form.Control->NotifyResized(700, 500);
   EXPECT_EQ(ApplicationWindow()->Width(), 700);
+}
+
+// The user's moves, frame drags and switches, given as the runner's input: each reaches the
+// form's event points only when it changes something, and the window's record follows.
+TEST_F(MainFormTest, TheUsersMovesSizesAndSwitchesReachTheForm) {
+  App app;
+  app.form.Place.clear();
+  Start(&app.form);
+  Probe move, resize, act, deact;
+  app.form.onMove = move.work();
+  app.form.onResize = resize.work();
+  app.form.onActivate = act.work();
+  app.form.onDeactivate = deact.work();
+  TSimulator sim;
+  TControl& f = *app.form.Control;
+  struct Case {
+    const char* name;
+    std::function<bool()> input;
+    size_t moves, resizes, activations, deactivations;
+  };
+  const Case cases[] = {
+      {"same place", [&] { return sim.PlaceForm(f, 0, 0, 555, 445); }, 0, 0, 0, 0},
+      {"moved", [&] { return sim.PlaceForm(f, 30, 40, 555, 445); }, 1, 0, 0, 0},
+      {"sized", [&] { return sim.PlaceForm(f, 30, 40, 600, 480); }, 1, 1, 0, 0},
+      {"both", [&] { return sim.PlaceForm(f, 10, 20, 620, 490); }, 2, 2, 0, 0},
+      {"switched away", [&] { return sim.ActivateForm(f, false); }, 2, 2, 0, 1},
+      {"switched back", [&] { return sim.ActivateForm(f, true); }, 2, 2, 1, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_TRUE(c.input());
+    EXPECT_EQ(std::vector<size_t>({move.count(), resize.count(), act.count(), deact.count()}),
+              std::vector<size_t>({c.moves, c.resizes, c.activations, c.deactivations}));
+  }
+  const THeadlessWindow* w = HeadlessBackend().Window(&f);
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(std::vector<int>({w->Left, w->Top, w->Width, w->Height}),
+            std::vector<int>({10, 20, 620, 490}));
+  EXPECT_EQ(ApplicationWindow()->Left(), 10);
+  // A hidden form cannot be dragged or switched to.
+  f.SetVisible(false);
+  EXPECT_FALSE(sim.PlaceForm(f, 1, 2, 300, 200));
+  EXPECT_FALSE(sim.ActivateForm(f, true));
+  EXPECT_EQ(move.count() + act.count(), 3u);
 }
 
 TEST_F(MainFormTest, AlphaBlendClientSizeAndSecondForm) {

@@ -148,6 +148,29 @@ green=$(convert "$work/screen.png" -crop "$geom" +repage -fill black +opaque 'rg
   -fill white -opaque 'rgb(0,128,0)' -format '%[fx:int(mean*w*h)]' info:)
 ((green >= 10)) || fail "no green text in the Clear label on screen ($green pixels)"
 
+# The warning tip of the skills box: its six lines stay six lines. Windows shows a tip without a
+# maximum width as one line (wine breaks it all the same): the tip must have one. On screen, rows
+# of ink inside its frame: the title and the six lines.
+read -r x y < <(awk '$1 == "label" && $3 == "at" && index($0, "\"(!!!)\"") {
+  print int(($4 + $6) / 2), int(($5 + $7) / 2); exit }' trace.txt)
+[ -n "$x" ] || fail "no warning label"
+mark=$(lines)
+xdotool mousemove "$x" "$y"
+sleep 0.3
+xdotool mousemove $((x + 1)) "$y"
+wait_since "$mark" '^tip F1(\.[0-9]+)+ shown at ' 5 || fail "the warning tip was not shown"
+read -r l t r b max < <(since "$mark" | awk '$1 == "tip" && $3 == "shown" { print $5, $6, $7, $8, $10 }' |
+  tail -n 1)
+((max > 0)) || fail "the warning tip has no maximum width ($max): Windows shows it as one line"
+sleep 0.5
+import -window root "$work/tip.png"
+bands=$(convert "$work/tip.png" -crop "$((r - l - 6))x$((b - t - 6))+$((l + 3))+$((t + 3))" +repage \
+  -colorspace gray -threshold 50% -scale "1x$((b - t - 6))!" txt:- | awk -F'[,: ]+' '
+  /^[0-9]/ { ink = $0 !~ /\(255\)|#FFFFFF|white/; if (ink && !was) n++; was = ink } END { print n + 0 }')
+((bands >= 7 && r - l < 400)) ||
+  fail "the warning tip is $((r - l))x$((b - t)) px with $bands rows of text, not a title and six lines"
+xdotool mousemove 5 5
+
 # The keyboard: the clicked third answer has the focus; Up moves it to the second answer, which
 # previews (bold) as under the mouse; Space chooses it; Tab goes on to the next question.
 mark=$(lines)
@@ -197,4 +220,4 @@ for kv in Left=40 Top=30 Width=555 Height=445 language=en; do
 done
 "$HS_WINESERVER" -k 2>/dev/null || true
 "$HS_WINESERVER" -w
-echo "GUI test passed: credit box, right-aligned ink, hover, clicks, keyboard, clipboard, screen colours, close and placement"
+echo "GUI test passed: credit box, right-aligned ink, hover, six-line tip, clicks, keyboard, clipboard, screen colours, close and placement"

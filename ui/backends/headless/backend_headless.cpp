@@ -96,6 +96,11 @@ void THeadlessBackend::Apply(TControl& c, uint32_t changes) {
   if (wasVisible && !c.Visible() && OnHidden && Exists(&c)) OnHidden(&c);
 }
 
+void THeadlessBackend::UserPlaced(TControl& c) {
+  auto it = windows_.find(&c);
+  if (it != windows_.end()) Copy(c, it->second, chBounds);
+}
+
 TControl* THeadlessBackend::ActiveForm() const {
   return shown_.empty() ? nullptr : shown_.back();
 }

@@ -5,14 +5,17 @@
 // Implements: every control kind; every change bit copied into the record; stacking among
 // siblings (a new window goes in front, Restack moves it); focus and capture; a text extent
 // from a fixed advance per character; the classic frame metrics; the message loop; a clipboard
-// in memory; messages kept for the tests instead of shown. The font dialog is answered by the
+// in memory; messages kept for the tests instead of shown. A form's moves, resizes, activation
+// and deactivation come from the simulator's input (the runner's "place", "activate" and
+// "deactivate"), as a window manager would report them. The font dialog is answered by the
 // FontDialog hook (herosheet-sim: from its input).
 // Time is a clock the tests advance: the hover and tool-tip timers run out as it passes them.
 // A tracking tip's record shows it at its tracked point while its tracking is on. A disabled
 // form (a modal form is up) takes no input from the simulator, nor does anything in it.
 // Cannot: paint, move or size anything by itself (a tool tip's record only says where it shows),
 // or produce input: that comes from TSimulator, which also sends the leave of a window hidden or
-// destroyed under the mouse.
+// destroyed under the mouse. Nothing is drawn, so neither are `Ctl3D`, panel bevels or a balloon
+// tip's shape (the first two never reach the layer; no form has a background picture).
 #pragma once
 
 #include <array>
@@ -86,6 +89,8 @@ class THeadlessBackend : public TBackend, private THoverHost {
   // The record of c's native window, or nullptr.
   const THeadlessWindow* Window(const TControl* c) const;
   TControl* Capture() const { return capture_; }
+  // The user moved or sized the top window c (its bounds are stored): the record follows.
+  void UserPlaced(TControl& c);
   // The form shown last that still shows: it gets the keys while no window has the focus.
   TControl* ActiveForm() const;
   // Called when a native window is about to go away (it still exists) ...

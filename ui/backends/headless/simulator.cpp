@@ -154,6 +154,21 @@ bool TSimulator::CloseForm(TControl& form) {
   return form.NotifyClose(true);
 }
 
+bool TSimulator::PlaceForm(TControl& form, int left, int top, int width, int height) {
+  if (!form.IsTopLevel() || !b_.Exists(&form) || !form.Visible()) return false;
+  if (left != form.Left() || top != form.Top()) form.NotifyMoved(left, top);
+  if (b_.Exists(&form) && (width != form.Width() || height != form.Height()))
+    form.NotifyResized(width, height);
+  if (b_.Exists(&form)) b_.UserPlaced(form);
+  return true;
+}
+
+bool TSimulator::ActivateForm(TControl& form, bool active) {
+  if (!form.IsTopLevel() || !b_.Exists(&form) || !form.Visible()) return false;
+  form.NotifyActivate(active);
+  return true;
+}
+
 TControl* TSimulator::KeyTarget() const {
   TControl* f = b_.FocusedControl();
   if (Accepts(f)) return f;

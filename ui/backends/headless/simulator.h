@@ -35,6 +35,12 @@ class TSimulator {
   bool PickItem(TControl& combo, int index);
   // The user presses the close button of a form. True when the form closed.
   bool CloseForm(TControl& form);
+  // The user drags a form to (left, top) and its frame to width x height: the move and the
+  // resize reach it as a window manager reports them, each only when it changes something.
+  // False when form is no shown top window.
+  bool PlaceForm(TControl& form, int left, int top, int width, int height);
+  // The user switches to the form (active) or away from it to another program.
+  bool ActivateForm(TControl& form, bool active);
   // Key down and up on the focused window, or on the active form while no window has the
   // focus (Tab with shift: backwards), with Shift and Ctrl held or not.
   void PressKey(int key, bool shift = false, bool ctrl = false);

@@ -5,15 +5,20 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QFile>
 #include <QFontDialog>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointer>
 #include <QRadioButton>
+#include <QRegion>
+#include <QResizeEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
@@ -652,9 +657,18 @@ class TQtTip : public QWidget {
     const TToolTipInfo& t = ctl_->TipInfo();
     Layout l = Lay();
     QPainter p(this);
-    p.fillRect(rect(), ToQColor(t.BackColor));
-    p.setPen(ToQColor(t.TextColor));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (t.Balloon) {
+      // Rounded corners; the window's mask cuts away what lies outside them.
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setPen(ToQColor(t.TextColor));
+      p.setBrush(ToQColor(t.BackColor));
+      p.drawPath(Balloon(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5)));
+      p.setRenderHint(QPainter::Antialiasing, false);
+    } else {
+      p.fillRect(rect(), ToQColor(t.BackColor));
+      p.setPen(ToQColor(t.TextColor));
+      p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     if (t.Icon) {
       QStyle::StandardPixmap sp = t.Icon == 1   ? QStyle::SP_MessageBoxInformation
                                   : t.Icon == 2 ? QStyle::SP_MessageBoxWarning
@@ -669,6 +683,18 @@ class TQtTip : public QWidget {
     p.setFont(f);
     p.drawText(l.Text, Qt::AlignLeft | Qt::AlignTop,
                Q(t.Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  }
+
+  void resizeEvent(QResizeEvent*) override {
+    if (ctl_ && ctl_->TipInfo().Balloon)
+      setMask(QRegion(Balloon(QRectF(rect())).toFillPolygon().toPolygon()));
+    else
+      clearMask();
+  }
+  static QPainterPath Balloon(const QRectF& r) {
+    QPainterPath path;
+    path.addRoundedRect(r, 6, 6);
+    return path;
   }
 
   TImpl* d_;
@@ -735,9 +761,25 @@ TControl* TQtBackend::ControlOf(const QWidget* w) const {
   return it == d_->Controls.end() ? nullptr : it->second;
 }
 
+namespace {
+
+// The program's icon of that name (a resource ":/icons/NAME.png" linked into the program), else
+// its "MAINICON"; none when it has neither.
+QIcon IconFor(const std::string& name) {
+  for (const std::string& n :
+       {name.empty() ? std::string("MAINICON") : name, std::string("MAINICON")}) {
+    QString path = QStringLiteral(":/icons/") + QString::fromStdString(n) + QStringLiteral(".png");
+    if (QFile::exists(path)) return QIcon(path);
+  }
+  return QIcon();
+}
+
+}  // namespace
+
 void TQtBackend::CreateNative(TControl& c) {
   if (c.Kind() == TControlKind::Application) {
     c.SetNative(&d_->AppletMarker);
+    Apply(c, chIcon);
     return;
   }
   TImpl* d = d_.get();
@@ -968,6 +1010,9 @@ void TQtBackend::TImpl::ApplyLook(TControl& c, QWidget* w) {
 
 void TQtBackend::TImpl::ApplyTipLayout(QWidget* w) {
   w->adjustSize();
+  // The balloon's mask follows a change of shape at the same size, too.
+  QResizeEvent e(w->size(), w->size());
+  QApplication::sendEvent(w, &e);
   w->update();
 }
 
@@ -1012,6 +1057,9 @@ void TQtBackend::TImpl::ApplyVisible(TControl& c, QWidget* w) {
 }
 
 void TQtBackend::Apply(TControl& c, uint32_t changes) {
+  // The application window's icon is every window's that has none of its own.
+  if (c.Kind() == TControlKind::Application && (changes & chIcon) && c.HasWindow())
+    QApplication::setWindowIcon(IconFor(c.Icon()));
   QWidget* w = WidgetOf(c);
   if (!w) return;
   TImpl& d = *d_;
@@ -1037,6 +1085,7 @@ void TQtBackend::Apply(TControl& c, uint32_t changes) {
   if ((changes & (chItems | chSelection | chStyle)) && k == TControlKind::ComboBox)
     d.ApplyCombo(c, w, (changes & chItems) != 0);
   if ((changes & chAlpha) && form) w->setWindowOpacity(c.Alpha() / 255.0);
+  if ((changes & chIcon) && form) w->setWindowIcon(IconFor(c.Icon()));
   if ((changes & chWindowState) && form) d.ApplyWindowState(c, w);
   if (changes & chVisible) d.ApplyVisible(c, w);
   if ((changes & chTrack) && tip) d.Hover.Tracked(c);

@@ -5,17 +5,22 @@
 // area is its outer size less the classic frame), text, font (stand-in faces for the classic
 // dialog faces), colours through the palette, alignment, visibility, enabled, cursor, style
 // (form window flags, focus policy, panel edge), check, items, selection, edit field, tool tips,
-// opacity, window state; stacking (raise, lower); focus, capture, system move; text extents
-// from the font metrics; mouse, wheel, key and character input; the system clipboard as text
-// (UTF-8 both ways); messages as modal message boxes; hover and tool tips timed by
-// THoverTiming on Qt timers; one tracked control at a time gets the leave, also when the mouse goes
-// onto a child and when the control is hidden or destroyed under the mouse; tracking tips
+// opacity, window state, the window icon (the Qt resource ":/icons/NAME.png" the program links
+// in, else ":/icons/MAINICON.png", else none); stacking (raise, lower); focus, capture, system
+// move; text extents from the font metrics; mouse, wheel, key and character input; the system
+// clipboard as text (UTF-8 both ways); messages as modal message boxes; hover and tool tips timed
+// by THoverTiming on Qt timers; one tracked control at a time gets the leave, also when the mouse
+// goes onto a child and when the control is hidden or destroyed under the mouse; tracking tips
 // shown below their tracked point while on, following it; a disabled form (a modal form is up)
 // takes no input (Qt's own rule for disabled widgets); the font dialog (QFontDialog).
 // Cannot: a colour or script choice in the font dialog (QFontDialog has neither), a window
 // manager's own frame sizes (the classic metrics stand in), pixels per inch other than 96
-// (scaling is Qt's scale factor), a balloon-shaped tip (drawn as a box), a second press on a
-// double-click of a static window or radio button (as Win32 does not send one either).
+// (scaling is Qt's scale factor), a balloon tip's stem (a balloon has round corners only), a
+// second press on a double-click of a static window or radio button (as Win32 does not send one
+// either).
+// Not drawn: `Ctl3D` and a panel's bevels (`BevelInner`, `BevelOuter`, `BevelWidth`,
+// `BorderWidth`) never reach the window layer (the elements keep them; the sheet's panel has no
+// bevel); a form has no background picture (no element could set one).
 #pragma once
 
 #include <memory>

@@ -27,6 +27,7 @@ EM_JS(void, hs_dom_font, (int id, const char* font, const char* color, const cha
 EM_JS(void, hs_dom_align, (int id, const char* align), { HsDom.align(id, UTF8ToString(align)); });
 EM_JS(void, hs_dom_edge, (int id, int on), { HsDom.edge(id, on); });
 EM_JS(void, hs_dom_visible, (int id, int on), { HsDom.visible(id, on); });
+EM_JS(void, hs_dom_opacity, (int id, int alpha), { HsDom.opacity(id, alpha); });
 EM_JS(void, hs_dom_enabled, (int id, int on), { HsDom.enabled(id, on); });
 EM_JS(void, hs_dom_cursor, (int id, const char* c), { HsDom.cursor(id, UTF8ToString(c)); });
 EM_JS(void, hs_dom_check, (int id, int on), { HsDom.check(id, on); });
@@ -36,9 +37,9 @@ EM_JS(void, hs_dom_select, (int id, int selected), { HsDom.select(id, selected);
 EM_JS(void, hs_dom_restack, (int id, int toFront), { HsDom.restack(id, toFront); });
 EM_JS(void, hs_dom_focus, (int id), { HsDom.focus(id); });
 EM_JS(void, hs_dom_tip, (int id, const char* title, const char* text, int icon, const char* color,
-                         const char* back, const char* font, int margin),
+                         const char* back, const char* font, int margin, int balloon),
       { HsDom.tip(id, UTF8ToString(title), UTF8ToString(text), icon, UTF8ToString(color),
-                  UTF8ToString(back), UTF8ToString(font), margin); });
+                  UTF8ToString(back), UTF8ToString(font), margin, balloon); });
 EM_JS(void, hs_dom_show_tip, (int id, int form, int x, int y), { HsDom.showTip(id, form, x, y); });
 EM_JS(int, hs_dom_measure, (const char* font, const char* text),
       { return HsDom.measure(UTF8ToString(font), UTF8ToString(text)); });
@@ -206,7 +207,7 @@ void TWebBackend::ApplyTip(TControl& c) {
   const TToolTipInfo& t = c.TipInfo();
   hs_dom_tip(ElementId(c), t.Title.c_str(), t.Text.c_str(), std::clamp(t.Icon, 0, 3),
              CssColor(t.TextColor).c_str(), CssColor(t.BackColor).c_str(), CssFont(t.Font).c_str(),
-             std::max(0, t.Margin));
+             std::max(0, t.Margin), t.Balloon ? 1 : 0);
 }
 
 void TWebBackend::Apply(TControl& c, uint32_t changes) {
@@ -239,6 +240,7 @@ void TWebBackend::Apply(TControl& c, uint32_t changes) {
     hs_dom_enabled(id, c.Enabled());
     if (!c.Enabled()) LeaveFrom(c);  // no more input reaches it: the mouse has left
   }
+  if ((changes & chAlpha) && form) hs_dom_opacity(id, c.Alpha());
   if (changes & chCursor) hs_dom_cursor(id, CssCursor(c.Cursor()).c_str());
   if ((changes & chCheck) && c.Kind() == TControlKind::RadioButton) hs_dom_check(id, c.Checked());
   if (c.Kind() == TControlKind::ComboBox) {
@@ -379,6 +381,13 @@ void TWebBackend::Dispatch(int type, int id, int x, int y, int button, uint32_t 
     if (f && f->HasWindow()) f->NotifyChar(reinterpret_cast<const char*>(x));
   } else if (type == evChange) {
     if (c && c->Kind() == TControlKind::ComboBox && c->InputEnabled()) c->NotifySelChange(x);
+  } else if (type == evActivate) {
+    // The page's window is every shown form's: each is activated or deactivated with it.
+    std::vector<int> forms;
+    for (const auto& [nid, n] : nodes_)
+      if (n->Control->Kind() == TControlKind::Form && n->Control->Showing()) forms.push_back(nid);
+    for (int nid : forms)
+      if (TControl* f = ControlOf(nid)) f->NotifyActivate(x != 0);
   } else if (c && c->Showing() && c->TopWindow()->InputEnabled()) {
     // With the mouse captured, its input goes to the capturing window.
     if (capture_ && capture_ != c && capture_->HasWindow() &&

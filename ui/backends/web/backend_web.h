@@ -16,16 +16,24 @@
 //  [x] modal forms: a disabled form is inert in the page and its input (pointer, keys, item
 //      picks) is dropped
 //  [x] text measurement with the page's fonts (canvas metrics)
+//  [x] balloon tips (`Balloon` 0) with round corners and a stem; a form's opacity as CSS opacity
+//      of its box; activation: the page's window gaining and
+//      losing the focus activates and deactivates every shown form
 //  [x] the clipboard: text written through the page's copy (within the user's key press or
 //      click) or the asynchronous clipboard; read from the page's paste event, which also sends
 //      the Ctrl+V, or from what the page last wrote; messages as a note on the page
 //      ("herosheet-message" event)
 // Cannot:
 //  [ ] move, resize, minimise or close the page's window: placement and closing belong to the
-//      browser (BeginSystemMove does nothing; the form stays at the page's origin)
-//  [ ] opacity of a whole form; a modal message loop (ProcessMessages never waits: the browser
-//      runs the loop and input arrives as calls from the page; the layer's modal show needs none)
+//      browser (BeginSystemMove does nothing; the form stays at the page's origin), so no move
+//      or resize is ever reported: the user cannot move or size the form's box
+//  [ ] a window icon (the page's icon is the browser's)
+//  [ ] a modal message loop (ProcessMessages never waits: the browser runs the loop and input
+//      arrives as calls from the page; the layer's modal show needs none)
 //  [ ] a close box on forms: a second form is closed by the program
+//  [ ] not drawn: `Ctl3D` and a panel's bevels (`BevelInner`, `BevelOuter`, `BevelWidth`,
+//      `BorderWidth`) never reach the window layer (the elements keep them; the sheet's panel
+//      has no bevel); a form has no background picture (no element could set one)
 //  [ ] the font dialog: the page cannot hold the program's call until the user answers, so
 //      PickFont answers "cancelled" and a font element that asks for the dialog fires nothing
 #pragma once
@@ -61,7 +69,18 @@ class TWebBackend : public TBackend, private THoverHost {
   void ShowMessage(TControl* owner, std::string_view text, std::string_view caption) override;
 
   // ---- the page's input, from the DOM listeners ----
-  enum TEvent { evMove = 1, evDown, evUp, evLeave, evChange, evKeyDown, evKeyUp, evWheel, evChar };
+  enum TEvent {
+    evMove = 1,
+    evDown,
+    evUp,
+    evLeave,
+    evChange,
+    evKeyDown,
+    evKeyUp,
+    evWheel,
+    evChar,
+    evActivate,  // the page's window gained (x 1) or lost (x 0) the focus
+  };
   // One DOM event for the control with the given element id (x, y in its client area).
   void Dispatch(int type, int id, int x, int y, int button, uint32_t keys, int detail);
   // Called after every input event was handled (the page follows the sheet's state).

@@ -12,7 +12,7 @@ var HsDom = {
   nodes: new Map(), // id -> {kind, el, client, input, text, tip...}
   root: null,
   // Event types shared with backend_web.cpp.
-  MOVE: 1, DOWN: 2, UP: 3, LEAVE: 4, CHANGE: 5, KEYDOWN: 6, KEYUP: 7, WHEEL: 8, CHAR: 9,
+  MOVE: 1, DOWN: 2, UP: 3, LEAVE: 4, CHANGE: 5, KEYDOWN: 6, KEYUP: 7, WHEEL: 8, CHAR: 9, ACTIVATE: 10,
 
   css: '#herosheet{position:relative}' +
     '.hs-window,.hs-window *{box-sizing:border-box;margin:0;padding:0;user-select:none}' +
@@ -49,7 +49,11 @@ var HsDom = {
     '.hs-tip-icon{width:16px;height:16px;border-radius:8px;color:#fff;font:bold 12px/16px ' +
     'sans-serif;text-align:center}' +
     '.hs-tip-icon.i1{background:#1c5fb8}.hs-tip-icon.i2{background:#d9a400}' +
-    '.hs-tip-icon.i3{background:#c4161c}',
+    '.hs-tip-icon.i3{background:#c4161c}' +
+    // A balloon: round corners and a stem on the top edge, towards the mouse above it.
+    '.hs-tip.hs-balloon{border-radius:8px}' +
+    '.hs-balloon::before{content:"";position:absolute;left:10px;top:-5px;width:8px;height:8px;' +
+    'background:inherit;border:inherit;border-right:0;border-bottom:0;transform:rotate(45deg)}',
 
   init() {
     if (HsDom.root) return;
@@ -76,6 +80,8 @@ var HsDom = {
       const id = HsDom.idOf(e.target);
       if (id) HsDom.send(HsDom.CHANGE, id, e.target.selectedIndex, 0, 0, 0, 0);
     });
+    window.addEventListener('focus', () => HsDom.send(HsDom.ACTIVATE, 0, 1, 0, 0, 0, 0));
+    window.addEventListener('blur', () => HsDom.send(HsDom.ACTIVATE, 0, 0, 0, 0, 0, 0));
     document.addEventListener('keydown', (e) => HsDom.key(e, HsDom.KEYDOWN));
     document.addEventListener('keyup', (e) => HsDom.key(e, HsDom.KEYUP));
     document.addEventListener('copy', (e) => {
@@ -343,6 +349,12 @@ var HsDom = {
     if (n && n.kind !== HsKind.ToolTip) n.el.classList.toggle('hs-hidden', !on);
   },
 
+  // A form's opacity, 0 to 255 (its whole box, frame included).
+  opacity(id, alpha) {
+    const n = HsDom.nodes.get(id);
+    if (n && n.kind === HsKind.Form) n.el.style.opacity = alpha >= 255 ? '' : String(alpha / 255);
+  },
+
   enabled(id, on) {
     const n = HsDom.nodes.get(id);
     if (!n) return;
@@ -396,7 +408,7 @@ var HsDom = {
   },
 
   // Tool tip: title, text, icon (0 .. 3), colours, font, margin.
-  tip(id, title, text, icon, color, back, font, margin) {
+  tip(id, title, text, icon, color, back, font, margin, balloon) {
     const n = HsDom.nodes.get(id);
     if (!n || n.kind !== HsKind.ToolTip) return;
     const s = n.el.style;
@@ -405,6 +417,7 @@ var HsDom = {
     s.borderColor = color;
     s.background = back;
     s.padding = (margin + 3) + 'px';
+    n.el.classList.toggle('hs-balloon', !!balloon);
     n.head.classList.toggle('hs-hidden', !title && !icon);
     n.icon.className = 'hs-tip-icon i' + icon + (icon ? '' : ' hs-hidden');
     n.icon.textContent = ['', 'i', '!', '\u00d7'][icon] || '';

@@ -261,6 +261,7 @@ class TWin32Backend final : public TBackend, private THoverHost {
   LRESULT ColorMessage(HWND child, HDC dc);
   void ChildCommand(HWND child, UINT code);
   void Trace(const TControl& c, const std::string& what);
+  HICON IconFor(const std::string& name, bool smallIcon);
   void TraceLayout(const TControl& c);
   bool Quiet() const { return creating_ > 0; }
 
@@ -523,8 +524,8 @@ void TWin32Backend::CreateNative(TControl& c) {
     ti.lpszText = nullptr;
     SendMessageA(h, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
   }
-  Apply(c,
-        chFont | chColor | chEnabled | chCheck | chItems | chSelection | chTip | chAlpha | chTrack);
+  Apply(c, chFont | chColor | chEnabled | chCheck | chItems | chSelection | chTip | chAlpha |
+               chTrack | chIcon);
   // The combo box takes no window name at creation; its edit field gets the text now.
   if (c.Kind() == TControlKind::ComboBox && c.Editable())
     SetWindowTextA(h, ToAnsiText(c.Text()).c_str());
@@ -665,6 +666,10 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
     // A panel opened on a shown form (the settings panel): where its controls are.
     if (k == TControlKind::Panel && c.Visible() && IsWindowVisible(h)) TraceLayout(c);
   }
+  if ((changes & chIcon) && (k == TControlKind::Form || k == TControlKind::Application)) {
+    SendMessageA(h, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(IconFor(c.Icon(), false)));
+    SendMessageA(h, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(IconFor(c.Icon(), true)));
+  }
   if ((changes & chWindowState) && k == TControlKind::Form && c.Visible()) {
     ShowWindow(h, c.WindowState() == wsMinimized   ? SW_MINIMIZE
                   : c.WindowState() == wsMaximized ? SW_MAXIMIZE
@@ -676,6 +681,16 @@ void TWin32Backend::Apply(TControl& c, uint32_t changes) {
     if (GetCursorPos(&p) && WindowFromPoint(p) == h)
       SendMessageA(h, WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(HTCLIENT, 0));
   }
+}
+
+// The icon resource of that name, else the program's "MAINICON", else the system's.
+HICON TWin32Backend::IconFor(const std::string& name, bool smallIcon) {
+  int w = GetSystemMetrics(smallIcon ? SM_CXSMICON : SM_CXICON);
+  int hgt = GetSystemMetrics(smallIcon ? SM_CYSMICON : SM_CYICON);
+  for (const char* n : {name.empty() ? "MAINICON" : name.c_str(), "MAINICON"})
+    if (HANDLE icon = LoadImageA(inst_, n, IMAGE_ICON, w, hgt, LR_SHARED))
+      return static_cast<HICON>(icon);
+  return LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
 }
 
 void TWin32Backend::ApplyTip(TControl& tip) {
@@ -693,6 +708,8 @@ void TWin32Backend::ApplyTip(TControl& tip) {
   SendMessageA(h, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(t.AutoPopDelay, 0));
   RECT m{t.Margin, t.Margin, t.Margin, t.Margin};
   SendMessageA(h, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&m));
+  // Without a maximum width a tip ignores its line breaks and shows one long line.
+  SendMessageA(h, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
   TOOLINFOA ti{};
   ti.cbSize = TTTOOLINFOA_V2_SIZE;
   HWND ownerH = H(*owner);
@@ -758,6 +775,13 @@ void TWin32Backend::ShowTip(TControl& owner, TControl& tip, int x, int y) {
   TOOLINFOA ti = ToolOf(o);
   SendMessageA(h, TTM_TRACKPOSITION, 0, MAKELPARAM(p.x, p.y));
   SendMessageA(h, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+  if (trace_) {
+    RECT r;
+    GetWindowRect(h, &r);
+    Trace(tip, "shown at " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                   std::to_string(r.right) + " " + std::to_string(r.bottom) + " maxwidth " +
+                   std::to_string(SendMessageA(h, TTM_GETMAXTIPWIDTH, 0, 0)));
+  }
 }
 
 void TWin32Backend::HideTip(TControl& tip) {

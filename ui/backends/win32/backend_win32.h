@@ -4,17 +4,21 @@
 //
 // Implements: every control kind; every change bit (styles again with SetWindowLongPtr, fonts
 // cached per record, colours through WM_CTLCOLOR* and the own painting of labels and panels,
-// tool tips through the common controls, opacity where SetLayeredWindowAttributes exists, window
-// state); stacking (SetWindowPos); focus, capture, system move; text extents, the screen's pixels
-// per inch and the frame from the system; input from the window messages, leave from
-// TrackMouseEvent, hover and tool tips timed by THoverTiming on thread timers (the tip control
-// shows its tool when told, at the mouse); tracking tips with TTM_TRACKPOSITION and
-// TTM_TRACKACTIVATE below their tracked point while on; a disabled form (a modal form is up)
-// gets no input from the system (EnableWindow); a window hidden or destroyed under the mouse
-// gets its leave at once; the font dialog (ChooseFontA). The clipboard as CF_UNICODETEXT (UTF-8 and
-// "\n" inside, CR LF outside); messages as MessageBoxA over the owner's top window. Cannot: turn a
-// combo box between list and edit field after creation (the class fixes it), or show characters
-// outside the system code page (the ANSI calls take "?").
+// tool tips through the common controls with a maximum width so that their line breaks hold,
+// opacity where SetLayeredWindowAttributes exists, window state, the icon resource a top window
+// names, else "MAINICON", else the system's); stacking (SetWindowPos); focus, capture, system move;
+// text extents, the screen's pixels per inch and the frame from the system; input from the window
+// messages, leave from TrackMouseEvent, hover and tool tips timed by THoverTiming on thread timers
+// (the tip control shows its tool when told, at the mouse); tracking tips with TTM_TRACKPOSITION
+// and TTM_TRACKACTIVATE below their tracked point while on; a disabled form (a modal form is up)
+// gets no input from the system (EnableWindow); a window hidden or destroyed under the mouse gets
+// its leave at once; the font dialog (ChooseFontA). The clipboard as CF_UNICODETEXT (UTF-8 and
+// "\n" inside, CR LF outside); messages as MessageBoxA over the owner's top window.
+// Cannot: turn a combo box between list and edit field after creation (the class fixes it), or
+// show characters outside the system code page (the ANSI calls take "?").
+// Not drawn: `Ctl3D` and a panel's bevels (`BevelInner`, `BevelOuter`, `BevelWidth`,
+// `BorderWidth`) never reach the window layer (the elements keep them; the sheet's panel has no
+// bevel); a form has no background picture (no element could set one).
 //
 // Test runs can ask for two extra services through the environment:
 //   HS_WIN32_TRACE=<file>   appends one line per input notification and per visible change
