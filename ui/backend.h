@@ -29,6 +29,7 @@ enum : uint32_t {
   chAlpha = 1u << 12,      // form opacity
   chAlignment = 1u << 13,
   chWindowState = 1u << 14,  // minimise / maximise
+  chAccess = 1u << 15,       // role or naming controls for assistive technology
   chAll = 0xFFFFFFFFu,
 };
 

@@ -14,6 +14,8 @@
 //   void CtrlKey(c, virtualKey);          the same with Ctrl held
 //   void LeaveTo(form, x, y);             the mouse goes to (x, y) of the form's bare area
 //   void Wait(int ms);                    ms pass with the mouse where it is, input handled
+//   TAccessSeen Access(const TControl&);  what assistive technology is told (kAccess: the
+//                                         backend tells it at all)
 //
 // Input is made the way that backend's input comes (window messages, toolkit events, the
 // simulator); coordinates are in c's client area.
@@ -39,6 +41,14 @@ struct TSeen {
   std::vector<std::string> Items;
   int Selection = -1;
   int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+
+// What a native window tells assistive technology, as a driver reads it back. Role: the name
+// AccessRoleName gives; Checked: 1, 0, or -1 where the role has no such state.
+struct TAccessSeen {
+  std::string Role, Name;
+  int Checked = -1;
+  std::string Description;
 };
 
 template <class D>
