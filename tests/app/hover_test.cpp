@@ -8,7 +8,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 constexpr const char* Blue = "0000FF";     // attributes: the text "16711680"
-constexpr const char* Green = "01FE00";    // skills: 65025
+constexpr const char* Green = "008000";    // skills: 32768
 constexpr const char* Red = "FF0000";      // proficiencies: 255
 constexpr const char* Magenta = "FF09F9";  // other values: 16321023
 
