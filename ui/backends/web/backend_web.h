@@ -13,6 +13,10 @@
 //      neither presses nor clicks, capture, keys and Tab to the focused window, item picks;
 //      hover and tool tips timed by THoverTiming on the page's timers
 //  [x] text measurement with the page's fonts (canvas metrics)
+//  [x] assistive technology: each control's description as ARIA (roles, names through
+//      aria-labelledby, descriptions through aria-describedby, the radio buttons' checked state
+//      on their <input>), and after a click or key the changed result rows in a polite live
+//      region
 //  [x] the clipboard: text written through the page's copy (within the user's key press or
 //      click) or the asynchronous clipboard; read from the page's paste event, which also sends
 //      the Ctrl+V, or from what the page last wrote; messages as a note on the page
@@ -84,6 +88,13 @@ class TWebBackend : public TBackend, private THoverHost {
   // them while it waits).
   void RunDueTimers();
 
+  // Brings the page's accessibility attributes up to the controls' descriptions (also after
+  // every change, once the page's loop runs) and announces what the last input changed.
+  void RefreshAccess();
+  // What c's element says to assistive technology (tests): role, name, checked ("1", "0" or
+  // ""), description, joined by "\x1f"; the name as the page computes it from its labels.
+  std::string AccessSeen(const TControl& c) const;
+
   // The element id of c (its data-hs-id in the page), 0 without one.
   int ElementId(const TControl& c) const;
 
@@ -103,7 +114,9 @@ class TWebBackend : public TBackend, private THoverHost {
   struct TNode {
     int Id;
     TControl* Control;
+    std::string Said;  // the accessibility attributes last given to the page
   };
+  void ScheduleAccess();
   TControl* ControlOf(int id) const;
   void Under(TControl* c);
   void Gone(bool leave);
@@ -130,7 +143,10 @@ class TWebBackend : public TBackend, private THoverHost {
   double due_[THoverTiming::tmCount] = {};   // when each runs out (page clock, ms)
   bool quit_ = false;
   std::function<void()> afterInput_;
-  std::string clip_;  // the clipboard's text as the page last saw it
+  std::string clip_;                // the clipboard's text as the page last saw it
+  bool accessDue_ = false;          // a refresh of the accessibility attributes is scheduled
+  bool announce_ = false;           // user input came since the last refresh
+  std::vector<std::string> items_;  // the result rows' names at the last refresh
 
   friend void WebTimerFired(void*);
 };
