@@ -10,7 +10,10 @@
 // (UTF-8 both ways); messages as modal message boxes; hover and tool tips timed by
 // THoverTiming on Qt timers; one tracked control at a time gets the leave, also when the mouse goes
 // onto a child and when the control is hidden or destroyed under the mouse; the font dialog
-// (QFontDialog).
+// (QFontDialog); assistive technology: forms, painted controls and radio buttons get an
+// accessibility interface from the window layer's description (role, name, checked state,
+// description, a press action), with name and description change events; combo boxes keep
+// Qt's own, named by their labels.
 // Cannot: a colour or script choice in the font dialog (QFontDialog has neither), a window
 // manager's own frame sizes (the classic metrics stand in), pixels per inch other than 96
 // (scaling is Qt's scale factor), a balloon-shaped tip (drawn as a box), a second press on a
