@@ -1116,7 +1116,10 @@ void TQtBackend::TImpl::ScheduleAccess() {
 // Names and descriptions follow other controls' texts and the data: what changed is told.
 void TQtBackend::TImpl::RefreshAccess() {
   AccessDue = false;
+  // Without a listener only Qt's own widgets need their names and descriptions set.
+  bool active = QAccessible::isActive();
   for (auto& [c, w] : Widgets) {
+    if (!active && SpeaksForItself(w)) continue;
     TAccessInfo a = c->Access();
     std::string said = a.Name + '\x1f' + a.Description;
     auto it = Said.find(c);
