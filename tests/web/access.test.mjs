@@ -5,7 +5,7 @@ import {test, before, after} from 'node:test';
 import assert from 'node:assert/strict';
 import {readFileSync} from 'node:fs';
 import {createRequire} from 'node:module';
-import {serve, launch, open, click} from './support.mjs';
+import {serve, launch, open, click, dump, checkedAnswers} from './support.mjs';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 let server, browser;
@@ -67,6 +67,10 @@ test('the tree names the questions, answers and rows; a click is seen and announ
   assert.ok(nodes(tree, 'listitem').some((i) => i.name === 'Intelligence 5'));
   const said = await page.evaluate(() => document.getElementById('herosheet-live').textContent);
   assert.match(said, /Intelligence 5/);
+  // A click with no mouse behind it, as a screen reader sends, chooses as well.
+  await page.evaluate(() =>
+    document.querySelectorAll('[role=radiogroup]')[4].querySelectorAll('input')[5].click());
+  assert.deepEqual(checkedAnswers(await dump(page)), [0, 0, 2, 0, 5]);
   assert.deepEqual(errors, []);
   await context.close();
 });

@@ -457,7 +457,8 @@ void TWebBackend::Key(int type, int key, bool shift, bool ctrl) {
 
 void TWebBackend::Dispatch(int type, int id, int x, int y, int button, uint32_t keys, int detail) {
   TControl* c = ControlOf(id);
-  if (type == evUp || type == evDown || type == evKeyDown || type == evChange) {
+  if (type == evUp || type == evDown || type == evKeyDown || type == evChange ||
+      type == evActivate) {
     // What a click or a key changes is announced after it.
     if (!announce_) RefreshAccess();
     announce_ = true;
@@ -472,6 +473,10 @@ void TWebBackend::Dispatch(int type, int id, int x, int y, int button, uint32_t 
     if (f && f->HasWindow()) f->NotifyChar(reinterpret_cast<const char*>(x));
   } else if (type == evChange) {
     if (c && c->Kind() == TControlKind::ComboBox) c->NotifySelChange(x);
+  } else if (type == evActivate) {
+    if (c && c->Showing() && c->Enabled() &&
+        (c->Kind() == TControlKind::RadioButton || c->Kind() == TControlKind::Label))
+      c->NotifyClick();
   } else if (c && c->Showing()) {
     // With the mouse captured, its input goes to the capturing window.
     if (capture_ && capture_ != c && capture_->HasWindow() &&

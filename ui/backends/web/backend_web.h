@@ -16,7 +16,7 @@
 //  [x] assistive technology: each control's description as ARIA (roles, names through
 //      aria-labelledby, descriptions through aria-describedby, the radio buttons' checked state
 //      on their <input>), and after a click or key the changed result rows in a polite live
-//      region
+//      region; a click with no mouse behind it (a screen reader's) clicks a button or label
 //  [x] the clipboard: text written through the page's copy (within the user's key press or
 //      click) or the asynchronous clipboard; read from the page's paste event, which also sends
 //      the Ctrl+V, or from what the page last wrote; messages as a note on the page
@@ -61,7 +61,19 @@ class TWebBackend : public TBackend, private THoverHost {
   void ShowMessage(TControl* owner, std::string_view text, std::string_view caption) override;
 
   // ---- the page's input, from the DOM listeners ----
-  enum TEvent { evMove = 1, evDown, evUp, evLeave, evChange, evKeyDown, evKeyUp, evWheel, evChar };
+  // evActivate: a click with no mouse behind it (assistive technology), on a button or label.
+  enum TEvent {
+    evMove = 1,
+    evDown,
+    evUp,
+    evLeave,
+    evChange,
+    evKeyDown,
+    evKeyUp,
+    evWheel,
+    evChar,
+    evActivate
+  };
   // One DOM event for the control with the given element id (x, y in its client area).
   void Dispatch(int type, int id, int x, int y, int button, uint32_t keys, int detail);
   // Called after every input event was handled (the page follows the sheet's state).

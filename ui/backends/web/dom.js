@@ -13,6 +13,7 @@ var HsDom = {
   root: null,
   // Event types shared with backend_web.cpp.
   MOVE: 1, DOWN: 2, UP: 3, LEAVE: 4, CHANGE: 5, KEYDOWN: 6, KEYUP: 7, WHEEL: 8, CHAR: 9,
+  ACTIVATE: 10,
 
   css: '#herosheet{position:relative}' +
     '.hs-window,.hs-window *{box-sizing:border-box;margin:0;padding:0;user-select:none}' +
@@ -83,6 +84,9 @@ var HsDom = {
     root.addEventListener('click', (e) => {
       // The layer decides the check state of a radio button, not the browser.
       if (e.target instanceof HTMLInputElement) e.preventDefault();
+      // A click with no mouse behind it (a screen reader's, a script's) activates the control.
+      const id = e.detail === 0 ? HsDom.idOf(e.target) : 0;
+      if (id) HsDom.send(HsDom.ACTIVATE, id, 0, 0, 0, 0, 0);
     });
     root.addEventListener('change', (e) => {
       const id = HsDom.idOf(e.target);
