@@ -1,6 +1,54 @@
 #include "scheme/answer_effects.h"
 
+#include <cstdlib>
+#include <string>
+
 #include "scheme/effect_applier.h"
+
+namespace {
+
+// A whole decimal number, or false.
+bool WholeNumber(const std::string& s, int32_t& out) {
+  if (s.empty()) return false;
+  char* end = nullptr;
+  long v = std::strtol(s.c_str(), &end, 10);
+  if (*end != '\0') return false;
+  out = static_cast<int32_t>(v);
+  return true;
+}
+
+}  // namespace
+
+std::vector<TAnswerChange> AnswerChanges(const TArrayIntf* lines, int32_t answer) {
+  std::vector<TAnswerChange> out;
+  if (!lines) return out;
+  for (int32_t i = 0; i < lines->Count(); ++i) {
+    TData item;
+    lines->Get(MakeInteger(i), item);
+    std::string line = ToString(item);
+    size_t a = line.find(' ');
+    if (a == std::string::npos) continue;
+    size_t b = line.find(' ', a + 1);
+    int32_t w = 0, code = 0, amount = 0;
+    if (b == std::string::npos || !WholeNumber(line.substr(0, a), w) || w != answer) continue;
+    if (!WholeNumber(line.substr(a + 1, b - a - 1), code)) continue;
+    WholeNumber(line.substr(b + 1), amount);
+    // Each applier takes 100 off; below 100 the code is its table's item, label item - 1.
+    for (int box = 0; box < 4; ++box) {
+      code -= 100;
+      if (code >= 100) continue;
+      TAnswerChange* same = nullptr;
+      for (TAnswerChange& c : out)
+        if (c.Box == box && c.Row == code - 1) same = &c;
+      if (same)
+        same->Amount += amount;
+      else
+        out.push_back({box, code - 1, amount});
+      break;
+    }
+  }
+  return out;
+}
 
 using build::ContainerWork;
 using build::ParentData;

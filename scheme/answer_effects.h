@@ -9,8 +9,21 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
+#include "elements/array.h"
 #include "scheme/build.h"
+
+// One row a preview of an answer marks: the result box (0 attributes .. 3 other values), the
+// label index in it, and the amount an apply would add (the lines of one row summed).
+struct TAnswerChange {
+  int Box = 0;
+  int32_t Row = 0;
+  int32_t Amount = 0;
+};
+// The rows answer k's lines "W code V" touch, in line order, as the sub-scheme's walk finds
+// them (nullptr lines: none).
+std::vector<TAnswerChange> AnswerChanges(const TArrayIntf* lines, int32_t answer);
 
 class TAnswerEffects : public TSubScheme {
  public:

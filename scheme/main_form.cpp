@@ -1,5 +1,9 @@
 #include "scheme/main_form.h"
 
+#include <array>
+#include <string>
+
+#include "scheme/answer_effects.h"
 #include "scheme/choice_loader.h"
 #include "scheme/derived_values.h"
 #include "scheme/governed_skills.h"
@@ -86,7 +90,53 @@ TMainForm::TMainForm() {
   clearLabel->AttachHints(nullptr);
   settingsLabel->AttachHints(nullptr);
   SetKeyboardOrder();
+  DescribeForAccess();
   form->SetTabNavigation(true);
+}
+
+void TMainForm::DescribeForAccess() {
+  const std::array<TResultBox*, 4> boxes = {
+      Built<TResultBox>(attributesBox), Built<TResultBox>(skillsBox),
+      Built<TResultBox>(proficiencyBox), Built<TResultBox>(otherBox)};
+  // A row is one item named by its name and value; the value label is part of that name.
+  for (TResultBox* b : boxes) {
+    if (!b) continue;
+    for (size_t r = 0; r < b->Names.size() && r < b->Values.size(); ++r) {
+      TControl* name = b->Names[r]->Control;
+      TControl* value = b->Values[r]->Control;
+      name->SetAccessRole(TAccessRole::Item);
+      name->SetAccessLabels({name, value});
+      value->SetAccessRole(TAccessRole::Hidden);
+    }
+    if (b->Warning) b->Warning->Control->SetAccessRole(TAccessRole::Alert);
+  }
+  // An answer is described by the rows its preview marks, from the lines the preview walks.
+  for (THIMultiElement* q : {question1, question2, question3, question4, question5}) {
+    auto* g = Built<TQuestionGroup>(q);
+    if (!g) continue;
+    for (size_t k = 0; k < g->Answers.size(); ++k)
+      g->Answers[k]->Control->SetAccessDescription([g, k, boxes] {
+        std::string text;
+        const TArrayIntf* lines = ReadArrayIntf(g->Effects->Data[0]);
+        for (const TAnswerChange& c : AnswerChanges(lines, static_cast<int32_t>(k))) {
+          TResultBox* b = boxes[static_cast<size_t>(c.Box)];
+          if (!b || c.Row < 0 || static_cast<size_t>(c.Row) >= b->Names.size()) continue;
+          if (!text.empty()) text += ", ";
+          text += b->Names[static_cast<size_t>(c.Row)]->Control->Text();
+          text += (c.Amount > 0 ? " +" : " ") + std::to_string(c.Amount);
+        }
+        return text;
+      });
+  }
+  clearLabel->Control->SetAccessRole(TAccessRole::Button);
+  settingsLabel->Control->SetAccessRole(TAccessRole::Button);
+  if (auto* p = Built<TSettingsPanel>(settingsPanel)) {
+    p->SettingsPanel->Control->SetAccessRole(TAccessRole::Dialog);
+    p->SettingsPanel->Control->SetAccessLabels({settingsLabel->Control});
+    p->LanguageBox->Control->SetAccessLabels({p->LanguageLabel->Control});
+    p->CloseLabel->Control->SetAccessRole(TAccessRole::Button);
+    p->RestartNote->Control->SetAccessRole(TAccessRole::Alert);
+  }
 }
 
 void TMainForm::LoadLanguage() {

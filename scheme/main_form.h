@@ -64,4 +64,7 @@ class TMainForm : public TScheme {
   void MakeSubSchemes();
   // Tab positions for keyboard use: the questions, the command labels, the panel's controls.
   void SetKeyboardOrder();
+  // Roles, names and descriptions for assistive technology: rows as items, answers described
+  // by what they would change, the command labels as buttons, the panel as a dialog.
+  void DescribeForAccess();
 };

@@ -168,7 +168,8 @@ const TResultBoxLayout& SkillsLayout() {
       "skl_caption",
       "skills",
       3,
-      MakeInteger(65025),
+      // Dark green: the bright green 65025 is barely visible on the sheet's cream (1.3:1).
+      MakeInteger(32768),
       25,
       25,
       135,

@@ -31,6 +31,7 @@ enum : uint32_t {
   chWindowState = 1u << 14,  // minimise / maximise
   chTrack = 1u << 15,        // a tracking tool tip went on or off, or moved (TTM_TRACK*)
   chIcon = 1u << 16,         // a top window's icon
+  chAccess = 1u << 17,       // role or naming controls for assistive technology
   chAll = 0xFFFFFFFFu,
 };
 

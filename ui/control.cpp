@@ -9,6 +9,8 @@ namespace {
 int g_live = 0;
 // The forms shown modal now, oldest first.
 std::vector<TControl*> g_modal;
+// Controls named by other controls' texts: a deleted label leaves their lists.
+std::vector<TControl*> g_labelled;
 
 char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
@@ -61,6 +63,11 @@ TControl::TControl(TControlKind kind, TControl* parent) : kind_(kind), parent_(p
 TControl::~TControl() {
   --g_live;
   dying_ = true;
+  g_labelled.erase(std::remove(g_labelled.begin(), g_labelled.end(), this), g_labelled.end());
+  for (TControl* c : g_labelled) {
+    auto& l = c->accessLabels_;
+    l.erase(std::remove(l.begin(), l.end(), this), l.end());
+  }
   listener_ = nullptr;
   if (modal_) EndModal(false);
   for (TControl* m : g_modal)
@@ -527,6 +534,105 @@ bool TControl::InputEnabled() const {
     if (c->IsTopLevel()) break;
   }
   return true;
+}
+
+// ---- assistive technology ----
+
+const char* AccessRoleName(TAccessRole role) {
+  static const char* const names[] = {"none",  "hidden",       "window", "dialog",
+                                      "group", "radio button", "button", "item",
+                                      "alert", "combo box",    "text",   "tool tip"};
+  auto i = static_cast<size_t>(role);
+  return i < sizeof names / sizeof *names ? names[i] : "none";
+}
+
+TAccessRole TControl::AccessRole() const {
+  if (accessRoleSet_) return accessRole_;
+  switch (kind_) {
+    case TControlKind::Form:
+      return TAccessRole::Window;
+    case TControlKind::Label:
+      return TAccessRole::Text;
+    case TControlKind::RadioButton:
+      return TAccessRole::RadioButton;
+    case TControlKind::GroupBox:
+      return TAccessRole::Group;
+    case TControlKind::ComboBox:
+      return TAccessRole::ComboBox;
+    case TControlKind::ToolTip:
+      return TAccessRole::ToolTip;
+    default:
+      return TAccessRole::None;
+  }
+}
+
+void TControl::SetAccessRole(TAccessRole role) {
+  if (accessRoleSet_ && role == accessRole_) return;
+  accessRole_ = role;
+  accessRoleSet_ = true;
+  Changed(chAccess);
+}
+
+void TControl::SetAccessLabels(std::vector<TControl*> labels) {
+  accessLabels_ = std::move(labels);
+  auto at = std::find(g_labelled.begin(), g_labelled.end(), this);
+  if (accessLabels_.empty() && at != g_labelled.end()) g_labelled.erase(at);
+  if (!accessLabels_.empty() && at == g_labelled.end()) g_labelled.push_back(this);
+  Changed(chAccess);
+}
+
+void TControl::SetAccessDescription(std::function<std::string()> provider) {
+  accessDescription_ = std::move(provider);
+}
+
+TAccessInfo TControl::Access() const {
+  TAccessInfo a;
+  a.Role = AccessRole();
+  if (accessLabels_.empty()) {
+    a.Name = kind_ == TControlKind::ToolTip ? tipInfo_.Text : text_;
+  } else {
+    for (const TControl* l : accessLabels_) {
+      if (l->text_.empty()) continue;
+      if (!a.Name.empty()) a.Name += ' ';
+      a.Name += l->text_;
+    }
+  }
+  if (accessDescription_)
+    a.Description = accessDescription_();
+  else if (tip_ && kind_ != TControlKind::ToolTip)
+    a.Description = tip_->tipInfo_.Text;
+  a.Checkable = a.Role == TAccessRole::RadioButton;
+  a.Checked = a.Checkable && checked_;
+  if (kind_ == TControlKind::ComboBox) a.Value = editable_ ? text_ : Item(itemIndex_);
+  a.Enabled = enabled_;
+  a.Showing = kind_ == TControlKind::ToolTip ? tipShown_ : Showing();
+  a.Focusable = tabOrder_ > 0 || kind_ == TControlKind::ComboBox;
+  return a;
+}
+
+std::vector<std::string> AccessItemNames(const TControl& root) {
+  std::vector<std::string> out;
+  std::function<void(const TControl&)> walk = [&](const TControl& c) {
+    if (!c.Visible() && c.Kind() != TControlKind::Application) return;
+    if (c.AccessRole() == TAccessRole::Item) out.push_back(c.Access().Name);
+    std::vector<TControl*> kids = c.Children();
+    std::sort(kids.begin(), kids.end(), [](TControl* x, TControl* y) { return x->Id() < y->Id(); });
+    for (const TControl* k : kids)
+      walk(*k);
+  };
+  walk(root);
+  return out;
+}
+
+std::string AccessChanges(const std::vector<std::string>& before,
+                          const std::vector<std::string>& after) {
+  std::string out;
+  for (const std::string& name : after) {
+    if (std::find(before.begin(), before.end(), name) != before.end()) continue;
+    if (!out.empty()) out += ", ";
+    out += name;
+  }
+  return out;
 }
 
 // ---- focus and services ----

@@ -101,6 +101,44 @@ struct TSize {
   int Width = 0, Height = 0;
 };
 
+// What a control is for assistive technology (screen readers and the like).
+enum class TAccessRole : uint8_t {
+  None,         // no role of its own: its children are presented, it is not
+  Hidden,       // not presented: its text is part of another control's name
+  Window,       // a top-level window
+  Dialog,       // a panel that stands for a dialog
+  Group,        // a titled frame holding related controls
+  RadioButton,  // one choice of a set
+  Button,       // a control that acts when clicked
+  Item,         // one entry of a group (a result row: name and value)
+  Alert,        // a warning
+  ComboBox,     // a drop-down list
+  Text,         // static text
+  ToolTip,
+};
+
+// The role's name as tests and text dumps show it ("radio button").
+const char* AccessRoleName(TAccessRole role);
+
+// The description of a control for assistive technology, computed from its state.
+struct TAccessInfo {
+  TAccessRole Role = TAccessRole::None;
+  std::string Name;
+  std::string Description;
+  std::string Value;  // a combo box: its selected item
+  bool Checkable = false, Checked = false;
+  bool Enabled = true, Showing = true;
+  bool Focusable = false;
+};
+
+class TControl;
+// The names of the showing items under root (result rows), in creation order.
+std::vector<std::string> AccessItemNames(const TControl& root);
+// What a change made, for a short announcement: the names in after that before lacks, joined
+// by ", " ("Strength 7, Gold 60"); "" when nothing changed.
+std::string AccessChanges(const std::vector<std::string>& before,
+                          const std::vector<std::string>& after);
+
 // Tool-tip settings of a ToolTip control (one tool: the owning control).
 struct TToolTipInfo {
   std::string Text;
@@ -354,6 +392,20 @@ class TControl {
   void NotifyClick();
   void NotifySelChange(int index);
 
+  // ---- assistive technology ----
+  // The role: the one set, else the kind's (a group box is a group, a label static text).
+  TAccessRole AccessRole() const;
+  void SetAccessRole(TAccessRole role);
+  // The controls whose texts, joined by a space, name this one (empty: its own text). A
+  // control may name itself among them; a label control that is deleted drops out.
+  const std::vector<TControl*>& AccessLabels() const { return accessLabels_; }
+  void SetAccessLabels(std::vector<TControl*> labels);
+  // A longer text computed on demand (what a choice would change); without one, the text of
+  // the control's tool tip.
+  void SetAccessDescription(std::function<std::string()> provider);
+  // Role, name, state and description as they are now.
+  TAccessInfo Access() const;
+
   // Number of TControl objects alive (leak checks in tests).
   static int LiveCount();
 
@@ -402,6 +454,11 @@ class TControl {
   int itemIndex_ = -1;
   bool sorted_ = false;
   bool editable_ = false;
+
+  TAccessRole accessRole_ = TAccessRole::None;
+  bool accessRoleSet_ = false;
+  std::vector<TControl*> accessLabels_;
+  std::function<std::string()> accessDescription_;
 
   TControl* tip_ = nullptr;  // owned
   TToolTipInfo tipInfo_;

@@ -1,4 +1,6 @@
 // Hovering: answer previews in the box colours, related result labels, the change filter.
+#include <algorithm>
+
 #include "sheet_fixture.h"
 
 namespace {
@@ -6,7 +8,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 constexpr const char* Blue = "0000FF";     // attributes: the text "16711680"
-constexpr const char* Green = "01FE00";    // skills: 65025
+constexpr const char* Green = "008000";    // skills: 32768
 constexpr const char* Red = "FF0000";      // proficiencies: 255
 constexpr const char* Magenta = "FF09F9";  // other values: 16321023
 
@@ -41,6 +43,38 @@ TEST_F(HoverTest, AnswerPreviewHighlightsTheRowsItWouldChange) {
   EXPECT_EQ(d["other.name.2"].Color(), Magenta);
   // A preview changes no value.
   EXPECT_EQ(Text("attrib.value.1"), "5");
+}
+
+// What assistive technology hears of an answer names the rows its preview marks, for either
+// gender's lists: "Strength +1, Gold -5".
+TEST_F(HoverTest, AnAnswersDescriptionNamesTheRowsItsPreviewMarks) {
+  int described = 0;
+  for (const char* gender : {"click q1.1", "click q1.2"}) {
+    Do(gender);
+    for (const auto& [name, c] : Sheet->Names()) {
+      if (c->Kind() != TControlKind::RadioButton) continue;
+      Do("hover " + name);
+      TDump d = Dump();
+      Strings marked, said;
+      for (const std::string& row : BoldRows())
+        marked.push_back(d[row].Text);
+      std::string text = c->Access().Description;
+      for (size_t at = 0; at < text.size();) {
+        size_t end = std::min(text.find(", ", at), text.size());
+        std::string part = text.substr(at, end - at);
+        said.push_back(part.substr(0, part.rfind(' ')));
+        at = end + 2;
+      }
+      std::sort(marked.begin(), marked.end());
+      std::sort(said.begin(), said.end());
+      EXPECT_EQ(said, marked) << name << ": " << text;
+      described += !said.empty();
+    }
+  }
+  EXPECT_GT(described, 40);
+  Do("click q1.1");
+  EXPECT_EQ(Sheet->Find("q5.4")->Access().Description,
+            "ca_intelligence +1, skl_prisoner_management +1, oth_honor -1, oth_gold +200");
 }
 
 TEST_F(HoverTest, PreviewOfSeveralCodes) {

@@ -15,6 +15,8 @@
 //   void LeaveTo(form, x, y);             the mouse goes to (x, y) of the form's bare area
 //   void Wait(int ms);                    ms pass with the mouse where it is, input handled
 //   static constexpr bool kWindowIcon;    a top window shows an icon (TSeen::Icon is read)
+//   TAccessSeen Access(const TControl&);  what assistive technology is told (kAccess: the
+//                                         backend tells it at all)
 //
 // Input is made the way that backend's input comes (window messages, toolkit events, the
 // simulator); coordinates are in c's client area.
@@ -43,6 +45,14 @@ struct TSeen {
   // The program's icon resource a top window shows ("ICON0", "MAINICON"; "" for the system's).
   // Read where the driver says kWindowIcon: the test programs link both icons in.
   std::string Icon;
+};
+
+// What a native window tells assistive technology, as a driver reads it back. Role: the name
+// AccessRoleName gives; Checked: 1, 0, or -1 where the role has no such state.
+struct TAccessSeen {
+  std::string Role, Name;
+  int Checked = -1;
+  std::string Description;
 };
 
 template <class D>

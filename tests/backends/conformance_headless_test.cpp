@@ -84,6 +84,12 @@ class HeadlessDriver {
 
   // The dialog is answered as a runner answers it from its input.
   static constexpr bool kWindowIcon = false;  // nothing is shown
+  // No native accessibility: what the window layer would tell it.
+  static constexpr bool kAccess = true;
+  TAccessSeen Access(const TControl& c) {
+    TAccessInfo a = c.Access();
+    return {AccessRoleName(a.Role), a.Name, a.Checkable ? int(a.Checked) : -1, a.Description};
+  }
   static constexpr bool kFontDialog = true;
   static constexpr bool kDialogColor = true;
   static std::string DialogFace(int i) { return i ? "Courier New" : "MS Sans Serif"; }

@@ -1,6 +1,7 @@
 // The conformance suite on the Qt backend under the offscreen platform: widgets are read back,
 // input comes as toolkit mouse, wheel and key events.
 #define QTEST_QPA_MOUSE_HANDLING
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDialog>
@@ -12,6 +13,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -131,6 +133,27 @@ class QtDriver {
 
   // The dialog is answered as the user would: its font set, then OK or Cancel.
   static constexpr bool kWindowIcon = true;
+  // What Qt's accessibility interface of the widget says.
+  static constexpr bool kAccess = true;
+  TAccessSeen Access(const TControl& c) {
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(W(c));
+    if (!i) return {};
+    static const std::map<QAccessible::Role, std::string> roles = {
+        {QAccessible::Window, "window"},      {QAccessible::Dialog, "dialog"},
+        {QAccessible::Grouping, "group"},     {QAccessible::RadioButton, "radio button"},
+        {QAccessible::Button, "button"},      {QAccessible::ListItem, "item"},
+        {QAccessible::AlertMessage, "alert"}, {QAccessible::ComboBox, "combo box"},
+        {QAccessible::StaticText, "text"},    {QAccessible::ToolTip, "tool tip"}};
+    auto role = roles.find(i->role());
+    TAccessSeen s;
+    s.Role = i->state().invisible && i->role() == QAccessible::NoRole ? "hidden"
+             : role == roles.end()                                    ? "none"
+                                                                      : role->second;
+    s.Name = i->text(QAccessible::Name).toStdString();
+    s.Checked = i->state().checkable ? int(i->state().checked) : -1;
+    s.Description = i->text(QAccessible::Description).toStdString();
+    return s;
+  }
   static constexpr bool kFontDialog = true;
   static constexpr bool kDialogColor = false;
   static std::string DialogFace(int i) { return i ? "Liberation Sans" : "DejaVu Sans"; }

@@ -383,9 +383,59 @@ TYPED_TEST_P(BackendConformance, EditShortcutsAndTheClipboard) {
   }
 }
 
+TYPED_TEST_P(BackendConformance, AssistiveTechnologyHearsRoleNameAndState) {
+  auto& t = *this;
+  auto& d = t.drv;
+  if (!TypeParam::kAccess) GTEST_SKIP() << "this backend tells assistive technology nothing yet";
+  // A button with a tool tip, a row item named by itself and a hidden value, a dialog and a
+  // combo box named by a label, an answer described by what it would change.
+  t.label->SetAccessRole(TAccessRole::Button);
+  t.other->SetAccessRole(TAccessRole::Item);
+  t.inner->SetAccessRole(TAccessRole::Hidden);
+  t.other->SetAccessLabels({t.other.get(), t.inner.get()});
+  t.panel->SetAccessRole(TAccessRole::Dialog);
+  t.panel->SetAccessLabels({t.label.get()});
+  t.combo->SetAccessLabels({t.inner.get()});
+  t.radio->SetAccessDescription([] { return std::string("Strength +1"); });
+  struct Case {
+    const char* step;
+    TControl* c;
+    TAccessSeen want;
+  };
+  const Case cases[] = {
+      {"start", t.form.get(), {"window", "Form", -1, ""}},
+      {"start", t.group.get(), {"group", "Group", -1, ""}},
+      {"start", t.radio.get(), {"radio button", "Radio", 1, "Strength +1"}},
+      {"start", t.label.get(), {"button", "Label", -1, "Tip"}},
+      {"start", t.other.get(), {"item", "Other Inner", -1, ""}},
+      {"start", t.inner.get(), {"hidden", "Inner", -1, ""}},
+      {"start", t.panel.get(), {"dialog", "Label", -1, ""}},
+      {"start", t.combo.get(), {"combo box", "Inner", -1, ""}},
+      {"changed", t.radio.get(), {"radio button", "Answer", 0, "Strength +1"}},
+      {"changed", t.other.get(), {"item", "Other 7", -1, ""}},
+      {"changed", t.combo.get(), {"combo box", "7", -1, ""}},
+  };
+  std::string step;
+  for (const Case& k : cases) {
+    if (k.step != step && (step = k.step) == "changed") {
+      t.radio->SetChecked(false);
+      t.radio->SetText("Answer");
+      t.inner->SetText("7");
+    }
+    d.Pump();
+    TAccessSeen seen = d.Access(*k.c);
+    SCOPED_TRACE(step + ": " + k.want.Role + " " + k.want.Name);
+    EXPECT_EQ(seen.Role, k.want.Role);
+    EXPECT_EQ(seen.Name, k.want.Name);
+    EXPECT_EQ(seen.Checked, k.want.Checked);
+    EXPECT_EQ(seen.Description, k.want.Description);
+  }
+}
+
 REGISTER_TYPED_TEST_SUITE_P(BackendConformance, EveryControlKindGetsItsNativeWindow,
                             EveryChangeIsAppliedAndReadBack, InputReachesTheWindowUnderTheMouse,
                             StackingFollowsTheLayer,
                             DestroyingAWindowTakesItsChildrenFirstAndSilencesThem,
                             AWindowThatDisappearsUnderTheMouseGetsItsLeave,
-                            HoverAndTheTipComeOnceTheMouseRests, EditShortcutsAndTheClipboard);
+                            HoverAndTheTipComeOnceTheMouseRests, EditShortcutsAndTheClipboard,
+                            AssistiveTechnologyHearsRoleNameAndState);

@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdlib>
+#include <map>
 #include <string>
 
 #include "tests/backends/conformance_font_dialog.h"
@@ -105,6 +106,30 @@ class WebDriver {
 
   // A page cannot hold the program's call until the user answers: no font dialog here.
   static constexpr bool kWindowIcon = false;  // the page's icon is the browser's business
+  // The page's ARIA attributes, names resolved from their labels' elements.
+  static constexpr bool kAccess = true;
+  TAccessSeen Access(const TControl& c) {
+    std::vector<std::string> f;
+    std::string all = WebBackend().AccessSeen(c);
+    for (size_t at = 0;;) {
+      size_t end = all.find('\x1f', at);
+      f.push_back(all.substr(at, end == std::string::npos ? std::string::npos : end - at));
+      if (end == std::string::npos) break;
+      at = end + 1;
+    }
+    if (f.size() < 4) return {};
+    static const std::map<std::string, std::string> roles = {
+        {"region", "window"}, {"radio", "radio button"}, {"radiogroup", "group"}, {"list", "group"},
+        {"listitem", "item"}, {"combobox", "combo box"}, {"tooltip", "tool tip"}};
+    std::string role = f[0];
+    if (roles.count(role)) role = roles.at(role);
+    // No role: the element's own, a plain box.
+    if (role.empty())
+      role = c.Kind() == TControlKind::Form    ? "window"
+             : c.Kind() == TControlKind::Label ? "text"
+                                               : "none";
+    return {role, f[1], f[2].empty() ? -1 : f[2] == "1", f[3]};
+  }
   static constexpr bool kFontDialog = false;
   static constexpr bool kDialogColor = false;
   static std::string DialogFace(int i) { return i ? "Liberation Sans" : "MS Sans Serif"; }

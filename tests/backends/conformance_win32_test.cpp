@@ -119,6 +119,9 @@ class Win32Driver {
   // once its modal loop runs, picks in the face, style, size, underline and colour boxes (each
   // with the notification a click sends) and presses OK or Cancel.
   static constexpr bool kWindowIcon = true;
+  // The controls' descriptions are not given to Windows' accessibility yet.
+  static constexpr bool kAccess = false;
+  TAccessSeen Access(const TControl&) { return {}; }
   static constexpr bool kFontDialog = true;
   static constexpr bool kDialogColor = true;
   static std::string DialogFace(int i) { return i ? "Tahoma" : "MS Sans Serif"; }

@@ -1,6 +1,8 @@
 #include "ui/backends/qt/backend_qt.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -161,6 +163,10 @@ struct TQtBackend::TImpl : THoverHost {
   bool Quit = false;
   int AppletMarker = 0;
   bool KeyboardCues = false;  // focus marks show once the keyboard has moved the focus
+  bool AccessDue = false;     // a pass over what assistive technology was told is scheduled
+  std::unordered_map<const TControl*, std::string> Said;  // name and description last told
+  void ScheduleAccess();
+  void RefreshAccess();
 
   QTimer Timers[THoverTiming::tmCount];
   THoverTiming Hover{*this};
@@ -701,6 +707,97 @@ class TQtTip : public QWidget {
   TControl* ctl_;
 };
 
+// ---- assistive technology ----
+
+QAccessible::Role QtRole(TAccessRole r) {
+  switch (r) {
+    case TAccessRole::Window:
+      return QAccessible::Window;
+    case TAccessRole::Dialog:
+      return QAccessible::Dialog;
+    case TAccessRole::Group:
+      return QAccessible::Grouping;
+    case TAccessRole::RadioButton:
+      return QAccessible::RadioButton;
+    case TAccessRole::Button:
+      return QAccessible::Button;
+    case TAccessRole::Item:
+      return QAccessible::ListItem;
+    case TAccessRole::Alert:
+      return QAccessible::AlertMessage;
+    case TAccessRole::ComboBox:
+      return QAccessible::ComboBox;
+    case TAccessRole::Text:
+      return QAccessible::StaticText;
+    case TAccessRole::ToolTip:
+      return QAccessible::ToolTip;
+    case TAccessRole::Hidden:
+      return QAccessible::NoRole;
+    default:
+      return QAccessible::Client;
+  }
+}
+
+// A painted control, a form or a radio button as assistive technology sees it: the window
+// layer's description (Qt would call a radio button that is not auto-exclusive a check box). A
+// button or radio button can be pressed. The combo boxes keep what Qt gives them.
+class TQtAccessible : public QAccessibleWidget {
+ public:
+  explicit TQtAccessible(QWidget* w) : QAccessibleWidget(w) {}
+
+  TControl* Ctl() const {
+    if (auto* h = dynamic_cast<THs<QWidget>*>(widget())) return h->Ctl();
+    auto* r = dynamic_cast<THs<QRadioButton>*>(widget());
+    return r ? r->Ctl() : nullptr;
+  }
+  QAccessible::Role role() const override {
+    TControl* c = Ctl();
+    return c ? QtRole(c->AccessRole()) : QAccessibleWidget::role();
+  }
+  QString text(QAccessible::Text t) const override {
+    TControl* c = Ctl();
+    if (c && t == QAccessible::Name) return QString::fromStdString(c->Access().Name);
+    if (c && t == QAccessible::Description) return QString::fromStdString(c->Access().Description);
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    TControl* c = Ctl();
+    if (c && c->AccessRole() == TAccessRole::Hidden) s.invisible = true;
+    if (c && c->TabOrder() > 0) s.focusable = true;
+    if (c && c->Kind() == TControlKind::RadioButton) {
+      s.checkable = true;
+      s.checked = c->Checked();
+    }
+    return s;
+  }
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    TControl* c = Ctl();
+    if (c && Pressable(*c)) names.prepend(pressAction());
+    return names;
+  }
+  void doAction(const QString& name) override {
+    TControl* c = Ctl();
+    if (c && name == pressAction() && Pressable(*c) && c->Enabled()) return c->Click();
+    QAccessibleWidget::doAction(name);
+  }
+
+ private:
+  static bool Pressable(const TControl& c) {
+    return c.AccessRole() == TAccessRole::Button || c.AccessRole() == TAccessRole::RadioButton;
+  }
+};
+
+bool SpeaksForItself(QObject* o) {
+  return dynamic_cast<TQtPainted*>(o) || dynamic_cast<TQtForm*>(o) || dynamic_cast<TQtRadio*>(o);
+}
+
+QAccessibleInterface* AccessibleFactory(const QString&, QObject* o) {
+  auto* w = qobject_cast<QWidget*>(o);
+  return w && SpeaksForItself(w) ? new TQtAccessible(w) : nullptr;
+}
+
 void ForgetWidget(QWidget* w) {
   if (auto* h = dynamic_cast<TQtTip*>(w)) return h->Forget();
   if (auto* h = dynamic_cast<THs<QWidget>*>(w)) return h->Forget();
@@ -726,6 +823,7 @@ TQtBackend::TQtBackend(int argc, char** argv) : d_(std::make_unique<TImpl>()) {
       d_->App = std::make_unique<QApplication>(g_argc, g_argv);
     }
   }
+  QAccessible::installFactory(AccessibleFactory);
   TImpl* d = d_.get();
   for (int id = 0; id < THoverTiming::tmCount; ++id) {
     d->Timers[id].setSingleShot(true);
@@ -834,6 +932,11 @@ void TQtBackend::CreateNative(TControl& c) {
   d->Widgets[&c] = w;
   d->Controls[w] = &c;
   c.SetNative(w);
+  // An interface Qt made before the widget was whole is not the layer's: made again.
+  if (QAccessible::isActive() && SpeaksForItself(w))
+    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w))
+      if (!dynamic_cast<TQtAccessible*>(i))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
   w->setAttribute(Qt::WA_DeleteOnClose, false);
   if (c.Kind() == TControlKind::Label || c.Kind() == TControlKind::GroupBox ||
       c.Kind() == TControlKind::Panel)
@@ -863,6 +966,7 @@ void TQtBackend::DestroyNative(TControl& c) {
   d->LeaveFrom(&c);  // while its window is still there
   d->Hover.Gone(c);
   c.SetNative(nullptr);
+  d->Said.erase(&c);
   auto it = d->Widgets.find(&c);
   if (it == d->Widgets.end()) return;
   QWidget* w = it->second;
@@ -1056,6 +1160,38 @@ void TQtBackend::TImpl::ApplyVisible(TControl& c, QWidget* w) {
   }
 }
 
+void TQtBackend::TImpl::ScheduleAccess() {
+  if (AccessDue || !App) return;
+  AccessDue = true;
+  QTimer::singleShot(0, App.get(), [this] { RefreshAccess(); });
+}
+
+// Names and descriptions follow other controls' texts and the data: what changed is told.
+void TQtBackend::TImpl::RefreshAccess() {
+  AccessDue = false;
+  // Without a listener only Qt's own widgets need their names and descriptions set.
+  bool active = QAccessible::isActive();
+  for (auto& [c, w] : Widgets) {
+    if (!active && SpeaksForItself(w)) continue;
+    TAccessInfo a = c->Access();
+    std::string said = a.Name + '\x1f' + a.Description;
+    auto it = Said.find(c);
+    bool told = it != Said.end();
+    if (told && it->second == said) continue;
+    if (!SpeaksForItself(w)) {
+      // Qt's own widgets tell a change of these themselves.
+      if (!c->AccessLabels().empty()) w->setAccessibleName(QString::fromStdString(a.Name));
+      w->setAccessibleDescription(QString::fromStdString(a.Description));
+    } else if (told && SpeaksForItself(w)) {
+      QAccessibleEvent name(w, QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&name);
+      QAccessibleEvent description(w, QAccessible::DescriptionChanged);
+      QAccessible::updateAccessibility(&description);
+    }
+    Said[c] = said;
+  }
+}
+
 void TQtBackend::Apply(TControl& c, uint32_t changes) {
   // The application window's icon is every window's that has none of its own.
   if (c.Kind() == TControlKind::Application && (changes & chIcon) && c.HasWindow())
@@ -1063,6 +1199,7 @@ void TQtBackend::Apply(TControl& c, uint32_t changes) {
   QWidget* w = WidgetOf(c);
   if (!w) return;
   TImpl& d = *d_;
+  d.ScheduleAccess();
   TControlKind k = c.Kind();
   bool form = k == TControlKind::Form, tip = k == TControlKind::ToolTip;
 

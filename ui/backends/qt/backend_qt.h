@@ -12,15 +12,17 @@
 // by THoverTiming on Qt timers; one tracked control at a time gets the leave, also when the mouse
 // goes onto a child and when the control is hidden or destroyed under the mouse; tracking tips
 // shown below their tracked point while on, following it; a disabled form (a modal form is up)
-// takes no input (Qt's own rule for disabled widgets); the font dialog (QFontDialog).
-// Cannot: a colour or script choice in the font dialog (QFontDialog has neither), a window
-// manager's own frame sizes (the classic metrics stand in), pixels per inch other than 96
-// (scaling is Qt's scale factor), a balloon tip's stem (a balloon has round corners only), a
-// second press on a double-click of a static window or radio button (as Win32 does not send one
-// either).
-// Not drawn: `Ctl3D` and a panel's bevels (`BevelInner`, `BevelOuter`, `BevelWidth`,
-// `BorderWidth`) never reach the window layer (the elements keep them; the sheet's panel has no
-// bevel); a form has no background picture (no element could set one).
+// takes no input (Qt's own rule for disabled widgets); the font dialog (QFontDialog); assistive
+// technology: forms, painted controls and radio buttons get an accessibility interface from the
+// window layer's description (role, name, checked state, description, a press action), with name
+// and description change events; combo boxes keep Qt's own, named by their labels. Cannot: a colour
+// or script choice in the font dialog (QFontDialog has neither), a window manager's own frame sizes
+// (the classic metrics stand in), pixels per inch other than 96 (scaling is Qt's scale factor), a
+// balloon tip's stem (a balloon has round corners only), a second press on a double-click of a
+// static window or radio button (as Win32 does not send one either). Not drawn: `Ctl3D` and a
+// panel's bevels (`BevelInner`, `BevelOuter`, `BevelWidth`, `BorderWidth`) never reach the window
+// layer (the elements keep them; the sheet's panel has no bevel); a form has no background picture
+// (no element could set one).
 #pragma once
 
 #include <memory>

@@ -79,6 +79,17 @@ EM_JS(int, hs_dom_parent, (int id), { return HsDom.parentOf(id); });
 EM_JS(int, hs_dom_exists, (int id), { return HsDom.exists(id); });
 EM_JS(void, hs_dom_leave, (), { HsDom.leave(); });
 EM_JS(int, hs_dom_pick, (int id, int index), { return HsDom.pick(id, index); });
+EM_JS(void, hs_dom_access, (int id, const char* role, const char* labels, const char* text), {
+  HsDom.access(id, UTF8ToString(role), UTF8ToString(labels), UTF8ToString(text));
+});
+EM_JS(void, hs_dom_announce, (const char* text), { HsDom.announce(UTF8ToString(text)); });
+EM_JS(char*, hs_dom_access_seen, (int id), {
+  const s = HsDom.accessSeen(id);
+  const n = lengthBytesUTF8(s) + 1;
+  const p = _malloc(n);
+  stringToUTF8(s, p, n);
+  return p;
+});
 // clang-format on
 
 extern "C" EMSCRIPTEN_KEEPALIVE void hs_web_event(int type, int id, int x, int y, int button,
@@ -92,11 +103,22 @@ extern "C" EMSCRIPTEN_KEEPALIVE void hs_web_paste(const char* text) {
 
 namespace {
 
+std::string Take(char* p) {
+  std::string s = p ? p : "";
+  std::free(p);
+  return s;
+}
+
 // The timers' user data: their ids.
 int g_timerIds[THoverTiming::tmCount] = {THoverTiming::tmHover, THoverTiming::tmTipShow,
                                          THoverTiming::tmTipPop};
 
 }  // namespace
+
+// The deferred pass over the page's accessibility attributes.
+void WebAccessDue(void*) {
+  WebBackend().RefreshAccess();
+}
 
 void WebTimerFired(void* idp) {
   TWebBackend& b = WebBackend();
@@ -148,7 +170,7 @@ TControl* TWebBackend::ControlOf(int id) const {
 }
 
 void TWebBackend::CreateNative(TControl& c) {
-  auto* n = new TNode{nextId_++, &c};
+  auto* n = new TNode{nextId_++, &c, {}};
   nodes_[n->Id] = n;
   c.SetNative(n);
   if (c.Kind() == TControlKind::Application) return;
@@ -213,6 +235,7 @@ void TWebBackend::ApplyTip(TControl& c) {
 void TWebBackend::Apply(TControl& c, uint32_t changes) {
   int id = ElementId(c);
   if (!id || c.Kind() == TControlKind::Application) return;
+  ScheduleAccess();
   bool form = c.Kind() == TControlKind::Form;
   if (c.Kind() == TControlKind::ToolTip) {
     if (changes & (chTip | chFont)) ApplyTip(c);
@@ -288,7 +311,82 @@ TSize TWebBackend::FrameExtra(const TControl& form) {
 
 bool TWebBackend::ProcessMessages(bool) {
   // The browser runs the loop; input has been handled as it arrived.
+  RefreshAccess();
   return !quit_;
+}
+
+// ---- assistive technology ----
+
+namespace {
+
+// The ARIA role of a description; "hidden" keeps the element from the tree, "" leaves the
+// element's own (a native radio button or list, a plain box).
+const char* AriaRole(TAccessRole r) {
+  switch (r) {
+    case TAccessRole::Hidden:
+      return "hidden";
+    case TAccessRole::Window:
+      return "region";
+    case TAccessRole::Dialog:
+      return "dialog";
+    case TAccessRole::Group:
+      return "group";
+    case TAccessRole::RadioButton:
+      return "radio";
+    case TAccessRole::Button:
+      return "button";
+    case TAccessRole::Item:
+      return "listitem";
+    case TAccessRole::Alert:
+      return "alert";
+    case TAccessRole::ComboBox:
+      return "combobox";
+    case TAccessRole::ToolTip:
+      return "tooltip";
+    default:
+      return "";
+  }
+}
+
+}  // namespace
+
+void TWebBackend::ScheduleAccess() {
+  if (accessDue_) return;
+  accessDue_ = true;
+  emscripten_set_timeout(WebAccessDue, 0, nullptr);
+}
+
+void TWebBackend::RefreshAccess() {
+  accessDue_ = false;
+  std::vector<std::string> items;
+  for (auto& [id, n] : nodes_) {
+    TControl& c = *n->Control;
+    if (c.Kind() == TControlKind::Application) continue;
+    TAccessInfo a = c.Access();
+    std::string labels;
+    for (const TControl* l : c.AccessLabels())
+      if (int lid = ElementId(*l)) labels += (labels.empty() ? "" : " ") + std::to_string(lid);
+    std::string said = std::string(AriaRole(a.Role)) + '\x1f' + labels + '\x1f' + a.Description;
+    if (said != n->Said) {
+      n->Said = said;
+      hs_dom_access(id, AriaRole(a.Role), labels.c_str(), a.Description.c_str());
+    }
+  }
+  // A change the user made is announced by the rows it changed.
+  for (auto& [id, n] : nodes_)
+    if (n->Control->Kind() == TControlKind::Form && n->Control->Showing()) {
+      std::vector<std::string> now = AccessItemNames(*n->Control);
+      std::string changes = AccessChanges(items_, now);
+      if (announce_ && !changes.empty() && !items_.empty()) hs_dom_announce(changes.c_str());
+      items_ = std::move(now);
+      break;
+    }
+  announce_ = false;
+}
+
+std::string TWebBackend::AccessSeen(const TControl& c) const {
+  int id = ElementId(c);
+  return id ? Take(hs_dom_access_seen(id)) : std::string();
 }
 
 // ---- input ----
@@ -372,6 +470,13 @@ void TWebBackend::Key(int type, int key, bool shift, bool ctrl) {
 
 void TWebBackend::Dispatch(int type, int id, int x, int y, int button, uint32_t keys, int detail) {
   TControl* c = ControlOf(id);
+  if (type == evUp || type == evDown || type == evKeyDown || type == evChange ||
+      type == evActivate) {
+    // What a click or a key changes is announced after it.
+    if (!announce_) RefreshAccess();
+    announce_ = true;
+    ScheduleAccess();
+  }
   if (type == evLeave) {
     Under(nullptr);
   } else if (type == evKeyDown || type == evKeyUp) {
@@ -388,6 +493,10 @@ void TWebBackend::Dispatch(int type, int id, int x, int y, int button, uint32_t 
       if (n->Control->Kind() == TControlKind::Form && n->Control->Showing()) forms.push_back(nid);
     for (int nid : forms)
       if (TControl* f = ControlOf(nid)) f->NotifyActivate(x != 0);
+  } else if (type == evPress) {
+    if (c && c->InputEnabled() &&
+        (c->Kind() == TControlKind::RadioButton || c->Kind() == TControlKind::Label))
+      c->NotifyClick();
   } else if (c && c->Showing() && c->TopWindow()->InputEnabled()) {
     // With the mouse captured, its input goes to the capturing window.
     if (capture_ && capture_ != c && capture_->HasWindow() &&
@@ -446,6 +555,9 @@ void TWebBackend::KeyStroke(int key, bool shift, bool ctrl) {
 }
 
 void TWebBackend::Paste(std::string_view text) {
+  RefreshAccess();
+  announce_ = true;
+  ScheduleAccess();
   clip_.assign(text);
   Key(evKeyDown, vkV, false, true);
   Key(evKeyUp, vkV, false, true);
@@ -474,16 +586,6 @@ bool TWebBackend::PickItem(TControl& combo, int index) {
 }
 
 // ---- reading the page back ----
-
-namespace {
-
-std::string Take(char* p) {
-  std::string s = p ? p : "";
-  std::free(p);
-  return s;
-}
-
-}  // namespace
 
 bool TWebBackend::InPage(const TControl& c) const {
   int id = ElementId(c);

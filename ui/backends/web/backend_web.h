@@ -19,6 +19,10 @@
 //  [x] balloon tips (`Balloon` 0) with round corners and a stem; a form's opacity as CSS opacity
 //      of its box; activation: the page's window gaining and
 //      losing the focus activates and deactivates every shown form
+//  [x] assistive technology: each control's description as ARIA (roles, names through
+//      aria-labelledby, descriptions through aria-describedby, the radio buttons' checked state
+//      on their <input>), and after a click or key the changed result rows in a polite live
+//      region; a click with no mouse behind it (a screen reader's) clicks a button or label
 //  [x] the clipboard: text written through the page's copy (within the user's key press or
 //      click) or the asynchronous clipboard; read from the page's paste event, which also sends
 //      the Ctrl+V, or from what the page last wrote; messages as a note on the page
@@ -69,6 +73,7 @@ class TWebBackend : public TBackend, private THoverHost {
   void ShowMessage(TControl* owner, std::string_view text, std::string_view caption) override;
 
   // ---- the page's input, from the DOM listeners ----
+  // evPress: a click with no mouse behind it (assistive technology), on a button or label.
   enum TEvent {
     evMove = 1,
     evDown,
@@ -80,6 +85,7 @@ class TWebBackend : public TBackend, private THoverHost {
     evWheel,
     evChar,
     evActivate,  // the page's window gained (x 1) or lost (x 0) the focus
+    evPress,
   };
   // One DOM event for the control with the given element id (x, y in its client area).
   void Dispatch(int type, int id, int x, int y, int button, uint32_t keys, int detail);
@@ -107,6 +113,13 @@ class TWebBackend : public TBackend, private THoverHost {
   // them while it waits).
   void RunDueTimers();
 
+  // Brings the page's accessibility attributes up to the controls' descriptions (also after
+  // every change, once the page's loop runs) and announces what the last input changed.
+  void RefreshAccess();
+  // What c's element says to assistive technology (tests): role, name, checked ("1", "0" or
+  // ""), description, joined by "\x1f"; the name as the page computes it from its labels.
+  std::string AccessSeen(const TControl& c) const;
+
   // The element id of c (its data-hs-id in the page), 0 without one.
   int ElementId(const TControl& c) const;
 
@@ -128,7 +141,9 @@ class TWebBackend : public TBackend, private THoverHost {
   struct TNode {
     int Id;
     TControl* Control;
+    std::string Said;  // the accessibility attributes last given to the page
   };
+  void ScheduleAccess();
   TControl* ControlOf(int id) const;
   void Under(TControl* c);
   void Gone(bool leave);
@@ -156,7 +171,10 @@ class TWebBackend : public TBackend, private THoverHost {
   double due_[THoverTiming::tmCount] = {};   // when each runs out (page clock, ms)
   bool quit_ = false;
   std::function<void()> afterInput_;
-  std::string clip_;  // the clipboard's text as the page last saw it
+  std::string clip_;                // the clipboard's text as the page last saw it
+  bool accessDue_ = false;          // a refresh of the accessibility attributes is scheduled
+  bool announce_ = false;           // user input came since the last refresh
+  std::vector<std::string> items_;  // the result rows' names at the last refresh
 
   friend void WebTimerFired(void*);
 };

@@ -12,7 +12,8 @@ var HsDom = {
   nodes: new Map(), // id -> {kind, el, client, input, text, tip...}
   root: null,
   // Event types shared with backend_web.cpp.
-  MOVE: 1, DOWN: 2, UP: 3, LEAVE: 4, CHANGE: 5, KEYDOWN: 6, KEYUP: 7, WHEEL: 8, CHAR: 9, ACTIVATE: 10,
+  MOVE: 1, DOWN: 2, UP: 3, LEAVE: 4, CHANGE: 5, KEYDOWN: 6, KEYUP: 7, WHEEL: 8, CHAR: 9,
+  ACTIVATE: 10, PRESS: 11,
 
   css: '#herosheet{position:relative}' +
     '.hs-window,.hs-window *{box-sizing:border-box;margin:0;padding:0;user-select:none}' +
@@ -53,7 +54,10 @@ var HsDom = {
     // A balloon: round corners and a stem on the top edge, towards the mouse above it.
     '.hs-tip.hs-balloon{border-radius:8px}' +
     '.hs-balloon::before{content:"";position:absolute;left:10px;top:-5px;width:8px;height:8px;' +
-    'background:inherit;border:inherit;border-right:0;border-bottom:0;transform:rotate(45deg)}',
+    'background:inherit;border:inherit;border-right:0;border-bottom:0;transform:rotate(45deg)}' +
+    '.hs-items{position:absolute;left:0;top:0;width:0;height:0}' +
+    '.hs-sr{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);' +
+    'white-space:nowrap}',
 
   init() {
     if (HsDom.root) return;
@@ -64,6 +68,15 @@ var HsDom = {
       document.body.appendChild(root);
     }
     HsDom.root = root;
+    // What a click changed, read out when the reader is idle (outside the sheet's own box).
+    HsDom.live = HsDom.el('div', 'hs-sr', null);
+    HsDom.live.id = 'herosheet-live';
+    HsDom.live.setAttribute('role', 'status');
+    HsDom.live.setAttribute('aria-live', 'polite');
+    root.parentNode.insertBefore(HsDom.live, root.nextSibling);
+    // The descriptions the controls refer to, never shown.
+    HsDom.descs = HsDom.el('div', 'hs-hidden', null);
+    root.parentNode.insertBefore(HsDom.descs, HsDom.live);
     const style = document.createElement('style');
     style.textContent = HsDom.css;
     document.head.appendChild(style);
@@ -75,6 +88,9 @@ var HsDom = {
     root.addEventListener('click', (e) => {
       // The layer decides the check state of a radio button, not the browser.
       if (e.target instanceof HTMLInputElement) e.preventDefault();
+      // A click with no mouse behind it (a screen reader's, a script's) activates the control.
+      const id = e.detail === 0 ? HsDom.idOf(e.target) : 0;
+      if (id) HsDom.send(HsDom.PRESS, id, 0, 0, 0, 0, 0);
     });
     root.addEventListener('change', (e) => {
       const id = HsDom.idOf(e.target);
@@ -240,6 +256,7 @@ var HsDom = {
         break;
     }
     n.el._hsId = id;
+    n.el.id = 'hs' + id;
     n.el.dataset.hsId = id;
     if (n.client !== n.el) n.client._hsId = id;
     // A new child paints over its older siblings, as on the other backends: rows of labels
@@ -252,6 +269,7 @@ var HsDom = {
     const n = HsDom.nodes.get(id);
     if (!n) return;
     n.el.remove();
+    if (n.desc) n.desc.remove();
     HsDom.nodes.delete(id);
   },
 
@@ -534,6 +552,90 @@ var HsDom = {
   exists(id) {
     const n = HsDom.nodes.get(id);
     return n && n.el.isConnected ? 1 : 0;
+  },
+
+  // Role (ARIA, "hidden" or "" for the element's own), the element ids whose texts name it
+  // (space separated), a description. A group takes the role its members need: radiogroup
+  // for radio buttons, list for items.
+  access(id, role, labels, text) {
+    const n = HsDom.nodes.get(id);
+    if (!n) return;
+    const target = n.input || n.el;
+    const set = (el, a, v) => (v ? el.setAttribute(a, v) : el.removeAttribute(a));
+    if (n.kind === HsKind.ComboBox) role = ''; // the <select>'s own
+    if (n.input) role = ''; // the <input type=radio>'s own, with its checked state
+    if (role === 'hidden') {
+      set(n.el, 'aria-hidden', 'true');
+      role = '';
+    } else {
+      set(n.el, 'aria-hidden', '');
+    }
+    if (role === 'group' && n.up) role = n.up;
+    set(n.kind === HsKind.ComboBox && n.list ? n.list : n.el, 'role',
+      n.kind === HsKind.ComboBox ? '' : role);
+    // Names: the labels' elements, or the element's own caption.
+    let ids = labels ? labels.split(' ').map((l) => 'hs' + l) : [];
+    if (!ids.length && n.text && (n.input || n.kind === HsKind.GroupBox)) {
+      n.text.id = 'hs-text' + id;
+      n.text.setAttribute('aria-hidden', 'true');
+      ids = [n.text.id];
+    }
+    // An alert or an item is not named by its contents: by its own text, then.
+    if (!ids.length && n.kind === HsKind.Label && role) ids = [n.el.id];
+    if (!ids.length && n.kind === HsKind.Form) {
+      n.caption.id = 'hs-text' + id;
+      ids = [n.caption.id];
+    }
+    if (!ids.length && n.kind === HsKind.Panel && n.label) {
+      n.label.id = 'hs-text' + id;
+      ids = [n.label.id];
+    }
+    set(n.list || target, 'aria-labelledby', ids.join(' '));
+    if (text && !n.desc) {
+      n.desc = HsDom.el('span', '', HsDom.descs);
+      n.desc.id = 'hs-desc' + id;
+    }
+    if (n.desc) n.desc.textContent = text;
+    set(n.list || target, 'aria-describedby', text ? n.desc.id : '');
+    // A group of radio buttons is a radiogroup; the items of a group are owned by a list in it
+    // (the group may hold other members, such as an alert).
+    const parent = HsDom.nodes.get(HsDom.idOf(n.el.parentNode));
+    if (!parent || parent.kind !== HsKind.GroupBox) return;
+    if (n.input) {
+      parent.up = 'radiogroup';
+      if (parent.el.getAttribute('role') === 'group') parent.el.setAttribute('role', parent.up);
+    } else if (role === 'listitem') {
+      if (!parent.items) {
+        parent.items = HsDom.el('div', 'hs-items', parent.el);
+        parent.items.setAttribute('role', 'list');
+      }
+      const owned = (parent.items.getAttribute('aria-owns') || '').split(' ').filter((x) => x);
+      if (!owned.includes(n.el.id)) owned.push(n.el.id);
+      parent.items.setAttribute('aria-owns', owned.join(' '));
+    }
+  },
+  announce(text) {
+    if (!HsDom.live) return;
+    // A new text node each time, so that the same summary twice is read twice.
+    HsDom.live.textContent = '';
+    HsDom.live.appendChild(document.createTextNode(text));
+  },
+  // role, name, checked, description, as the page gives them (tests).
+  accessSeen(id) {
+    const n = HsDom.nodes.get(id);
+    if (!n) return '';
+    const el = n.input || n.list || n.el;
+    const textOf = (ids) => (ids || '').split(' ').filter((x) => x)
+      .map((x) => document.getElementById(x)).filter((x) => x)
+      .map((x) => x.textContent).join(' ');
+    const roleEl = n.list || n.el;
+    const role = n.el.getAttribute('aria-hidden') === 'true' ? 'hidden' :
+      n.input ? 'radio' : n.kind === HsKind.ComboBox ? 'combobox' :
+      roleEl.getAttribute('role') || '';
+    const by = el.getAttribute('aria-labelledby');
+    return [role, by ? textOf(by) : n.kind === HsKind.Label ? n.el.textContent : '',
+      n.input ? (n.input.checked ? '1' : '0') : '',
+      textOf(el.getAttribute('aria-describedby'))].join('\x1f');
   },
 
   leave() {
