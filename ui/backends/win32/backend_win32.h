@@ -32,6 +32,10 @@ TBackend& Win32Backend();
 // The trace line prefix of a control: its kind and the ids from its top window down, such as
 // "radio F1.4.2" (the form is F plus its id among the application's windows).
 std::string Win32TraceName(const TControl& c);
+// How the system takes the controls' descriptions for assistive technology: 0 (S_OK) while
+// every annotation was kept, else the failing HRESULT (of creating the annotation service, or of
+// the last annotation it refused).
+long Win32AccessStatus();
 // Starts (or, with an empty path, stops) the trace; the environment variable does the same.
 void SetWin32Trace(const std::string& path);
 
