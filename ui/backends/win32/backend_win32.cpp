@@ -264,6 +264,7 @@ class TWin32Backend final : public TBackend, private THoverHost {
   void CloseTick();
   void HoverTick(UINT_PTR timer);
   long AccessStatus() const { return accStatus_; }
+  void SetAccessService(IAccPropServices* service);
 
  private:
   TControl* ControlOf(HWND h) const {
@@ -370,9 +371,7 @@ TWin32Backend::TWin32Backend() {
   // system says of them.
   HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   comInit_ = SUCCEEDED(com);
-  accStatus_ = CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&accProps_));
-  if (FAILED(accStatus_)) accProps_ = nullptr;
+  SetAccessService(nullptr);
 
   if (const char* t = std::getenv("HS_WIN32_TRACE"); t && *t) SetTrace(t);
   if (const char* f = std::getenv("HS_WIN32_CLOSE"); f && *f) {
@@ -464,6 +463,23 @@ void TWin32Backend::TellAccess(TControl& c) {
     accProps_ = nullptr;
     told_.clear();
   }
+}
+
+// nullptr: the system's service. Every control is described to the new one.
+void TWin32Backend::SetAccessService(IAccPropServices* service) {
+  if (accProps_) accProps_->Release();
+  accProps_ = nullptr;
+  told_.clear();
+  if (service) {
+    service->AddRef();
+    accProps_ = service;
+    accStatus_ = S_OK;
+  } else {
+    accStatus_ = CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_IAccPropServices, reinterpret_cast<void**>(&accProps_));
+    if (FAILED(accStatus_)) accProps_ = nullptr;
+  }
+  accessDue_ = accProps_ != nullptr;
 }
 
 // Names and descriptions follow other controls' texts and the data: every control is looked at.
@@ -1482,6 +1498,10 @@ std::string Win32TraceName(const TControl& c) {
 
 long Win32AccessStatus() {
   return static_cast<TWin32Backend&>(Win32Backend()).AccessStatus();
+}
+
+void SetWin32AccessService(IAccPropServices* service) {
+  static_cast<TWin32Backend&>(Win32Backend()).SetAccessService(service);
 }
 
 void SetWin32Trace(const std::string& path) {

@@ -36,6 +36,9 @@ std::string Win32TraceName(const TControl& c);
 // every annotation was kept, else the failing HRESULT (of creating the annotation service, or of
 // the last annotation it refused).
 long Win32AccessStatus();
+// Tests: the annotations go to service (nullptr: to the system's service again).
+struct IAccPropServices;
+void SetWin32AccessService(IAccPropServices* service);
 // Starts (or, with an empty path, stops) the trace; the environment variable does the same.
 void SetWin32Trace(const std::string& path);
 
