@@ -10,9 +10,16 @@
 // TrackMouseEvent, hover and tool tips timed by THoverTiming on thread timers (the tip control
 // shows its tool when told, at the mouse); a window hidden or destroyed under the mouse gets its
 // leave at once; the font dialog (ChooseFontA). The clipboard as CF_UNICODETEXT (UTF-8 and "\n"
-// inside, CR LF outside); messages as MessageBoxA over the owner's top window.
-// Cannot: turn a combo box between list and edit field after creation (the class fixes it), or
-// show characters outside the system code page (the ANSI calls take "?").
+// inside, CR LF outside); messages as MessageBoxA over the owner's top window. For assistive
+// technology, the layer's role, name, description and state (checked, unavailable, invisible,
+// focusable, focused) as annotations of each control's client object through the system's
+// IAccPropServices (forms, combo boxes and group boxes keep the system's role and state), again
+// with a change event when one changes. Checked only against a recording service: wine creates
+// the service, refuses the annotations (E_NOTIMPL) and describes every control as a plain
+// client object named by its window text; the program runs on without them.
+// Cannot: turn a combo box between list and edit field after creation (the class fixes it),
+// show characters outside the system code page (the ANSI calls take "?"), announce a summary of
+// the rows a click changed, or let a screen reader press a painted button.
 //
 // Test runs can ask for two extra services through the environment:
 //   HS_WIN32_TRACE=<file>   appends one line per input notification and per visible change
