@@ -17,6 +17,8 @@
 //   static constexpr bool kWindowIcon;    a top window shows an icon (TSeen::Icon is read)
 //   TAccessSeen Access(const TControl&);  what assistive technology is told (kAccess: the
 //                                         backend tells it at all)
+//   std::string AccessUnheard(const TControl&);   optional: why the system cannot be asked here
+//                                         ("" when it can), shown as the reason of a skip
 //
 // Input is made the way that backend's input comes (window messages, toolkit events, the
 // simulator); coordinates are in c's client area.

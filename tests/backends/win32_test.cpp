@@ -6,11 +6,14 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -492,4 +495,180 @@ TEST_F(Win32Ui, Utf8CaptionsReachTheWindowInTheCodePage) {
   GetWindowTextA(H(label), text, sizeof text);
   EXPECT_EQ(std::string(text), ToAnsiText("caf\xC3\xA9"));
   EXPECT_EQ(label->Text(), "caf\xC3\xA9");  // the layer keeps its own UTF-8 text
+}
+
+namespace {
+
+// An annotation service that keeps what it is told, per window and property ("role",
+// "name", "description", "state"), for the client object only.
+class TAnnotations final : public IAccPropServices {
+ public:
+  std::map<std::pair<HWND, std::string>, std::string> Props;
+
+  std::string Of(const TControl* c, const std::string& prop) const {
+    auto it = Props.find({H(c), prop});
+    return it == Props.end() ? "-" : it->second;
+  }
+  HRESULT WINAPI QueryInterface(REFIID riid, void** out) override {
+    *out = (riid == IID_IUnknown || riid == IID_IAccPropServices) ? this : nullptr;
+    if (!*out) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  ULONG WINAPI AddRef() override { return ++refs_; }
+  ULONG WINAPI Release() override { return --refs_; }
+  HRESULT WINAPI SetHwndProp(HWND h, DWORD object, DWORD child, MSAAPROPID prop,
+                             VARIANT v) override {
+    if (!Client(object, child) || v.vt != VT_I4) return E_INVALIDARG;
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%lX", static_cast<unsigned long>(v.lVal));
+    Props[{h, Name(prop)}] = hex;
+    return S_OK;
+  }
+  HRESULT WINAPI SetHwndPropStr(HWND h, DWORD object, DWORD child, MSAAPROPID prop,
+                                LPCWSTR text) override {
+    if (!Client(object, child)) return E_INVALIDARG;
+    char utf8[256] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    Props[{h, Name(prop)}] = utf8;
+    return S_OK;
+  }
+  HRESULT WINAPI ClearHwndProps(HWND h, DWORD object, DWORD child, const MSAAPROPID* props,
+                                int count) override {
+    if (!Client(object, child)) return E_INVALIDARG;
+    for (int i = 0; i < count; ++i)
+      Props.erase({h, Name(props[i])});
+    return S_OK;
+  }
+  HRESULT WINAPI SetPropValue(const BYTE*, DWORD, MSAAPROPID, VARIANT) override {
+    return E_NOTIMPL;
+  }
+  HRESULT WINAPI SetPropServer(const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                               AnnoScope) override {
+    return E_NOTIMPL;
+  }
+  HRESULT WINAPI ClearProps(const BYTE*, DWORD, const MSAAPROPID*, int) override {
+    return E_NOTIMPL;
+  }
+  HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                   AnnoScope) override {
+    return E_NOTIMPL;
+  }
+  HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT WINAPI DecomposeHwndIdentityString(const BYTE*, DWORD, HWND*, DWORD*, DWORD*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+  HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_NOTIMPL; }
+  HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                    AnnoScope) override {
+    return E_NOTIMPL;
+  }
+  HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID*, int) override {
+    return E_NOTIMPL;
+  }
+  HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE**, DWORD*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE*, DWORD, HMENU*, DWORD*) override {
+    return E_NOTIMPL;
+  }
+
+ private:
+  static bool Client(DWORD object, DWORD child) {
+    return object == static_cast<DWORD>(OBJID_CLIENT) && child == CHILDID_SELF;
+  }
+  static std::string Name(const MSAAPROPID& p) {
+    if (IsEqualGUID(p, PROPID_ACC_ROLE)) return "role";
+    if (IsEqualGUID(p, PROPID_ACC_NAME)) return "name";
+    if (IsEqualGUID(p, PROPID_ACC_DESCRIPTION)) return "description";
+    if (IsEqualGUID(p, PROPID_ACC_STATE)) return "state";
+    return "other";
+  }
+  ULONG refs_ = 1;
+};
+
+// The events sent about windows' client objects.
+std::vector<std::pair<DWORD, HWND>>* g_events = nullptr;
+void CALLBACK OnAccessEvent(HWINEVENTHOOK, DWORD event, HWND h, LONG object, LONG child, DWORD,
+                            DWORD) {
+  if (g_events && object == OBJID_CLIENT && child == CHILDID_SELF) g_events->push_back({event, h});
+}
+
+}  // namespace
+
+// Role, name, description and state of each control reach the annotation service; what changes
+// later is annotated again and announced; a destroyed window's annotations are cleared.
+TEST_F(Win32Ui, AnnotationsFollowTheLayersDescription) {
+  TAnnotations service;
+  std::vector<std::pair<DWORD, HWND>> events;
+  g_events = &events;
+  HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                      OnAccessEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  std::string effect = "Strength +1";
+  label->SetAccessRole(TAccessRole::Button);
+  radios[1]->SetAccessDescription([&effect] { return effect; });
+  radios[2]->SetAccessRole(TAccessRole::Hidden);
+  combo->SetAccessLabels({label});
+  ShowForm();
+  SetWin32AccessService(&service);
+  Pump();
+  // Role and state in hex: 2D radio button, 2B push button, 29 static text, 14 grouping;
+  // 100000 focusable, 10 checked, 8000 invisible, 1 unavailable. "-": not annotated.
+  struct Case {
+    const char* step;
+    TControl* c;
+    const char *role, *name, *description, *state;
+  };
+  const Case cases[] = {
+      {"start", radios[0], "2D", "Radio0", "", "100010"},
+      {"start", radios[1], "2D", "Radio1", "Strength +1", "100000"},
+      {"start", radios[2], "29", "Radio2", "", "108000"},
+      {"start", label, "2B", "Label", "", "0"},
+      {"start", group, "14", "Group", "", "-"},
+      {"start", combo, "-", "Label", "", "-"},
+      {"start", form, "-", "-", "-", "-"},
+      {"changed", radios[0], "2D", "Radio0", "", "100000"},
+      {"changed", radios[1], "2D", "Radio1", "Gold +10", "100011"},
+      {"changed", label, "2B", "Clear", "", "0"},
+      {"changed", combo, "-", "Clear", "", "-"},
+  };
+  std::string step;
+  for (const Case& k : cases) {
+    if (k.step != step && (step = k.step) == "changed") {
+      events.clear();
+      // A click: the data changes the description, the layer moves the check.
+      effect = "Gold +10";
+      group->CheckRadioButton(group->FirstRadioId(), group->LastRadioId(), radios[1]->Id());
+      radios[1]->SetEnabled(false);
+      label->SetText("Clear");
+      Pump();
+    }
+    SCOPED_TRACE(step + ": " + k.c->Text());
+    EXPECT_EQ(service.Of(k.c, "role"), k.role);
+    EXPECT_EQ(service.Of(k.c, "name"), k.name);
+    EXPECT_EQ(service.Of(k.c, "description"), k.description);
+    EXPECT_EQ(service.Of(k.c, "state"), k.state);
+  }
+  Win32Backend().ProcessMessages(false);
+  UnhookWinEvent(hook);
+  g_events = nullptr;
+  // Out-of-context events come through the queue: each change was told once, nothing else.
+  auto told = [&events](DWORD event, const TControl* c) {
+    return std::count(events.begin(), events.end(), std::make_pair(event, H(c)));
+  };
+  EXPECT_EQ(told(EVENT_OBJECT_STATECHANGE, radios[0]), 1);
+  EXPECT_EQ(told(EVENT_OBJECT_STATECHANGE, radios[1]), 1);
+  EXPECT_EQ(told(EVENT_OBJECT_DESCRIPTIONCHANGE, radios[1]), 1);
+  EXPECT_EQ(told(EVENT_OBJECT_NAMECHANGE, label), 1);
+  EXPECT_EQ(told(EVENT_OBJECT_NAMECHANGE, combo), 1);
+  EXPECT_EQ(events.size(), 5u);
+  HWND gone = H(label);
+  label->DestroyWindow();
+  EXPECT_EQ(service.Props.count({gone, "name"}), 0u);
+  EXPECT_EQ(service.Props.count({gone, "role"}), 0u);
+  SetWin32AccessService(nullptr);
 }

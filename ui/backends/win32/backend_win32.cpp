@@ -9,6 +9,8 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <objbase.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -177,6 +179,57 @@ TTextPlace PlaceText(HDC dc, const TControl& c, const RECT& r, const std::string
   return t;
 }
 
+// What the system is told of a control for assistive technology.
+struct TAccessTold {
+  LONG Role = 0, State = 0;
+  std::string Name, Description;
+  bool Valid = false;
+};
+
+LONG MsaaRole(TAccessRole r) {
+  switch (r) {
+    case TAccessRole::Window:
+      return ROLE_SYSTEM_WINDOW;
+    case TAccessRole::Dialog:
+      return ROLE_SYSTEM_DIALOG;
+    case TAccessRole::Group:
+      return ROLE_SYSTEM_GROUPING;
+    case TAccessRole::RadioButton:
+      return ROLE_SYSTEM_RADIOBUTTON;
+    case TAccessRole::Button:
+      return ROLE_SYSTEM_PUSHBUTTON;
+    case TAccessRole::Item:
+      return ROLE_SYSTEM_LISTITEM;
+    case TAccessRole::Alert:
+      return ROLE_SYSTEM_ALERT;
+    case TAccessRole::ComboBox:
+      return ROLE_SYSTEM_COMBOBOX;
+    case TAccessRole::Hidden:
+    case TAccessRole::Text:
+      return ROLE_SYSTEM_STATICTEXT;
+    case TAccessRole::ToolTip:
+      return ROLE_SYSTEM_TOOLTIP;
+    case TAccessRole::None:
+      break;
+  }
+  return ROLE_SYSTEM_PANE;
+}
+
+std::wstring Wide(const std::string& text) {
+  if (text.empty() || text.size() > 0x7fffffff) return std::wstring();
+  int n = static_cast<int>(text.size());
+  UINT cp = CP_UTF8;
+  int wide = MultiByteToWideChar(cp, MB_ERR_INVALID_CHARS, text.data(), n, nullptr, 0);
+  if (wide <= 0) {  // not UTF-8: the code page's
+    cp = CP_ACP;
+    wide = MultiByteToWideChar(cp, 0, text.data(), n, nullptr, 0);
+  }
+  if (wide <= 0) return std::wstring();
+  std::wstring w(static_cast<size_t>(wide), L'\0');
+  MultiByteToWideChar(cp, 0, text.data(), n, w.data(), wide);
+  return w;
+}
+
 COLORREF Rgb(uint32_t c) {
   if (IsSystemColor(c)) return GetSysColor(static_cast<int>(c & 0xFF));
   return c & 0x00FFFFFFu;
@@ -211,6 +264,8 @@ class TWin32Backend final : public TBackend, private THoverHost {
   void SetTrace(const std::string& path);
   void CloseTick();
   void HoverTick(UINT_PTR timer);
+  long AccessStatus() const { return accStatus_; }
+  void SetAccessService(IAccPropServices* service);
 
  private:
   TControl* ControlOf(HWND h) const {
@@ -264,6 +319,11 @@ class TWin32Backend final : public TBackend, private THoverHost {
   HICON IconFor(const std::string& name, bool smallIcon);
   void TraceLayout(const TControl& c);
   bool Quiet() const { return creating_ > 0; }
+  // Assistive technology: the layer's description of each control, given to the system as
+  // annotations of the window's client object.
+  void TellAccess(TControl& c);
+  void RefreshAccess();
+  void ForgetAccess(HWND h);
 
   std::unordered_map<HWND, TWinRec> wins_;
   std::map<std::tuple<std::string, int, int, int>, HFONT> fonts_;
@@ -280,6 +340,11 @@ class TWin32Backend final : public TBackend, private THoverHost {
   bool keyboardCues_ = false;  // focus marks show once the keyboard has moved the focus
   THoverTiming hover_{*this};
   UINT_PTR hoverTimers_[THoverTiming::tmCount] = {};
+  IAccPropServices* accProps_ = nullptr;  // nullptr: the system has no annotation service
+  HRESULT accStatus_ = E_FAIL;
+  bool comInit_ = false;
+  bool accessDue_ = false;  // a pass over the descriptions is owed
+  std::unordered_map<HWND, TAccessTold> told_;
 };
 
 TWin32Backend* g_backend = nullptr;
@@ -304,6 +369,12 @@ TWin32Backend::TWin32Backend() {
   wc.lpszClassName = kAppClass;
   RegisterClassExA(&wc);
 
+  // Apartment-threaded COM for the annotation service; without it the controls keep what the
+  // system says of them.
+  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  comInit_ = SUCCEEDED(com);
+  SetAccessService(nullptr);
+
   if (const char* t = std::getenv("HS_WIN32_TRACE"); t && *t) SetTrace(t);
   if (const char* f = std::getenv("HS_WIN32_CLOSE"); f && *f) {
     closeFile_ = f;
@@ -319,7 +390,116 @@ TWin32Backend::~TWin32Backend() {
   for (auto& b : brushes_)
     DeleteObject(b.second);
   if (trace_) std::fclose(trace_);
+  if (accProps_) accProps_->Release();
+  if (comInit_) CoUninitialize();
   g_backend = nullptr;
+}
+
+// ---- assistive technology ----
+
+// Role, name, description and state of a control as annotations. The system's own description
+// stays where it is right: a form's, a combo box's role and state (and its name when no label
+// names it), a group box's state. A radio button's and a painted control's state follow the
+// layer. What changed after the first time is announced.
+void TWin32Backend::TellAccess(TControl& c) {
+  HWND h = H(c);
+  TControlKind k = c.Kind();
+  if (!h || !accProps_ || k == TControlKind::Application || k == TControlKind::Form ||
+      k == TControlKind::ToolTip)
+    return;
+  TAccessInfo a = c.Access();
+  bool combo = k == TControlKind::ComboBox;
+  bool ownRole = !combo;
+  bool ownName = !combo || !c.AccessLabels().empty();
+  bool ownState =
+      k == TControlKind::Label || k == TControlKind::Panel || k == TControlKind::RadioButton;
+  TAccessTold now;
+  now.Valid = true;
+  now.Role = MsaaRole(a.Role);
+  if (ownName) now.Name = a.Name;
+  now.Description = a.Description;
+  if (ownState) {
+    if (!a.Enabled) now.State |= STATE_SYSTEM_UNAVAILABLE;
+    if (!a.Showing || a.Role == TAccessRole::Hidden) now.State |= STATE_SYSTEM_INVISIBLE;
+    if (a.Focusable || k == TControlKind::RadioButton) now.State |= STATE_SYSTEM_FOCUSABLE;
+    if (GetFocus() == h) now.State |= STATE_SYSTEM_FOCUSED;
+    if (a.Checked) now.State |= STATE_SYSTEM_CHECKED;
+  }
+  TAccessTold& was = told_[h];
+  bool first = !was.Valid;
+  bool refused = false;  // the service is there, the annotations are not implemented
+  auto setLong = [&](const MSAAPROPID& prop, LONG value) {
+    VARIANT v{};
+    v.vt = VT_I4;
+    v.lVal = value;
+    HRESULT hr = accProps_->SetHwndProp(h, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, prop, v);
+    if (FAILED(hr)) accStatus_ = hr;
+    refused = refused || hr == E_NOTIMPL;
+  };
+  auto setText = [&](const MSAAPROPID& prop, const std::string& text) {
+    std::wstring w = Wide(text);
+    HRESULT hr = accProps_->SetHwndPropStr(h, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, prop,
+                                           w.c_str());
+    if (FAILED(hr)) accStatus_ = hr;
+    refused = refused || hr == E_NOTIMPL;
+  };
+  auto tell = [&](DWORD event) {
+    if (!first) NotifyWinEvent(event, h, OBJID_CLIENT, CHILDID_SELF);
+  };
+  if (ownRole && (first || was.Role != now.Role)) setLong(PROPID_ACC_ROLE, now.Role);
+  if (ownName && (first || was.Name != now.Name)) {
+    setText(PROPID_ACC_NAME, now.Name);
+    tell(EVENT_OBJECT_NAMECHANGE);
+  }
+  if (first || was.Description != now.Description) {
+    setText(PROPID_ACC_DESCRIPTION, now.Description);
+    tell(EVENT_OBJECT_DESCRIPTIONCHANGE);
+  }
+  if (ownState && (first || was.State != now.State)) {
+    setLong(PROPID_ACC_STATE, now.State);
+    tell(EVENT_OBJECT_STATECHANGE);
+  }
+  was = now;
+  if (refused) {  // no use asking again
+    accProps_->Release();
+    accProps_ = nullptr;
+    told_.clear();
+  }
+}
+
+// nullptr: the system's service. Every control is described to the new one.
+void TWin32Backend::SetAccessService(IAccPropServices* service) {
+  if (accProps_) accProps_->Release();
+  accProps_ = nullptr;
+  told_.clear();
+  if (service) {
+    service->AddRef();
+    accProps_ = service;
+    accStatus_ = S_OK;
+  } else {
+    accStatus_ = CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_IAccPropServices, reinterpret_cast<void**>(&accProps_));
+    if (FAILED(accStatus_)) accProps_ = nullptr;
+  }
+  accessDue_ = accProps_ != nullptr;
+}
+
+// Names and descriptions follow other controls' texts and the data: every control is looked at.
+void TWin32Backend::RefreshAccess() {
+  accessDue_ = false;
+  if (!accProps_) return;
+  std::vector<TControl*> controls;
+  for (auto& w : wins_)
+    if (w.second.Ctl) controls.push_back(w.second.Ctl);
+  for (TControl* c : controls)
+    TellAccess(*c);
+}
+
+void TWin32Backend::ForgetAccess(HWND h) {
+  if (told_.erase(h) == 0 || !accProps_) return;
+  MSAAPROPID props[] = {PROPID_ACC_ROLE, PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, PROPID_ACC_STATE};
+  accProps_->ClearHwndProps(h, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, props,
+                            sizeof props / sizeof *props);
 }
 
 void TWin32Backend::SetTrace(const std::string& path) {
@@ -593,6 +773,7 @@ void TWin32Backend::ShowNative(TControl& c) {
 void TWin32Backend::Apply(TControl& c, uint32_t changes) {
   HWND h = H(c);
   if (!h) return;
+  accessDue_ = accProps_ != nullptr;
   TControlKind k = c.Kind();
   if (changes & chStyle) {
     LONG_PTR keep =
@@ -856,6 +1037,7 @@ TSize TWin32Backend::FrameExtra(const TControl& form) {
 
 bool TWin32Backend::ProcessMessages(bool wait) {
   if (quit_) return false;
+  if (accessDue_) RefreshAccess();
   if (wait) WaitMessage();
   MSG m;
   while (!quit_ && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
@@ -871,6 +1053,7 @@ bool TWin32Backend::ProcessMessages(bool wait) {
     TranslateMessage(&m);
     DispatchMessageA(&m);
   }
+  if (accessDue_) RefreshAccess();
   return !quit_;
 }
 
@@ -1085,6 +1268,7 @@ LRESULT TWin32Backend::OnFocus(const TMsg& m) {
   // Labels paint their own focus mark.
   if (m.Ctl->Kind() == TControlKind::Label) InvalidateRect(m.H, nullptr, TRUE);
   if (m.Msg == WM_SETFOCUS) Trace(*m.Ctl, "focus");
+  TellAccess(*m.Ctl);  // the focused state, before a screen reader asks
   if (m.Live) m.Ctl->NotifyFocus(m.Msg == WM_SETFOCUS);
   return res;
 }
@@ -1268,6 +1452,7 @@ LRESULT TWin32Backend::Handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   // Copies: the map may change during the notifications.
   TMsg m{h, msg, wp, lp, it->second.Ctl, it->second.OldProc, !Quiet()};
   if (msg == WM_NCDESTROY) {
+    ForgetAccess(h);
     LRESULT res = m.Next();
     if (m.Ctl && m.Ctl->Native() == h) m.Ctl->SetNative(nullptr);
     wins_.erase(h);
@@ -1349,6 +1534,14 @@ std::string Win32TraceName(const TControl& c) {
     name += std::to_string(*it);
   }
   return name;
+}
+
+long Win32AccessStatus() {
+  return static_cast<TWin32Backend&>(Win32Backend()).AccessStatus();
+}
+
+void SetWin32AccessService(IAccPropServices* service) {
+  static_cast<TWin32Backend&>(Win32Backend()).SetAccessService(service);
 }
 
 void SetWin32Trace(const std::string& path) {

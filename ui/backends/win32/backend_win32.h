@@ -13,9 +13,16 @@
 // and TTM_TRACKACTIVATE below their tracked point while on; a disabled form (a modal form is up)
 // gets no input from the system (EnableWindow); a window hidden or destroyed under the mouse gets
 // its leave at once; the font dialog (ChooseFontA). The clipboard as CF_UNICODETEXT (UTF-8 and
-// "\n" inside, CR LF outside); messages as MessageBoxA over the owner's top window.
-// Cannot: turn a combo box between list and edit field after creation (the class fixes it), or
-// show characters outside the system code page (the ANSI calls take "?").
+// "\n" inside, CR LF outside); messages as MessageBoxA over the owner's top window. For assistive
+// technology, the layer's role, name, description and state (checked, unavailable, invisible,
+// focusable, focused) as annotations of each control's client object through the system's
+// IAccPropServices (forms, combo boxes and group boxes keep the system's role and state), again
+// with a change event when one changes. Checked only against a recording service: wine creates
+// the service, refuses the annotations (E_NOTIMPL) and describes every control as a plain
+// client object named by its window text; the program runs on without them.
+// Cannot: turn a combo box between list and edit field after creation (the class fixes it),
+// show characters outside the system code page (the ANSI calls take "?"), announce a summary of
+// the rows a click changed, or let a screen reader press a painted button.
 // Not drawn: `Ctl3D` and a panel's bevels (`BevelInner`, `BevelOuter`, `BevelWidth`,
 // `BorderWidth`) never reach the window layer (the elements keep them; the sheet's panel has no
 // bevel); a form has no background picture (no element could set one).
@@ -38,6 +45,13 @@ TBackend& Win32Backend();
 // The trace line prefix of a control: its kind and the ids from its top window down, such as
 // "radio F1.4.2" (the form is F plus its id among the application's windows).
 std::string Win32TraceName(const TControl& c);
+// How the system takes the controls' descriptions for assistive technology: 0 (S_OK) while
+// every annotation was kept, else the failing HRESULT (of creating the annotation service, or of
+// the last annotation it refused).
+long Win32AccessStatus();
+// Tests: the annotations go to service (nullptr: to the system's service again).
+struct IAccPropServices;
+void SetWin32AccessService(IAccPropServices* service);
 // Starts (or, with an empty path, stops) the trace; the environment variable does the same.
 void SetWin32Trace(const std::string& path);
 
