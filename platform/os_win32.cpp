@@ -4,7 +4,6 @@
 #include <windows.h>
 // windows.h maps this name onto its own ANSI call.
 #undef WriteProfileString
-#include <knownfolders.h>
 #include <shlobj.h>
 
 #include <string>
@@ -134,10 +133,13 @@ void SetProgramFolder(std::string_view folder) {
 
 std::string UserConfigFolder() {
   if (!UserConfigOverride().empty()) return UserConfigOverride();
+  // FOLDERID_RoamingAppData, spelled out: the uuid library that defines it also defines GUIDs
+  // the accessibility library has, and a program linking both would have them twice.
+  static constexpr KNOWNFOLDERID kRoamingAppData = {
+      0x3EB685DB, 0x65F9, 0x4CF6, {0xA0, 0x3A, 0xE3, 0xEF, 0x65, 0x72, 0x9F, 0x3D}};
   PWSTR wide = nullptr;
   std::string folder;
-  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &wide)))
-    folder = AnsiPath(wide);
+  if (SUCCEEDED(SHGetKnownFolderPath(kRoamingAppData, 0, nullptr, &wide))) folder = AnsiPath(wide);
   CoTaskMemFree(wide);
   return folder.empty() ? folder : WithSeparator(folder);
 }

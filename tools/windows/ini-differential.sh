@@ -33,7 +33,7 @@ d=tests/platform/inidiff
 shared=("$d/ini_case.cpp" "$d/ini_run.cpp" platform/profile_text.cpp)
 "${launch[@]}" g++ "${flags[@]}" "$d/ini_driver.cpp" "${shared[@]}" platform/os_posix.cpp -o "$work/ini_driver"
 "${launch[@]}" "$mingw" "${flags[@]}" -Wno-restrict -static "$d/ini_driver.cpp" "${shared[@]}" \
-  platform/os_win32.cpp -o "$work/ini_driver.exe" -ladvapi32 -lshell32 -lole32 -luuid
+  platform/os_win32.cpp -o "$work/ini_driver.exe" -ladvapi32 -lshell32 -lole32
 "${launch[@]}" g++ "${flags[@]}" "$d/ini_diff.cpp" "$d/ini_case.cpp" "$d/ini_gen.cpp" "$d/ini_compare.cpp" \
   -o "$work/ini_diff"
 echo "ini drivers built ($((SECONDS - start)) s, Windows side: $triple under ${HS_WINE_BITS}-bit wine)"
