@@ -20,6 +20,12 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kMessages
      "The address names answers this sheet does not have; it starts unanswered."},
 }};
 
+// Blanks, control characters and the backslash.
+constexpr std::string_view kUnclean{
+    "\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f\x10\x11\x12\x13\x14\x15\x16"
+    "\x17\x18\x19\x1a\x1b\x1c\x1d\x1e\x1f\x20\x7f\\",
+    35};
+
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
@@ -62,13 +68,13 @@ TDataAddress Refused(std::string_view key) {
 TDataAddress CheckDataAddress(std::string_view page, std::string_view param) {
   if (param.empty()) return {};
   std::string_view origin = OriginOf(page);
-  if (origin.empty()) return Refused(DataBadAddressKey);
+  // A browser's own address never holds blanks, controls or backslashes.
+  if (origin.empty() || page.find_first_of(kUnclean) != std::string_view::npos)
+    return Refused(DataBadAddressKey);
   // Browsers drop blanks and read a backslash as a slash: such text means something else there.
-  for (char c : param) {
-    auto u = static_cast<unsigned char>(c);
-    if (u <= 0x20 || u == 0x7f || c == '\\' || c == '?' || c == '#')
-      return Refused(DataBadAddressKey);
-  }
+  if (param.find_first_of(kUnclean) != std::string_view::npos ||
+      param.find_first_of("?#") != std::string_view::npos)
+    return Refused(DataBadAddressKey);
   std::string path;
   if (param.starts_with("//")) return Refused(DataOtherSiteKey);
   std::string_view scheme = SchemeOf(param);

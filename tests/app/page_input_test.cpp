@@ -40,6 +40,7 @@ TEST(PageInput, DataAddressIsAFolderOfThePagesSiteOrARefusal) {
       {Page, "d?x=1", "", DataBadAddressKey},
       {Page, "d#x", "", DataBadAddressKey},
       {"file:///home/herosheet.html", "d", "", DataBadAddressKey},
+      {"http://h/a b/x.html", "d", "", DataBadAddressKey},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::string(c.Page) + " + " + std::string(c.Param));
