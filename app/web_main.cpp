@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/page_input.h"
 #include "app/share_link.h"
 #include "app/sheet_runner.h"
 #include "app/web_page.h"
@@ -50,8 +51,11 @@ void StartSheet(std::string_view link) {
   g_opening = true;
   g_sheet = std::make_unique<TSheetRunner>(std::make_unique<TPageInput>());
   g_sheet->SetAddress(web::Address());
-  if (auto answers = ParseAnswerCode(link))
-    OpenAnswers(*g_sheet->Sheet(), g_sheet->Input(), *answers);
+  if (!link.empty()) {
+    auto answers = ParseAnswerCode(link);
+    if (!answers || !OpenAnswers(*g_sheet->Sheet(), g_sheet->Input(), *answers))
+      web::Say(AnswersRefusedKey);
+  }
   g_opening = false;
   g_fragment = "\x01";  // unknown: the next follow writes it
   FollowSheet();

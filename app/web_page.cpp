@@ -7,6 +7,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "app/page_input.h"
 #include "platform/os.h"
 
 // clang-format off
@@ -31,6 +32,7 @@ EM_JS(void, hs_page_set_fragment, (const char* f), {
   history.replaceState(history.state, "", url);
 });
 EM_JS(void, hs_page_keep, (const char* path), { HsPage.keep(UTF8ToString(path)); });
+EM_JS(void, hs_page_say, (const char* key), { HsPage.say(UTF8ToString(key)); });
 EM_JS(void, hs_page_mark, (const char* name), { performance.mark(UTF8ToString(name)); });
 EM_JS(void, hs_page_mark_after_frame, (const char* name), {
   const n = UTF8ToString(name);
@@ -64,6 +66,34 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* herosheet_command(const char* line) 
 
 extern "C" EMSCRIPTEN_KEEPALIVE void hs_web_data_replaced() {
   if (DataHandler()) DataHandler()();
+}
+
+// The page's questions before it takes input: where ?data= points (the folder, or "!" and the
+// refusal's key), whether a pair of files is data, a message's text, the data files' size bound.
+// The first two and the bound are asked before main (the page's preRun): they use no object
+// that start-up constructs.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* hs_web_data_address(const char* page,
+                                                                const char* param) {
+  static std::string answer;
+  TDataAddress a = CheckDataAddress(page ? page : "", param ? param : "");
+  answer = a.Refusal.empty() ? a.Folder : "!" + std::string(a.Refusal);
+  return answer.c_str();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE int hs_web_is_data(const char* choice, int choiceSize,
+                                                   const char* array, int arraySize) {
+  return IsDataPair({choice, static_cast<size_t>(choiceSize)},
+                    {array, static_cast<size_t>(arraySize)});
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* hs_web_message(const char* key) {
+  static std::string text;
+  text = PageMessage(key ? key : "");
+  return text.c_str();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE double hs_web_data_max() {
+  return static_cast<double>(os::kDataFileMax);
 }
 
 namespace web {
@@ -107,6 +137,11 @@ void KeepFile(const std::string& path) {
   if (it->second == bytes) return;
   it->second = bytes;
   hs_page_keep(path.c_str());
+}
+
+void Say(std::string_view key) {
+  std::string k(key);
+  hs_page_say(k.c_str());
 }
 
 void Mark(const char* name) {

@@ -25,6 +25,9 @@ void SetFragment(std::string_view fragment);
 // (or since the page restored it at load); the copy is restored at the next load.
 void KeepFile(const std::string& path);
 
+// Shows the page message of key (app/page_input.h) in the page's note.
+void Say(std::string_view key);
+
 // performance.mark(name).
 void Mark(const char* name);
 // Marks name once the page has drawn its next frame.

@@ -10,7 +10,7 @@ root=$(pwd)
 secs=${1:-60}
 shift || true
 harnesses=(numbers lines format mask profile choice language language_name translator_mask
-  placement settings_list check)
+  placement settings_list check page_input)
 if (($#)); then harnesses=("$@"); fi
 
 build=$root/build/fuzz

@@ -19,8 +19,18 @@ std::vector<std::string_view> SheetCaptionKeys();
 // Message keys the programs translate when they have something to say (a paste they cannot
 // open): used, but a language file may leave them out (the message is then in English).
 constexpr std::string_view PasteNoCodeKey = "msg_paste_no_code";
+// The page's messages about input it refuses (a data address, files, answers in its address).
+constexpr std::string_view DataMissingKey = "msg_data_missing";
+constexpr std::string_view DataTooBigKey = "msg_data_too_big";
+constexpr std::string_view DataOtherSiteKey = "msg_data_other_site";
+constexpr std::string_view DataBadAddressKey = "msg_data_bad_address";
+constexpr std::string_view FilesPairKey = "msg_files_pair";
+constexpr std::string_view FilesFolderKey = "msg_files_folder";
+constexpr std::string_view FilesNotDataKey = "msg_files_not_data";
+constexpr std::string_view AnswersRefusedKey = "msg_answers_refused";
 inline std::vector<std::string_view> MessageKeys() {
-  return {PasteNoCodeKey};
+  return {PasteNoCodeKey, DataMissingKey, DataTooBigKey,   DataOtherSiteKey, DataBadAddressKey,
+          FilesPairKey,   FilesFolderKey, FilesNotDataKey, AnswersRefusedKey};
 }
 // The list that block b (0 .. 6) of choice.ini feeds; Question 0 for a number outside.
 TAnswerList AnswerListOfBlock(int block);

@@ -3,5 +3,5 @@
 set -euo pipefail
 source .ci/lib.sh
 hs_install_missing clang libclang-rt-14-dev cmake make libgtest-dev
-# Twelve harnesses share about the time seven had at 45 s each.
+# Thirteen harnesses share about the time seven had at 45 s each.
 fuzz/run.sh "${HS_FUZZ_SECONDS:-28}"

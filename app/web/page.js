@@ -9,8 +9,12 @@ var HsPage = {
   saves: 0,
   dataSource: 'sample',
 
+  // Whether the browser's storage opened; without it the program's settings cannot be kept.
+  storage: true,
+
   // Keeps a file of the program folder in IndexedDB (called after the program wrote it).
   keep(path) {
+    if (!HsPage.storage) return;
     const name = path.split('/').pop();
     try {
       FS.writeFile(HsPage.store + '/' + name, FS.readFile(path));
@@ -23,14 +27,31 @@ var HsPage = {
     });
   },
 
+  // The storage did not open: nothing is kept.
+  noStorage() {
+    HsPage.storage = false;
+  },
+
+  // No storage: config.ini turns read-only (once the data bundle wrote it), so a language pick
+  // is refused and the settings panel says it could not be saved, as the desktop program does
+  // for a read-only config.ini.
+  protectSettings() {
+    if (HsPage.storage) return;
+    try {
+      FS.chmod(HsPage.folder + '/config.ini', 0o444);
+    } catch (e) {}
+  },
+
   restore(done) {
     try {
       FS.mkdir(HsPage.store);
       FS.mount(IDBFS, {}, HsPage.store);
     } catch (e) {
+      HsPage.noStorage();
       return done();
     }
-    FS.syncfs(true, () => {
+    const restored = (error) => {
+      if (error) return HsPage.noStorage();
       for (const name of ['config.ini', 'registry.ini']) {
         try {
           const kept = HsPage.store + '/' + name;
@@ -38,34 +59,113 @@ var HsPage = {
             FS.writeFile(HsPage.folder + '/' + name, FS.readFile(kept));
         } catch (e) {}
       }
+    };
+    try {
+      FS.syncfs(true, (error) => {
+        restored(error);
+        done();
+      });
+    } catch (e) {
+      HsPage.noStorage();
       done();
-    });
+    }
   },
 
-  // ?data=URL: a folder URL of the same origin holding choice.ini and array.ini.
+  // ?data=URL: a folder of the page's own site holding choice.ini and array.ini (the program
+  // decides which addresses are taken). A refused or unreadable pair leaves the sample and a note.
   fetchData(done) {
     const param = new URLSearchParams(location.search).get('data');
     if (!param) return done();
-    let base;
-    try {
-      base = new URL(param.endsWith('/') ? param : param + '/', location.href);
-    } catch (e) {
+    const answer = cwrap('hs_web_data_address', 'string', ['string', 'string'])(
+        location.href.split('#')[0], param);
+    if (answer.startsWith('!')) {
+      HsPage.say(answer.slice(1));
       return done();
     }
-    if (base.origin !== location.origin) return done();
+    let base;
+    try {
+      base = new URL(answer);
+      if (base.origin !== location.origin) throw new Error('origin');
+    } catch (e) {
+      HsPage.say('msg_data_bad_address');
+      return done();
+    }
     const get = (name) => fetch(new URL(name, base)).then((r) => {
-      if (!r.ok) throw new Error(r.status);
-      return r.arrayBuffer();
+      if (!r.ok) throw new Error('msg_data_missing');
+      return HsPage.readBounded(r);
     });
     Promise.all([get('choice.ini'), get('array.ini')]).then(([choice, array]) => {
-      HsPage.writeData(new Uint8Array(choice), new Uint8Array(array));
+      if (!HsPage.isData(choice, array)) throw new Error('msg_files_not_data');
+      HsPage.writeData(choice, array);
       HsPage.dataSource = base.href;
-    }).catch(() => {}).finally(done);
+    }).catch((e) => {
+      HsPage.say(/^msg_/.test(e.message) ? e.message : 'msg_data_missing');
+    }).finally(done);
+  },
+
+  // The bytes of a response, refused past the data files' bound (by its length when it tells
+  // one, else while reading).
+  readBounded(response) {
+    const max = Module._hs_web_data_max();
+    const tooBig = () => new Error('msg_data_too_big');
+    if (Number(response.headers.get('content-length')) > max) {
+      if (response.body) response.body.cancel().catch(() => {});
+      return Promise.reject(tooBig());
+    }
+    if (!response.body) return response.arrayBuffer().then((b) => {
+      if (b.byteLength > max) throw tooBig();
+      return new Uint8Array(b);
+    });
+    const reader = response.body.getReader();
+    const parts = [];
+    let size = 0;
+    const next = () => reader.read().then(({done, value}) => {
+      if (done) {
+        const all = new Uint8Array(size);
+        let at = 0;
+        for (const p of parts) {
+          all.set(p, at);
+          at += p.length;
+        }
+        return all;
+      }
+      size += value.length;
+      if (size > max) {
+        reader.cancel().catch(() => {});
+        throw tooBig();
+      }
+      parts.push(value);
+      return next();
+    });
+    return next();
+  },
+
+  // Whether the program reads the pair as data (bytes copied into its memory for the check).
+  isData(choice, array) {
+    const c = Module._malloc(choice.length + 1), a = Module._malloc(array.length + 1);
+    try {
+      HEAPU8.set(choice, c);
+      HEAPU8.set(array, a);
+      return Module._hs_web_is_data(c, choice.length, a, array.length) !== 0;
+    } finally {
+      Module._free(c);
+      Module._free(a);
+    }
   },
 
   writeData(choice, array) {
     FS.writeFile(HsPage.folder + '/choice.ini', choice);
     FS.writeFile(HsPage.folder + '/array.ini', array);
+  },
+
+  // A page message by key, in the sheet's language; kept until the page is ready to show it.
+  pending: [],
+  ready: false,
+  say(key) {
+    if (!HsPage.ready) return void HsPage.pending.push(key);
+    const text = cwrap('hs_web_message', 'string', ['string'])(key);
+    document.dispatchEvent(new CustomEvent('herosheet-message',
+        {detail: {text, caption: document.title, key}}));
   },
 
   fonts(done) {
@@ -74,18 +174,33 @@ var HsPage = {
     Promise.all(faces.map((f) => document.fonts.load(f))).catch(() => {}).finally(done);
   },
 
-  // Files picked or dropped: choice.ini and array.ini by name (or the first two .ini files).
-  takeFiles(list) {
+  // Files picked or dropped: choice.ini and array.ini by name. Anything else (one file, a folder,
+  // a file past the bound, bytes that are not data) leaves the sheet as it was, with a note.
+  // Resolves to whether the sheet restarted on the files.
+  takeFiles(list, items) {
+    const refuse = (key) => {
+      HsPage.say(key);
+      return Promise.resolve(false);
+    };
+    const entries = Array.from(items || []).map((i) => i.webkitGetAsEntry && i.webkitGetAsEntry());
+    if (entries.some((e) => e && e.isDirectory)) return refuse('msg_files_folder');
     const files = Array.from(list || []);
     const byName = (n) => files.find((f) => f.name.toLowerCase() === n);
     const choice = byName('choice.ini'), array = byName('array.ini');
-    if (!choice || !array) return Promise.resolve(false);
+    if (!choice || !array) return refuse('msg_files_pair');
+    const max = Module._hs_web_data_max();
+    if (choice.size > max || array.size > max) return refuse('msg_data_too_big');
     return Promise.all([choice.arrayBuffer(), array.arrayBuffer()]).then(([c, a]) => {
-      HsPage.writeData(new Uint8Array(c), new Uint8Array(a));
+      c = new Uint8Array(c);
+      a = new Uint8Array(a);
+      if (!HsPage.isData(c, a)) return refuse('msg_files_not_data');
+      HsPage.writeData(c, a);
       HsPage.dataSource = 'files';
+      const note = document.getElementById('herosheet-note');
+      if (note) note.textContent = '';  // an earlier refusal no longer holds
       Module._hs_web_data_replaced();
       return true;
-    });
+    }, () => refuse('msg_files_not_data'));
   },
 
   // The Copy button presses Ctrl+C on the sheet; the sheet's messages show beside it.
@@ -111,7 +226,8 @@ var HsPage = {
     document.addEventListener('dragover', (e) => e.preventDefault());
     document.addEventListener('drop', (e) => {
       e.preventDefault();
-      HsPage.takeFiles(e.dataTransfer && e.dataTransfer.files);
+      const t = e.dataTransfer;
+      HsPage.takeFiles(t && t.files, t && t.items);
     });
   },
 };
@@ -135,6 +251,7 @@ Module.preRun.push(() => {
 });
 
 Module.onRuntimeInitialized = () => {
+  HsPage.protectSettings();
   performance.mark('herosheet-runtime');
 };
 
@@ -145,6 +262,8 @@ Module.postRun.push(() => {
   const command = Module.cwrap('herosheet_command', 'string', ['string']);
   window.herosheetCommand = (line) => command(String(line));
   window.herosheetPage = HsPage;
+  HsPage.ready = true;
+  for (const key of HsPage.pending.splice(0)) HsPage.say(key);
   document.dispatchEvent(new Event('herosheet-ready'));
   if (window.herosheetReadyResolve) window.herosheetReadyResolve();
 });

@@ -16,10 +16,12 @@ const types = {
   '.data': 'application/octet-stream', '.ttf': 'font/ttf', '.ini': 'text/plain', '.txt': 'text/plain',
 };
 
-// Serves buildDir at / and extraDir at /extra/. Resolves to {url, close}.
-export function serve(extraDir) {
+// Serves buildDir at / and extraDir at /extra/; routes maps a path to its own handler(req, res).
+// Resolves to {url, close}.
+export function serve(extraDir, routes = {}) {
   const server = createServer(async (req, res) => {
     const url = new URL(req.url, 'http://x');
+    if (routes[url.pathname]) return routes[url.pathname](req, res);
     let file = decodeURIComponent(url.pathname);
     const root = file.startsWith('/extra/') && extraDir ? extraDir : buildDir;
     if (root === extraDir) file = file.slice('/extra'.length);
