@@ -1,13 +1,16 @@
 // The page side of the hero sheet in the browser (included before the program's own script).
-// Before main: the program folder /herosheet (also the current folder) gets config.ini and
-// registry.ini (the registry store) back from the browser's storage, ?data=URL replaces the
-// sample data files, and the web font is loaded so that text is measured with it. Afterwards: herosheetCommand(line), and a file
-// picker or a drop of choice.ini and array.ini restarts the sheet on them.
+// While the program's code downloads and compiles: the settings kept in the browser's storage
+// (config.ini, registry.ini) are read, ?data=URL is fetched and the web font is loaded. Once the
+// run-time is up, before main: they go into the program folder /herosheet (also the current
+// folder), over the sample files. Afterwards: herosheetCommand(line), and a file picker or a drop
+// of choice.ini and array.ini restarts the sheet on them.
 var HsPage = {
   folder: '/herosheet',
   store: '/herosheet-store',
   saves: 0,
   dataSource: 'sample',
+  // ?data= files fetched before the run-time was up, written over the samples at its start.
+  pending: null,
 
   // Keeps a file of the program folder in IndexedDB (called after the program wrote it).
   keep(path) {
@@ -23,6 +26,7 @@ var HsPage = {
     });
   },
 
+  // Reads the kept files into the store folder; apply() copies them into the program folder.
   restore(done) {
     try {
       FS.mkdir(HsPage.store);
@@ -30,16 +34,20 @@ var HsPage = {
     } catch (e) {
       return done();
     }
-    FS.syncfs(true, () => {
-      for (const name of ['config.ini', 'registry.ini']) {
-        try {
-          const kept = HsPage.store + '/' + name;
-          if (FS.analyzePath(kept).exists)
-            FS.writeFile(HsPage.folder + '/' + name, FS.readFile(kept));
-        } catch (e) {}
-      }
-      done();
-    });
+    FS.syncfs(true, () => done());
+  },
+
+  // Before main, after the sample files are in place: kept settings and fetched data over them.
+  apply() {
+    for (const name of ['config.ini', 'registry.ini']) {
+      try {
+        const kept = HsPage.store + '/' + name;
+        if (FS.analyzePath(kept).exists)
+          FS.writeFile(HsPage.folder + '/' + name, FS.readFile(kept));
+      } catch (e) {}
+    }
+    if (HsPage.pending) HsPage.writeData(HsPage.pending.choice, HsPage.pending.array);
+    HsPage.pending = null;
   },
 
   // ?data=URL: a folder URL of the same origin holding choice.ini and array.ini.
@@ -58,7 +66,7 @@ var HsPage = {
       return r.arrayBuffer();
     });
     Promise.all([get('choice.ini'), get('array.ini')]).then(([choice, array]) => {
-      HsPage.writeData(new Uint8Array(choice), new Uint8Array(array));
+      HsPage.pending = {choice: new Uint8Array(choice), array: new Uint8Array(array)};
       HsPage.dataSource = base.href;
     }).catch(() => {}).finally(done);
   },
@@ -103,6 +111,14 @@ var HsPage = {
     if (button) button.addEventListener('click', clear, true);
   },
 
+  // The service worker keeps the site for a start without a network; registered once the sheet
+  // is drawn, so that its downloads never delay the first one.
+  keepOffline() {
+    if (!('serviceWorker' in navigator) || !window.isSecureContext) return;
+    const register = () => navigator.serviceWorker.register('sw.js').catch(() => {});
+    requestAnimationFrame(() => setTimeout(register, 0));
+  },
+
   wireFiles() {
     const picker = document.getElementById('herosheet-files');
     if (picker) picker.addEventListener('change', () => {
@@ -116,14 +132,27 @@ var HsPage = {
   },
 };
 
-Module.preRun = Module.preRun || [];
-Module.preRun.push(() => {
-  // The data bundle may fill the folder after this: make it first.
-  try {
-    FS.mkdirTree(HsPage.folder);
-  } catch (e) {}
-  FS.chdir(HsPage.folder);
-  performance.mark('herosheet-prerun');
+// The program's code, compiled from the download the page started in its head (else fetched
+// here), so that compiling overlaps the download of this script.
+Module.instantiateWasm = (imports, receive) => {
+  const compile = (response) => WebAssembly.compileStreaming ?
+    WebAssembly.compileStreaming(response) :
+    response.then((r) => r.arrayBuffer()).then((b) => WebAssembly.compile(b));
+  const compiled = window.herosheetWasm || compile(fetch('herosheet.wasm'));
+  compiled.catch(() => compile(fetch('herosheet.wasm')))
+    .then((module) => WebAssembly.instantiate(module, imports)
+      .then((instance) => receive(instance, module)))
+    .catch((e) => {
+      document.dispatchEvent(new CustomEvent('herosheet-message',
+        {detail: {text: 'The program could not be loaded: ' + e}}));
+    });
+  return {};
+};
+
+// Started at once, before the program's code is ready: each holds the start until it is done.
+Module.preInit = Module.preInit || [];
+Module.preInit.push(() => {
+  performance.mark('herosheet-preinit');
   for (const step of [HsPage.restore, HsPage.fetchData, HsPage.fonts]) {
     const name = 'herosheet-' + step.name;
     addRunDependency(name);
@@ -134,7 +163,18 @@ Module.preRun.push(() => {
   }
 });
 
+Module.preRun = Module.preRun || [];
+Module.preRun.push(() => {
+  // The data bundle may fill the folder after this: make it first.
+  try {
+    FS.mkdirTree(HsPage.folder);
+  } catch (e) {}
+  FS.chdir(HsPage.folder);
+  performance.mark('herosheet-prerun');
+});
+
 Module.onRuntimeInitialized = () => {
+  HsPage.apply();
   performance.mark('herosheet-runtime');
 };
 
@@ -145,6 +185,7 @@ Module.postRun.push(() => {
   const command = Module.cwrap('herosheet_command', 'string', ['string']);
   window.herosheetCommand = (line) => command(String(line));
   window.herosheetPage = HsPage;
+  HsPage.keepOffline();
   document.dispatchEvent(new Event('herosheet-ready'));
   if (window.herosheetReadyResolve) window.herosheetReadyResolve();
 });
