@@ -22,7 +22,8 @@ cmake --preset web -DHS_BUILD_TESTS=ON \
   -DGTest_DIR="$PWD/build/web-gtest/install/lib/cmake/GTest" >/dev/null
 cmake --build --preset web -j"$jobs" --target herosheet_web herosheet-sim \
   backends_conformance_web_tests
-for f in herosheet.html herosheet.js herosheet.wasm herosheet.data fonts/LiberationSans-Regular.ttf \
+for f in herosheet.html herosheet.js herosheet.wasm herosheet.data sw.js herosheet.webmanifest \
+  icons/herosheet-256.png fonts/LiberationSans-Regular.ttf \
   fonts/LICENSE.txt app/herosheet-sim.js tests/backends/backends_conformance_web_tests.html; do
   [ -s "build/web/$f" ] || { echo "the web build lacks $f" >&2; exit 1; }
 done

@@ -1,13 +1,17 @@
 // The page side of the hero sheet in the browser (included before the program's own script).
-// Before main: the program folder /herosheet (also the current folder) gets config.ini and
-// registry.ini (the registry store) back from the browser's storage, ?data=URL replaces the
-// sample data files, and the web font is loaded so that text is measured with it. Afterwards: herosheetCommand(line), and a file
-// picker or a drop of choice.ini and array.ini restarts the sheet on them.
+// While the program's code downloads and compiles, the settings kept in the browser's storage
+// (config.ini, registry.ini) are read and the web font is loaded; once the code is ready,
+// ?data=URL is checked and fetched. Once the run-time is up, before main, they go into the
+// program folder /herosheet (also the current folder), over the sample files. Afterwards:
+// herosheetCommand(line), and a file picker or a drop of choice.ini and array.ini restarts the
+// sheet on them.
 var HsPage = {
   folder: '/herosheet',
   store: '/herosheet-store',
   saves: 0,
   dataSource: 'sample',
+  // ?data= files fetched before the run-time was up, written over the samples at its start.
+  fetched: null,
 
   // Whether the browser's storage opened; without it the program's settings cannot be kept.
   storage: true,
@@ -42,6 +46,7 @@ var HsPage = {
     } catch (e) {}
   },
 
+  // Reads the kept files into the store folder; apply() copies them into the program folder.
   restore(done) {
     try {
       FS.mkdir(HsPage.store);
@@ -50,25 +55,28 @@ var HsPage = {
       HsPage.noStorage();
       return done();
     }
-    const restored = (error) => {
-      if (error) return HsPage.noStorage();
-      for (const name of ['config.ini', 'registry.ini']) {
-        try {
-          const kept = HsPage.store + '/' + name;
-          if (FS.analyzePath(kept).exists)
-            FS.writeFile(HsPage.folder + '/' + name, FS.readFile(kept));
-        } catch (e) {}
-      }
-    };
     try {
       FS.syncfs(true, (error) => {
-        restored(error);
+        if (error) HsPage.noStorage();
         done();
       });
     } catch (e) {
       HsPage.noStorage();
       done();
     }
+  },
+
+  // Before main, after the sample files are in place: kept settings and fetched data over them.
+  apply() {
+    for (const name of HsPage.storage ? ['config.ini', 'registry.ini'] : []) {
+      try {
+        const kept = HsPage.store + '/' + name;
+        if (FS.analyzePath(kept).exists)
+          FS.writeFile(HsPage.folder + '/' + name, FS.readFile(kept));
+      } catch (e) {}
+    }
+    if (HsPage.fetched) HsPage.writeData(HsPage.fetched.choice, HsPage.fetched.array);
+    HsPage.fetched = null;
   },
 
   // ?data=URL: a folder of the page's own site holding choice.ini and array.ini (the program
@@ -96,7 +104,7 @@ var HsPage = {
     });
     Promise.all([get('choice.ini'), get('array.ini')]).then(([choice, array]) => {
       if (!HsPage.isData(choice, array)) throw new Error('msg_files_not_data');
-      HsPage.writeData(choice, array);
+      HsPage.fetched = {choice, array};
       HsPage.dataSource = base.href;
     }).catch((e) => {
       HsPage.say(/^msg_/.test(e.message) ? e.message : 'msg_data_missing');
@@ -218,6 +226,14 @@ var HsPage = {
     if (button) button.addEventListener('click', clear, true);
   },
 
+  // The service worker keeps the site for a start without a network; registered once the sheet
+  // is drawn, so that its downloads never delay the first one.
+  keepOffline() {
+    if (!('serviceWorker' in navigator) || !window.isSecureContext) return;
+    const register = () => navigator.serviceWorker.register('sw.js').catch(() => {});
+    requestAnimationFrame(() => setTimeout(register, 0));
+  },
+
   wireFiles() {
     const picker = document.getElementById('herosheet-files');
     if (picker) picker.addEventListener('change', () => {
@@ -232,6 +248,42 @@ var HsPage = {
   },
 };
 
+// The program's code, compiled from the download the page started in its head (else fetched
+// here), so that compiling overlaps the download of this script.
+Module.instantiateWasm = (imports, receive) => {
+  const compile = (response) => WebAssembly.compileStreaming ?
+    WebAssembly.compileStreaming(response) :
+    response.then((r) => r.arrayBuffer()).then((b) => WebAssembly.compile(b));
+  const compiled = window.herosheetWasm || compile(fetch('herosheet.wasm'));
+  compiled.catch(() => compile(fetch('herosheet.wasm')))
+    .then((module) => WebAssembly.instantiate(module, imports)
+      .then((instance) => receive(instance, module)))
+    .catch((e) => {
+      document.dispatchEvent(new CustomEvent('herosheet-message',
+        {detail: {text: 'The program could not be loaded: ' + e}}));
+    });
+  return {};
+};
+
+// Each step holds the start until it is done.
+function hsStartSteps(steps) {
+  for (const step of steps) {
+    const name = 'herosheet-' + step.name;
+    addRunDependency(name);
+    step(() => {
+      performance.mark(name);
+      removeRunDependency(name);
+    });
+  }
+}
+
+// Started at once, while the program's code downloads and compiles.
+Module.preInit = Module.preInit || [];
+Module.preInit.push(() => {
+  performance.mark('herosheet-preinit');
+  hsStartSteps([HsPage.restore, HsPage.fonts]);
+});
+
 Module.preRun = Module.preRun || [];
 Module.preRun.push(() => {
   // The data bundle may fill the folder after this: make it first.
@@ -240,17 +292,12 @@ Module.preRun.push(() => {
   } catch (e) {}
   FS.chdir(HsPage.folder);
   performance.mark('herosheet-prerun');
-  for (const step of [HsPage.restore, HsPage.fetchData, HsPage.fonts]) {
-    const name = 'herosheet-' + step.name;
-    addRunDependency(name);
-    step(() => {
-      performance.mark(name);
-      removeRunDependency(name);
-    });
-  }
+  // The address check is the program's: its code is ready now.
+  hsStartSteps([HsPage.fetchData]);
 });
 
 Module.onRuntimeInitialized = () => {
+  HsPage.apply();
   HsPage.protectSettings();
   performance.mark('herosheet-runtime');
 };
@@ -264,6 +311,7 @@ Module.postRun.push(() => {
   window.herosheetPage = HsPage;
   HsPage.ready = true;
   for (const key of HsPage.pending.splice(0)) HsPage.say(key);
+  HsPage.keepOffline();
   document.dispatchEvent(new Event('herosheet-ready'));
   if (window.herosheetReadyResolve) window.herosheetReadyResolve();
 });

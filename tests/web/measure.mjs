@@ -1,11 +1,12 @@
 // Sizes of the web build and the time to its first frame in headless Chromium.
-//   node measure.mjs [--check] [--check-frame] [--loads N] [--trace]
+//   node measure.mjs [--check] [--check-frame] [--loads N] [--trace] [--compare OLD_BUILD_DIR]
 // Sizes: .wasm and .js raw and gzip -9 (limits: 1 MB raw, 300 KB gzip together; --check fails
 // above them). First frame: the page's "herosheet-first-frame" mark (a frame after the sheet was
 // built), from navigation start, the median of N loads after one warm-up (limit: 300 ms, or
 // HS_FIRST_FRAME_LIMIT_MS; --check-frame fails above it: a time, so only on a quiet machine).
 // Prints where the time goes: the page's marks and the downloads of the build's files; with
-// --trace also the renderer's main-thread time up to the first frame, by kind of work.
+// --trace also the renderer's main-thread time up to the first frame, by kind of work. With
+// --compare, the loads alternate between this build and another one, and both medians print.
 import {readFileSync} from 'node:fs';
 import {gzipSync} from 'node:zlib';
 import path from 'node:path';
@@ -16,6 +17,7 @@ const check = args.includes('--check');
 const checkFrame = args.includes('--check-frame');
 const trace = args.includes('--trace');
 const loads = Number(args[args.indexOf('--loads') + 1]) || 7;
+const compareDir = args.includes('--compare') ? args[args.indexOf('--compare') + 1] : null;
 const rawLimit = 1024 * 1024, gzipLimit = 300 * 1024;
 const frameLimit = Number(process.env.HS_FIRST_FRAME_LIMIT_MS) || 300;
 
@@ -32,28 +34,41 @@ for (const f of ['herosheet.wasm', 'herosheet.js', 'herosheet.data', 'herosheet.
 console.log(`.wasm + .js      ${String(raw).padStart(8)} B raw ${String(gz).padStart(8)} B gzip`);
 
 const server = await serve();
+const other = compareDir ? await serve() : null;
+if (other) other.serveFrom(path.resolve(compareDir));
 const browser = await launch();
-const runs = [];
+const runs = [], otherRuns = [];
 try {
   for (let i = 0; i <= loads; i++) {
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    await page.goto(`${server.url}/herosheet.html`);
-    await page.waitForFunction(() => performance.getEntriesByName('herosheet-first-frame').length);
-    const r = await page.evaluate(() => {
-      const marks = Object.fromEntries(performance.getEntriesByType('mark')
-        .map((m) => [m.name.replace('herosheet-', ''), m.startTime]));
-      const files = Object.fromEntries(performance.getEntriesByType('resource')
-        .map((e) => [e.name.split('/').pop(), [e.startTime, e.responseEnd]]));
-      return {marks, files};
-    });
-    await context.close();
+    const r = await loadOnce(browser, server.url);
     if (i > 0) runs.push(r); // the first load warms the browser up
+    if (other) {
+      const o = await loadOnce(browser, other.url);
+      if (i > 0) otherRuns.push(o);
+    }
   }
   if (trace) await traceOneLoad(browser, server.url);
 } finally {
   await browser.close();
   server.close();
+  other?.close();
+}
+
+// One load in a fresh context (nothing cached): the page's marks and its downloads.
+async function loadOnce(b, url) {
+  const context = await b.createBrowserContext();
+  const page = await context.newPage();
+  await page.goto(`${url}/herosheet.html`);
+  await page.waitForFunction(() => performance.getEntriesByName('herosheet-first-frame').length);
+  const r = await page.evaluate(() => {
+    const marks = Object.fromEntries(performance.getEntriesByType('mark')
+      .map((m) => [m.name.replace('herosheet-', ''), m.startTime]));
+    const files = Object.fromEntries(performance.getEntriesByType('resource')
+      .map((e) => [e.name.split('/').pop(), [e.startTime, e.responseEnd]]));
+    return {marks, files};
+  });
+  await context.close();
+  return r;
 }
 
 // Main-thread work of one load up to the first frame, summed by trace event name (top-level
@@ -92,6 +107,13 @@ const median = runs[Math.floor(runs.length / 2)];
 const fmt = (t) => `${t.toFixed(1)} ms`;
 console.log(`first frame over ${runs.length} loads: median ${fmt(median.marks['first-frame'])}, ` +
   `best ${fmt(runs[0].marks['first-frame'])}, worst ${fmt(runs[runs.length - 1].marks['first-frame'])}`);
+if (otherRuns.length) {
+  otherRuns.sort((a, b) => a.marks['first-frame'] - b.marks['first-frame']);
+  const m = otherRuns[Math.floor(otherRuns.length / 2)].marks['first-frame'];
+  console.log(`the other build (${compareDir}), loads alternating: median ${fmt(m)}, ` +
+    `best ${fmt(otherRuns[0].marks['first-frame'])}, ` +
+    `worst ${fmt(otherRuns[otherRuns.length - 1].marks['first-frame'])}`);
+}
 console.log('marks of the median load (ms from navigation start):');
 for (const [k, t] of Object.entries(median.marks).sort((a, b) => a[1] - b[1]))
   console.log(`  ${k.padEnd(14)} ${fmt(t)}`);

@@ -14,16 +14,20 @@ export const sampleDir = path.resolve(here, '../../data');
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
   '.data': 'application/octet-stream', '.ttf': 'font/ttf', '.ini': 'text/plain', '.txt': 'text/plain',
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.svg': 'image/svg+xml',
 };
 
 // Serves buildDir at / and extraDir at /extra/; routes maps a path to its own handler(req, res).
-// Resolves to {url, close}.
+// Resolves to {url, close, serveFrom, down}: serveFrom(dir) serves another build at /,
+// down(true) drops every request as a lost network.
 export function serve(extraDir, routes = {}) {
+  const state = {root: buildDir, down: false};
   const server = createServer(async (req, res) => {
+    if (state.down) return req.socket.destroy();
     const url = new URL(req.url, 'http://x');
     if (routes[url.pathname]) return routes[url.pathname](req, res);
     let file = decodeURIComponent(url.pathname);
-    const root = file.startsWith('/extra/') && extraDir ? extraDir : buildDir;
+    const root = file.startsWith('/extra/') && extraDir ? extraDir : state.root;
     if (root === extraDir) file = file.slice('/extra'.length);
     const full = path.join(root, path.normalize(file));
     if (!full.startsWith(root) || !existsSync(full)) {
@@ -40,7 +44,8 @@ export function serve(extraDir, routes = {}) {
     }
   });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => {
-    resolve({url: `http://127.0.0.1:${server.address().port}`, close: () => server.close()});
+    resolve({url: `http://127.0.0.1:${server.address().port}`, close: () => server.close(),
+      serveFrom: (dir) => { state.root = dir; }, down: (on) => { state.down = on; }});
   }));
 }
 

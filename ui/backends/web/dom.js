@@ -457,11 +457,17 @@ var HsDom = {
     n.el.classList.remove('hs-hidden');
   },
 
-  measureCanvas: null,
+  // One context, its font set only when it changes (setting it parses the font each time).
+  measureContext: null,
+  measureFont: '',
   metrics(font, text) {
-    if (!HsDom.measureCanvas) HsDom.measureCanvas = document.createElement('canvas');
-    const g = HsDom.measureCanvas.getContext('2d');
-    g.font = font;
+    if (!HsDom.measureContext)
+      HsDom.measureContext = document.createElement('canvas').getContext('2d');
+    const g = HsDom.measureContext;
+    if (font !== HsDom.measureFont) {
+      g.font = font;
+      HsDom.measureFont = font;
+    }
     return g.measureText(text);
   },
   measure(font, text) {
