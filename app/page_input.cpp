@@ -1,10 +1,10 @@
 #include "app/page_input.h"
 
 #include <array>
-#include <cctype>
 #include <utility>
 
 #include "elements/translator.h"
+#include "platform/profile_text.h"
 
 namespace {
 
@@ -26,15 +26,6 @@ constexpr std::string_view kUnclean{
     "\x17\x18\x19\x1a\x1b\x1c\x1d\x1e\x1f\x20\x7f\\",
     35};
 
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
-
 // The scheme before ':' when text starts with one ("" otherwise).
 std::string_view SchemeOf(std::string_view text) {
   size_t colon = text.find(':');
@@ -50,7 +41,8 @@ std::string_view SchemeOf(std::string_view text) {
 // "http://host:port" of an http(s) address; empty when it is not one.
 std::string_view OriginOf(std::string_view address) {
   std::string_view scheme = SchemeOf(address);
-  if (!SameText(scheme, "http") && !SameText(scheme, "https")) return {};
+  if (!os::profile::EqualNoCase(scheme, "http") && !os::profile::EqualNoCase(scheme, "https"))
+    return {};
   size_t start = scheme.size() + 3;
   if (address.substr(scheme.size(), 3) != "://") return {};
   size_t end = address.find_first_of("/?#\\", start);
@@ -79,10 +71,11 @@ TDataAddress CheckDataAddress(std::string_view page, std::string_view param) {
   if (param.starts_with("//")) return Refused(DataOtherSiteKey);
   std::string_view scheme = SchemeOf(param);
   if (!scheme.empty()) {
-    if (!SameText(scheme, "http") && !SameText(scheme, "https")) return Refused(DataBadAddressKey);
+    if (!os::profile::EqualNoCase(scheme, "http") && !os::profile::EqualNoCase(scheme, "https"))
+      return Refused(DataBadAddressKey);
     std::string_view other = OriginOf(param);
     if (other.empty()) return Refused(DataBadAddressKey);
-    if (!SameText(other, origin)) return Refused(DataOtherSiteKey);
+    if (!os::profile::EqualNoCase(other, origin)) return Refused(DataOtherSiteKey);
     path = std::string(param.substr(other.size()));
     if (path.empty()) path = "/";
   } else if (param.starts_with("/")) {
