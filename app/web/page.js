@@ -46,35 +46,36 @@ var HsPage = {
     } catch (e) {}
   },
 
-  // Reads the kept files into the store folder; apply() copies them into the program folder.
+  // The kept files, as the page's head read them while the code downloaded.
+  kept: {},
   restore(done) {
-    try {
-      FS.mkdir(HsPage.store);
-      FS.mount(IDBFS, {}, HsPage.store);
-    } catch (e) {
-      HsPage.noStorage();
-      return done();
-    }
-    try {
-      FS.syncfs(true, (error) => {
-        if (error) HsPage.noStorage();
-        done();
-      });
-    } catch (e) {
-      HsPage.noStorage();
-      done();
-    }
+    const kept = window.herosheetKept || Promise.resolve({ok: false, files: {}});
+    kept.then(({ok, files}) => {
+      if (ok) HsPage.kept = files;
+      else HsPage.noStorage();
+    }, HsPage.noStorage).finally(done);
   },
 
   // Before main, after the sample files are in place: kept settings and fetched data over them.
+  // The kept files also go into the store folder, mounted on the same database, so that later
+  // keeps write it whole.
   apply() {
-    for (const name of HsPage.storage ? ['config.ini', 'registry.ini'] : []) {
+    try {
+      if (HsPage.storage) {
+        FS.mkdir(HsPage.store);
+        FS.mount(IDBFS, {}, HsPage.store);
+      }
+    } catch (e) {
+      HsPage.noStorage();
+    }
+    // (No destructuring in a for-of here: the build's code shrinker mangles it.)
+    for (const name of Object.keys(HsPage.storage ? HsPage.kept : {})) {
       try {
-        const kept = HsPage.store + '/' + name;
-        if (FS.analyzePath(kept).exists)
-          FS.writeFile(HsPage.folder + '/' + name, FS.readFile(kept));
+        FS.writeFile(HsPage.store + '/' + name, HsPage.kept[name]);
+        FS.writeFile(HsPage.folder + '/' + name, HsPage.kept[name]);
       } catch (e) {}
     }
+    HsPage.kept = {};
     if (HsPage.fetched) HsPage.writeData(HsPage.fetched.choice, HsPage.fetched.array);
     HsPage.fetched = null;
   },
