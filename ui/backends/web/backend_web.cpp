@@ -3,6 +3,7 @@
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -350,14 +351,30 @@ const char* AriaRole(TAccessRole r) {
 
 }  // namespace
 
+namespace {
+
+// The page's first frame is drawn: the deferred pass comes right after it.
+EM_BOOL WebFrameDrawn(double, void*) {
+  emscripten_set_timeout(WebAccessDue, 0, nullptr);
+  return EM_FALSE;
+}
+
+}  // namespace
+
+// The first pass waits until the page has drawn the sheet once, so that describing ~300
+// controls never delays the first frame; later passes come as soon as the page is idle.
 void TWebBackend::ScheduleAccess() {
   if (accessDue_) return;
   accessDue_ = true;
-  emscripten_set_timeout(WebAccessDue, 0, nullptr);
+  if (described_)
+    emscripten_set_timeout(WebAccessDue, 0, nullptr);
+  else
+    emscripten_request_animation_frame(WebFrameDrawn, nullptr);
 }
 
 void TWebBackend::RefreshAccess() {
   accessDue_ = false;
+  described_ = true;
   std::vector<std::string> items;
   for (auto& [id, n] : nodes_) {
     TControl& c = *n->Control;

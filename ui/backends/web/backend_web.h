@@ -173,6 +173,7 @@ class TWebBackend : public TBackend, private THoverHost {
   std::function<void()> afterInput_;
   std::string clip_;                // the clipboard's text as the page last saw it
   bool accessDue_ = false;          // a refresh of the accessibility attributes is scheduled
+  bool described_ = false;          // the accessibility attributes were given once
   bool announce_ = false;           // user input came since the last refresh
   std::vector<std::string> items_;  // the result rows' names at the last refresh
 
