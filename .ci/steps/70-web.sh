@@ -6,7 +6,7 @@ set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 start=$SECONDS
 
-packages=(cmake make libgtest-dev emscripten chromium fonts-liberation2)
+packages=(cmake make libgtest-dev emscripten chromium fonts-liberation2 woff2)
 # Node.js and npm may come from elsewhere than Debian (a Node.js that bundles npm conflicts
 # with Debian's npm package): only what is missing.
 command -v node >/dev/null || packages+=(nodejs)
@@ -23,7 +23,7 @@ cmake --preset web -DHS_BUILD_TESTS=ON \
 cmake --build --preset web -j"$jobs" --target herosheet_web herosheet-sim \
   backends_conformance_web_tests
 for f in herosheet.html herosheet.js herosheet.wasm herosheet.data sw.js herosheet.webmanifest \
-  icons/herosheet-256.png fonts/LiberationSans-Regular.ttf \
+  icons/herosheet-256.png fonts/LiberationSans-Regular.woff2 \
   fonts/LICENSE.txt app/herosheet-sim.js tests/backends/backends_conformance_web_tests.html; do
   [ -s "build/web/$f" ] || { echo "the web build lacks $f" >&2; exit 1; }
 done

@@ -1,13 +1,16 @@
 // Sizes of the web build and the time to its first frame in headless Chromium.
 //   node measure.mjs [--check] [--check-frame] [--loads N] [--trace] [--compare OLD_BUILD_DIR]
+//                    [--network KBIT]
 // Sizes: .wasm and .js raw and gzip -9 (limits: 1 MB raw, 300 KB gzip together; --check fails
 // above them). First frame: the page's "herosheet-first-frame" mark (a frame after the sheet was
-// built), from navigation start, the median of N loads after one warm-up (limit: 300 ms, or
+// built), from navigation start, the median of N loads after one warm-up (limit: 250 ms, or
 // HS_FIRST_FRAME_LIMIT_MS; --check-frame fails above it: a time, so only on a quiet machine).
 // Prints where the time goes: the page's marks and the downloads of the build's files; with
 // --trace also the renderer's main-thread time up to the first frame, by kind of work. With
 // --compare, the loads alternate between this build and another one, and both medians print.
-import {readFileSync} from 'node:fs';
+// --network: every load over a connection of KBIT kbit/s each way with 40 ms of latency (a
+// phone's or a slow line's), where the download sizes count as they do for a player.
+import {readFileSync, readdirSync, statSync} from 'node:fs';
 import {gzipSync} from 'node:zlib';
 import path from 'node:path';
 import {serve, launch, buildDir} from './support.mjs';
@@ -18,8 +21,10 @@ const checkFrame = args.includes('--check-frame');
 const trace = args.includes('--trace');
 const loads = Number(args[args.indexOf('--loads') + 1]) || 7;
 const compareDir = args.includes('--compare') ? args[args.indexOf('--compare') + 1] : null;
+const kbit = args.includes('--network') ? Number(args[args.indexOf('--network') + 1]) : 0;
+if (args.includes('--network') && !(kbit > 0)) throw new Error('--network takes kbit/s above 0');
 const rawLimit = 1024 * 1024, gzipLimit = 300 * 1024;
-const frameLimit = Number(process.env.HS_FIRST_FRAME_LIMIT_MS) || 300;
+const frameLimit = Number(process.env.HS_FIRST_FRAME_LIMIT_MS) || 250;
 
 let raw = 0, gz = 0;
 for (const f of ['herosheet.wasm', 'herosheet.js', 'herosheet.data', 'herosheet.html']) {
@@ -32,6 +37,9 @@ for (const f of ['herosheet.wasm', 'herosheet.js', 'herosheet.data', 'herosheet.
   console.log(`${f.padEnd(16)} ${String(bytes.length).padStart(8)} B raw ${String(z).padStart(8)} B gzip`);
 }
 console.log(`.wasm + .js      ${String(raw).padStart(8)} B raw ${String(gz).padStart(8)} B gzip`);
+// The fonts the page loads before its first frame (compressed already, when WOFF2).
+for (const f of readdirSync(path.join(buildDir, 'fonts')).filter((n) => /\.(ttf|woff2)$/.test(n)))
+  console.log(`${f.padEnd(28)} ${String(statSync(path.join(buildDir, 'fonts', f)).size).padStart(8)} B`);
 
 const server = await serve();
 const other = compareDir ? await serve() : null;
@@ -58,6 +66,10 @@ try {
 async function loadOnce(b, url) {
   const context = await b.createBrowserContext();
   const page = await context.newPage();
+  if (kbit) {
+    const bytes = (kbit * 1000) / 8;
+    await page.emulateNetworkConditions({download: bytes, upload: bytes, latency: 40});
+  }
   await page.goto(`${url}/herosheet.html`);
   await page.waitForFunction(() => performance.getEntriesByName('herosheet-first-frame').length);
   const r = await page.evaluate(() => {

@@ -13,7 +13,8 @@ export const sampleDir = path.resolve(here, '../../data');
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.data': 'application/octet-stream', '.ttf': 'font/ttf', '.ini': 'text/plain', '.txt': 'text/plain',
+  '.data': 'application/octet-stream', '.ttf': 'font/ttf', '.woff2': 'font/woff2',
+  '.ini': 'text/plain', '.txt': 'text/plain',
   '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.svg': 'image/svg+xml',
 };
 
