@@ -11,5 +11,5 @@ trap 'rm -rf "$work"' EXIT
 cp "$program" "$work/herosheet"
 cp "$here"/data/choice.ini "$here"/data/array.ini "$here"/data/*.lng "$work/"
 printf '[main]\nlanguage=en\n' >"$work/config.ini"
-xvfb-run -a -s "-screen 0 1024x768x24" \
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
   dbus-run-session -- /usr/bin/python3 "$here/tools/linux/atspi_check.py" "$work"
