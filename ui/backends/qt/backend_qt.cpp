@@ -167,6 +167,15 @@ struct TQtBackend::TImpl : THoverHost {
   std::unordered_map<const TControl*, std::string> Said;  // name and description last told
   void ScheduleAccess();
   void RefreshAccess();
+  // A listener that comes after the start gets a pass at once: what it is told to have changed
+  // later is measured from what the controls said then.
+  struct TActivation : QAccessible::ActivationObserver {
+    TImpl* Impl;
+    explicit TActivation(TImpl* impl) : Impl(impl) {}
+    void accessibilityActiveChanged(bool active) override {
+      if (active) Impl->ScheduleAccess();
+    }
+  } Activation{this};
 
   QTimer Timers[THoverTiming::tmCount];
   THoverTiming Hover{*this};
@@ -824,6 +833,7 @@ TQtBackend::TQtBackend(int argc, char** argv) : d_(std::make_unique<TImpl>()) {
     }
   }
   QAccessible::installFactory(AccessibleFactory);
+  QAccessible::installActivationObserver(&d_->Activation);
   TImpl* d = d_.get();
   for (int id = 0; id < THoverTiming::tmCount; ++id) {
     d->Timers[id].setSingleShot(true);
@@ -832,6 +842,7 @@ TQtBackend::TQtBackend(int argc, char** argv) : d_(std::make_unique<TImpl>()) {
 }
 
 TQtBackend::~TQtBackend() {
+  QAccessible::removeActivationObserver(&d_->Activation);
   d_->Hover.Reset();
   d_->Depth = 0;
   d_->Flush();
