@@ -21,6 +21,9 @@ for arch in x86_64 i686; do
     cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$arch.cmake \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DHS_BUILD_BENCH=OFF \
       -DHS_BUILD_TESTS=OFF >/dev/null
+  else
+    # Configured before nsis was installed: a new configure finds makensis now.
+    cmake -S . -B "$dir" >/dev/null
   fi
   cmake --build "$dir" -j"$jobs" --target herosheet_zip herosheet_installer
   setup=$(ls "$dir"/herosheet-*-win$bits-setup.exe)
