@@ -82,7 +82,8 @@ HS_WIN32_TRACE=$("$HS_WINE" winepath -w "$trace" | tr -d '\r') \
   "$HS_WINE" start /wait "$("$HS_WINE" winepath -w "$shortcut" | tr -d '\r')" &
 pid=$!
 wait_trace '^form F1 show 1' 30 || fail "the installed program showed no window"
-grep -qE '^radio F1\.[0-9]+\.[0-9]+ at ' "$trace" || fail "no answers: the sample data was not found"
+# The trace lists the shown window's controls after its show line: wait for the answers.
+wait_trace '^radio F1\.[0-9]+\.[0-9]+ at ' 10 || fail "no answers: the sample data was not found"
 read -r x y < <(centre_of '^label F1[.0-9]* at .* "Settings"$')
 [ -n "$x" ] || fail "no \"Settings\" label: the language file was not read"
 sleep 1
