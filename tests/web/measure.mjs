@@ -10,7 +10,7 @@
 // --compare, the loads alternate between this build and another one, and both medians print.
 // --network: every load over a connection of KBIT kbit/s each way with 40 ms of latency (a
 // phone's or a slow line's), where the download sizes count as they do for a player.
-import {readFileSync, readdirSync, statSync} from 'node:fs';
+import {existsSync, readFileSync, readdirSync, statSync} from 'node:fs';
 import {gzipSync} from 'node:zlib';
 import path from 'node:path';
 import {serve, launch, buildDir} from './support.mjs';
@@ -38,8 +38,9 @@ for (const f of ['herosheet.wasm', 'herosheet.js', 'herosheet.data', 'herosheet.
 }
 console.log(`.wasm + .js      ${String(raw).padStart(8)} B raw ${String(gz).padStart(8)} B gzip`);
 // The fonts the page loads before its first frame (compressed already, when WOFF2).
-for (const f of readdirSync(path.join(buildDir, 'fonts')).filter((n) => /\.(ttf|woff2)$/.test(n)))
-  console.log(`${f.padEnd(28)} ${String(statSync(path.join(buildDir, 'fonts', f)).size).padStart(8)} B`);
+const fontDir = path.join(buildDir, 'fonts'); // none without fonts-liberation2
+for (const f of (existsSync(fontDir) ? readdirSync(fontDir) : []).filter((n) => /\.(ttf|woff2)$/.test(n)))
+  console.log(`${f.padEnd(28)} ${String(statSync(path.join(fontDir, f)).size).padStart(8)} B`);
 
 const server = await serve();
 const other = compareDir ? await serve() : null;
